@@ -1,0 +1,45 @@
+# make run   - build, then start the screen saver (Kestrovalinde.scr /s) under Wine
+# make test  - build, then run every test: native, Windows under Wine, end to end
+# make build - install what is missing, then build all presets
+SHELL := /bin/bash
+.PHONY: all deps build build-native build-win test test-native test-win fuzz bench run clean
+
+all: build
+
+deps:
+	@scripts/setup-deps
+
+build: deps build-native build-win
+
+build-native:
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native
+
+# The i686 build is the deliverable. When this machine cannot run 32-bit
+# programs, the tests use an x86_64 build of the same sources instead.
+build-win:
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32
+	@preset=$$(scripts/win-preset); if [ "$$preset" != win32 ]; then \
+	  cmake --preset $$preset >/dev/null && cmake --build --preset $$preset; fi
+
+test: build test-native test-win
+
+test-native:
+	@ctest --preset native
+
+test-win:
+	@preset=$$(scripts/win-preset); source scripts/wine-env; kestro_wine_prefix_ready; \
+	  scripts/with-display ctest --preset $$preset
+
+fuzz: build-native
+	@scripts/run-fuzz
+
+bench: build-native
+	@for b in build/native/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+run: build
+	@scripts/run-saver
+
+clean:
+	rm -rf build

@@ -1,0 +1,25 @@
+# kestro_add_test(NAME name SOURCES files... [LIBS targets...] [LABELS labels...])
+# One GoogleTest program, registered with CTest. In the Windows presets the
+# program runs under Wine through CMAKE_CROSSCOMPILING_EMULATOR.
+function(kestro_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  if(WIN32)
+    # Tests are console programs; the deliverables are GUI programs.
+    target_link_options(${T_NAME} PRIVATE -mconsole)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT 300)
+endfunction()
+
+# kestro_add_e2e(NAME name SCRIPT file)
+# A whole-program run under Wine and an X server; the script gets the two
+# deliverables' paths. These share one Wine prefix and look for windows by
+# title, so they never run side by side.
+function(kestro_add_e2e)
+  cmake_parse_arguments(T "" "NAME;SCRIPT" "" ${ARGN})
+  add_test(NAME ${T_NAME}
+    COMMAND bash ${T_SCRIPT} $<TARGET_FILE:KestrovalindeHost> $<TARGET_FILE:KestrovalindeRenderer>)
+  set_tests_properties(${T_NAME} PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 600)
+endfunction()
