@@ -1,0 +1,7 @@
+#include "host/settings/settings_dialog.h"
+
+namespace kestro {
+
+void ShowSettingsDialog() {}
+
+} // namespace kestro

@@ -1,0 +1,82 @@
+#include "host/startup/settings_file.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "host/forms/ansi_text.h"
+#include "host/music/music_settings.h"
+#include "host/startup/last_api_result.h"
+#include "host/startup/path_helpers.h"
+
+namespace kestro {
+
+std::string settingsKeyKind() { return ansiText("BGM区分"); }
+std::string settingsKeyRepeatTrack() { return ansiText("BGMﾘﾋﾟｰﾄ"); }
+std::string settingsKeyFile() { return ansiText("BGMﾌｧｲﾙ"); }
+
+std::string SettingsFilePath(const std::string& hostFolder) {
+    return PathInFolder(hostFolder, SETTINGS_FILE_NAME);
+}
+
+std::string ReadIniValue(ProfilePort& profile, const std::string& section, const std::string& key,
+                         const std::string& file) {
+    std::vector<char> buffer(PROFILE_VALUE_BUFFER, '\0');
+    profile.getProfileString(section, key, "", buffer.data(), PROFILE_VALUE_BUFFER, file);
+    buffer.back() = '\0';  // whatever the platform did, the text ends inside the buffer
+    return std::string(buffer.data());
+}
+
+std::string WriteIniValue(ProfilePort& profile, const std::string& section,
+                          const std::string& key, const std::string& value,
+                          const std::string& file) {
+    LastApiResult = profile.writeProfileString(section.substr(0, PROFILE_NAME_LIMIT),
+                                               key.substr(0, PROFILE_NAME_LIMIT), value, file);
+    return {};
+}
+
+std::optional<int16_t> SettingNumber(const std::string& text) {
+    const char* begin = text.c_str();
+    while (*begin == ' ' || *begin == '\t') ++begin;
+    if (*begin == '\0') return std::nullopt;
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(begin, &end);
+    while (*end == ' ' || *end == '\t') ++end;
+    if (end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    // strtod also reads hexadecimal floats, "inf" and "nan"; a stored setting
+    // is plain decimal.
+    for (const char* c = begin; c != end; ++c) {
+        if (*c == 'x' || *c == 'X' || *c == 'n' || *c == 'N' || *c == 'i' || *c == 'I') {
+            return std::nullopt;
+        }
+    }
+    const double whole = std::floor(value);
+    if (whole < INT16_MIN || whole > INT16_MAX) return std::nullopt;
+    return static_cast<int16_t>(whole);
+}
+
+std::string SettingNumberText(int value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+void ReadSettings(ProfilePort& profile, const std::string& hostFolder) {
+    const std::string file = SettingsFilePath(hostFolder);
+
+    BgmKind = SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyKind(), file))
+                  .value_or(BGM_NONE);
+    BgmRepeatTrack =
+        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyRepeatTrack(), file))
+            .value_or(0);
+
+    BgmFile = ReadIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), file);
+    if (!BgmFile.empty() && !FileExists(BgmFile)) BgmFile.clear();
+    if (BgmFile.empty() && BgmKind == BGM_MUSIC_FILE) BgmKind = BGM_NONE;
+
+    BgmFolder = BgmFile.empty() ? hostFolder : FolderOfPath(BgmFile);
+}
+
+} // namespace kestro

@@ -1,0 +1,45 @@
+#pragma once
+// The settings file Kestrovalinde.ini next to the host: one section with the
+// three music keys. Texts are in the system's ANSI code page.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "host/startup/profile_port.h"
+
+namespace kestro {
+
+constexpr char SETTINGS_FILE_NAME[] = "Kestrovalinde.ini";
+constexpr char SETTINGS_SECTION[] = "Section";
+constexpr uint32_t PROFILE_VALUE_BUFFER = 256;  // values read back as at most 255 bytes
+constexpr size_t PROFILE_NAME_LIMIT = 128;      // section and key names are used up to this
+
+// Key names, in the ANSI code page.
+std::string settingsKeyKind();         // "BGM区分"
+std::string settingsKeyRepeatTrack();  // "BGMﾘﾋﾟｰﾄ"
+std::string settingsKeyFile();         // "BGMﾌｧｲﾙ"
+
+std::string SettingsFilePath(const std::string& hostFolder);
+
+// The key's value, or empty when section, key or file is missing.
+std::string ReadIniValue(ProfilePort& profile, const std::string& section, const std::string& key,
+                         const std::string& file);
+
+// Writes key = value (creating file and section); the platform's result goes
+// to LastApiResult. Always returns the empty string.
+std::string WriteIniValue(ProfilePort& profile, const std::string& section,
+                          const std::string& key, const std::string& value,
+                          const std::string& file);
+
+// A stored number: decimal text, rounded down, as a 16-bit signed value.
+// Empty when the text is no number or out of range.
+std::optional<int16_t> SettingNumber(const std::string& text);
+
+// A number as the settings file stores it: one leading blank when not negative.
+std::string SettingNumberText(int value);
+
+// Loads BgmKind, BgmRepeatTrack, BgmFile and sets BgmFolder.
+void ReadSettings(ProfilePort& profile, const std::string& hostFolder);
+
+} // namespace kestro
