@@ -2,7 +2,7 @@
 # make test  - build, then run every test: native, Windows under Wine, end to end
 # make build - install what is missing, then build all presets
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-win fuzz bench run clean
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win fuzz bench run clean
 
 all: build
 
@@ -23,7 +23,11 @@ build-win:
 	@preset=$$(scripts/win-preset); if [ "$$preset" != win32 ]; then \
 	  cmake --preset $$preset >/dev/null && cmake --build --preset $$preset; fi
 
-test: build test-native test-win
+test: build test-native test-fuzz test-win
+
+# A short bounded fuzzing run of the file readers; it must find nothing.
+test-fuzz:
+	@if [ -x scripts/run-fuzz ]; then scripts/run-fuzz; fi
 
 test-native:
 	@ctest --preset native
