@@ -14,21 +14,6 @@ namespace kestro {
 
 namespace {
 
-class Win32Profile : public ProfilePort {
-public:
-    uint32_t getProfileString(const std::string& section, const std::string& key,
-                              const std::string& defaultValue, char* buffer, uint32_t size,
-                              const std::string& file) override {
-        return GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
-                                        buffer, size, file.c_str());
-    }
-    int32_t writeProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& file) override {
-        return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                          file.c_str());
-    }
-};
-
 // Steps P2 to P8 of the preview set-up; each step is skipped when it fails.
 void embedPreview(HWND previewParent) {
     int widthPixels = 0;
@@ -75,18 +60,6 @@ public:
 };
 
 } // namespace
-
-ProfilePort& SystemProfile() {
-    static Win32Profile profile;
-    return profile;
-}
-
-std::string HostFolder() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    return HostFolderOfProgram(std::string(path, length));
-}
 
 void RunHostStartup(const std::string& argumentText) {
     static Win32Startup system;
