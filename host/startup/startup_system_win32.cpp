@@ -15,11 +15,15 @@ namespace kestro {
 namespace {
 
 // Steps P2 to P8 of the preview set-up; each step is skipped when it fails.
+// Without a preview area to live in, no preview window is made at all: a
+// hidden, parentless one would keep the process alive with nothing that could
+// ever close it.
 void embedPreview(HWND previewParent) {
+    if (!previewParent || !IsWindow(previewParent)) return;
     int widthPixels = 0;
     int heightPixels = 0;
     RECT area{};
-    if (previewParent && GetWindowRect(previewParent, &area)) {
+    if (GetWindowRect(previewParent, &area)) {
         widthPixels = area.right - area.left;
         heightPixels = area.bottom - area.top;
     }
@@ -30,7 +34,7 @@ void embedPreview(HWND previewParent) {
     HWND preview = CreatePreviewWindow();
     if (!preview) return;
     SetWindowLongA(preview, GWL_STYLE, GetWindowLongA(preview, GWL_STYLE) | WS_CHILD);
-    if (previewParent && IsWindow(previewParent)) SetParent(preview, previewParent);
+    SetParent(preview, previewParent);
     MoveWindow(preview, 0, 0, pixelsFromTwips(widthTwips, screenTwipsPerPixelX()),
                pixelsFromTwips(heightTwips, screenTwipsPerPixelY()), FALSE);
     SizePreviewImage(widthPixels, heightPixels);

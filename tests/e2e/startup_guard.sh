@@ -23,4 +23,11 @@ rm -rf "$E2E_DRIVE_C/v_nalo"
 e2e_start "$host" /x
 e2e_wait_exit "$E2E_PID" 20 || e2e_fail "/x kept running"
 [ -d "$E2E_DRIVE_C/v_nalo" ] || e2e_fail "/x did not make the work folder"
-echo "guard: every mode ends beside a running saver or dialog"
+echo "guard: every mode ends beside a running saver or dialog; unknown switch ends after the folder"
+
+# A preview with no usable preview area has nowhere to live: it ends at once.
+for switch in "/p" "/p 0" "/p 999999"; do
+  e2e_start "$host" $switch
+  e2e_wait_exit "$E2E_PID" 20 || e2e_fail "'$switch' kept running without a preview area"
+done
+echo "preview without an area ends"
