@@ -168,11 +168,11 @@ Canvas pressedSkin() {
     c.fill(4, 4, LAST_X - 4, LAST_Y - 4, LIGHT_BOTTOM_FROM);  // never shown
     c.row(3, 3, LAST_X - 3, SHADOW_TOP);
     c.column(3, 3, LAST_Y - 3, SHADOW_LEFT);
-    for (int x = 4; x <= LAST_X - 3; ++x) {
-        c.set(x, LAST_Y - 3, mix(LIGHT_BOTTOM_FROM, LIGHT_BOTTOM_TO,
-                                 static_cast<double>(x - 4) / (LAST_X - 3 - 4)));
-    }
     c.column(LAST_X - 3, 4, LAST_Y - 3, LIGHT_RIGHT);
+    // The light line above the bottom border: uniform where the edge is
+    // stretched, a shade lighter at its two ends in the corners.
+    c.row(LAST_Y - 3, 3, LAST_X - 3, LIGHT_BOTTOM_TO);
+    c.row(LAST_Y - 3, 4, LAST_X - 4, LIGHT_BOTTOM_FROM);
     outerLine(c, 1);
     borderLine(c, 2, BORDER_LINE);
     roundCorners(c, 2, CORNER_FAINT, CORNER_EDGE, CORNER_INNER);
