@@ -22,7 +22,7 @@ void sendMouse(DWORD flags) {
 }
 
 class CommandMouse : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NE(host, nullptr);
         ASSERT_TRUE(button.create(host, {150, 150, 1155, 375}, {{"Caption", std::string("Go")}},
@@ -65,7 +65,7 @@ TEST_F(CommandMouse, RealClickRaisesClickOnce) {
 TEST_F(CommandMouse, PollEndsTheHoverLookWhenThePointerLeaves) {
     pointerOverButton();
     EXPECT_EQ(button.CurrentState(), ButtonState::HighLight);
-    pumpMessages(LONGER_THAN_A_TICK_MS);  // still over the control: stays
+    pumpMessages(LONGER_THAN_A_TICK_MS); // still over the control: stays
     EXPECT_EQ(button.CurrentState(), ButtonState::HighLight);
     pointerOverForm();
     EXPECT_TRUE(pumpUntil([&] { return button.CurrentState() == ButtonState::Normal; }));
@@ -73,7 +73,7 @@ TEST_F(CommandMouse, PollEndsTheHoverLookWhenThePointerLeaves) {
     SetFocus(button.hwnd());
     pointerOverButton();
     EXPECT_EQ(button.CurrentState(), ButtonState::HighLightSelect);
-    pointerTo(other.hwnd(), 38, 12);  // another button counts as outside
+    pointerTo(other.hwnd(), 38, 12); // another button counts as outside
     EXPECT_TRUE(pumpUntil([&] { return button.CurrentState() == ButtonState::Selected; }));
 }
 
@@ -82,7 +82,7 @@ TEST_F(CommandMouse, DragOutPastATickAndReleaseRaisesNothing) {
     sendMouse(MOUSEEVENTF_LEFTDOWN);
     pointerOverForm();
     EXPECT_TRUE(pumpUntil([&] { return button.CurrentState() == ButtonState::Selected; }));
-    pointerOverButton();  // back over it, still held: nothing changes
+    pointerOverButton(); // back over it, still held: nothing changes
     pumpMessages(LONGER_THAN_A_TICK_MS);
     EXPECT_EQ(button.CurrentState(), ButtonState::Selected);
     sendMouse(MOUSEEVENTF_LEFTUP);
@@ -92,7 +92,7 @@ TEST_F(CommandMouse, DragOutPastATickAndReleaseRaisesNothing) {
 TEST_F(CommandMouse, ReleaseOutsideBeforeTheTickStillClicks) {
     pointerOverButton();
     sendMouse(MOUSEEVENTF_LEFTDOWN);
-    KillTimer(button.hwnd(), 1);  // hold the poll so no tick can come between
+    KillTimer(button.hwnd(), 1); // hold the poll so no tick can come between
     pointerOverForm();
     sendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(clicks, 1);
@@ -145,7 +145,7 @@ TEST(CommandOwnForm, ClickCanCloseTheForm) {
     sendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(button.hwnd(), nullptr);
     EXPECT_FALSE(IsWindow(form.hwnd()));
-    EXPECT_EQ(button.Enabled(), COMMAND_TRUE);  // the object outlives its window
+    EXPECT_EQ(button.Enabled(), COMMAND_TRUE); // the object outlives its window
 }
 
 } // namespace

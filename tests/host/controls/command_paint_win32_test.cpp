@@ -57,7 +57,8 @@ void expectRing(HDC image, int w, int h, Skin skin) {
             } else {
                 // Shrunk sides: every pixel is one of the side's own rows.
                 bool found = false;
-                for (int sy = RING; sy <= 20 && !found; ++sy) found = rgbAt(image, i, y) == pixels.at(i, sy);
+                for (int sy = RING; sy <= 20 && !found; ++sy)
+                    found = rgbAt(image, i, y) == pixels.at(i, sy);
                 ASSERT_TRUE(found) << "left side " << i << "," << y;
             }
         }
@@ -94,10 +95,13 @@ TEST(FillGradient, VerticalFaceLeavesTheLastColumnAndRow) {
             EXPECT_EQ(rgbAt(image.dc(), x, 0), inverted ? FACE_SHADE : FACE_LIGHT);
             EXPECT_TRUE(closeTo(rgbAt(image.dc(), x, 23), inverted ? FACE_LIGHT : FACE_SHADE, 3));
         }
-        for (int y = 0; y < 25; ++y) EXPECT_EQ(rgbAt(image.dc(), 76, y), 0xFF00FFu) << y;
-        for (int x = 0; x < 77; ++x) EXPECT_EQ(rgbAt(image.dc(), x, 24), 0xFF00FFu) << x;
+        for (int y = 0; y < 25; ++y)
+            EXPECT_EQ(rgbAt(image.dc(), 76, y), 0xFF00FFu) << y;
+        for (int x = 0; x < 77; ++x)
+            EXPECT_EQ(rgbAt(image.dc(), x, 24), 0xFF00FFu) << x;
         for (int y = 1; y < 24; ++y) {
-            const int step = channel(rgbAt(image.dc(), 10, y), 16) - channel(rgbAt(image.dc(), 10, y - 1), 16);
+            const int step =
+                channel(rgbAt(image.dc(), 10, y), 16) - channel(rgbAt(image.dc(), 10, y - 1), 16);
             EXPECT_TRUE(inverted ? step >= 0 : step <= 0) << y;
         }
     }
@@ -142,12 +146,13 @@ TEST(PaintSkinImage, HighLightAndHighLightSelectLookTheSame) {
     paintSkinImage({a.dc(), 77, 25, 15, MAGENTA}, Skin::HighLight, true, layout);
     paintSkinImage({b.dc(), 77, 25, 15, MAGENTA}, Skin::HighLightSelect, true, layout);
     for (int y = 0; y < 25; ++y)
-        for (int x = 0; x < 77; ++x) ASSERT_EQ(rgbAt(a.dc(), x, y), rgbAt(b.dc(), x, y)) << x << "," << y;
+        for (int x = 0; x < 77; ++x)
+            ASSERT_EQ(rgbAt(a.dc(), x, y), rgbAt(b.dc(), x, y)) << x << "," << y;
 }
 
 // A Command on a visible form, 77 x 25 pixels, loaded and initialised.
 class CommandOnForm : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_NE(host, nullptr);
         ASSERT_TRUE(button.create(host, {150, 150, 1155, 375},
@@ -183,7 +188,7 @@ TEST_F(CommandOnForm, LooksFollowTheStates) {
     expectRing(image(), 77, 25, Skin::HighLight);
     expectFace(image(), 77, 25, true);
 
-    SetFocus(button.hwnd());  // focus while hovered: the pressed ring, one pixel in
+    SetFocus(button.hwnd()); // focus while hovered: the pressed ring, one pixel in
     ASSERT_EQ(GetFocus(), button.hwnd());
     EXPECT_EQ(button.CurrentState(), ButtonState::HighLightSelect);
     expectRing(image(), 77, 25, Skin::Pressed);
@@ -193,7 +198,7 @@ TEST_F(CommandOnForm, LooksFollowTheStates) {
     EXPECT_EQ(rgbAt(image(), 2, 12), BORDER_LINE);
     EXPECT_EQ(rgbAt(image(), 74, 12), BORDER_LINE);
 
-    SetFocus(host);  // Normal after HighLight: white at the top again
+    SetFocus(host); // Normal after HighLight: white at the top again
     EXPECT_EQ(button.CurrentState(), ButtonState::Normal);
     expectRing(image(), 77, 25, Skin::Normal);
     expectFace(image(), 77, 25, false);
@@ -216,7 +221,7 @@ TEST_F(CommandOnForm, WindowShowsTheImageWithTheCaptionOnTop) {
         }
     }
     ReleaseDC(button.hwnd(), window);
-    EXPECT_GT(captionPixels, 10);  // "OK" drawn over the face
+    EXPECT_GT(captionPixels, 10); // "OK" drawn over the face
 }
 
 TEST_F(CommandOnForm, TransparentBackgroundLeavesOnlyTheCaption) {
@@ -233,7 +238,7 @@ TEST_F(CommandOnForm, TransparentBackgroundLeavesOnlyTheCaption) {
     EXPECT_EQ(button.Visible(), 0);
 
     button.setVisible(1);
-    EXPECT_EQ(GetWindowRgn(button.hwnd(), region), ERROR);  // no region: the whole window
+    EXPECT_EQ(GetWindowRgn(button.hwnd(), region), ERROR); // no region: the whole window
     EXPECT_EQ(button.Visible(), 255);
     DeleteObject(region);
 }

@@ -24,11 +24,14 @@ inline uint32_t rgbAt(HDC dc, int x, int y) {
     return (uint32_t{GetRValue(c)} << 16) | (uint32_t{GetGValue(c)} << 8) | GetBValue(c);
 }
 
-inline int channel(uint32_t rgb, int shift) { return static_cast<int>((rgb >> shift) & 0xFF); }
+inline int channel(uint32_t rgb, int shift) {
+    return static_cast<int>((rgb >> shift) & 0xFF);
+}
 
 inline bool closeTo(uint32_t a, uint32_t b, int tolerance) {
     for (int shift : {16, 8, 0}) {
-        if (std::abs(channel(a, shift) - channel(b, shift)) > tolerance) return false;
+        if (std::abs(channel(a, shift) - channel(b, shift)) > tolerance)
+            return false;
     }
     return true;
 }
@@ -39,7 +42,8 @@ inline void pumpMessages(DWORD ms) {
     do {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
+            if (message.message == WM_QUIT)
+                continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
@@ -51,14 +55,15 @@ inline void pumpMessages(DWORD ms) {
 template <typename Done> bool pumpUntil(Done done, DWORD limitMs = 2000) {
     const DWORD start = GetTickCount();
     while (!done()) {
-        if (GetTickCount() - start > limitMs) return false;
+        if (GetTickCount() - start > limitMs)
+            return false;
         pumpMessages(10);
     }
     return true;
 }
 
 class HostWindow {
-public:
+  public:
     HostWindow() {
         static const bool registered = [] {
             WNDCLASSEXA windowClass{};
@@ -78,20 +83,21 @@ public:
         }
     }
     ~HostWindow() {
-        if (hwnd_) DestroyWindow(hwnd_);
+        if (hwnd_)
+            DestroyWindow(hwnd_);
     }
     HostWindow(const HostWindow&) = delete;
     HostWindow& operator=(const HostWindow&) = delete;
     HWND hwnd() const { return hwnd_; }
 
-private:
+  private:
     HWND hwnd_ = nullptr;
 };
 
 // One host window for the whole test program: Wine without a window manager
 // spends about two seconds destroying a visible top-level window.
 inline HWND sharedHostWindow() {
-    static HostWindow* host = new HostWindow;  // lives until the process ends
+    static HostWindow* host = new HostWindow; // lives until the process ends
     SetFocus(host->hwnd());
     // Park the pointer on the form, clear of where the tests put buttons.
     SetCursorPos(HOST_LEFT + HOST_WIDTH - 5, HOST_TOP + HOST_HEIGHT - 5);
@@ -101,13 +107,18 @@ inline HWND sharedHostWindow() {
 
 inline FontDescription dialogFont() {
     // "ＭＳ Ｐゴシック" in code page 932.
-    return {"\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e", 9.75, FONT_WEIGHT_REGULAR,
-            false, false, false, FONT_CHARSET_SHIFTJIS};
+    return {"\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e",
+            9.75,
+            FONT_WEIGHT_REGULAR,
+            false,
+            false,
+            false,
+            FONT_CHARSET_SHIFTJIS};
 }
 
 // A 32-bit top-down memory image to paint into directly.
 class MemoryImage {
-public:
+  public:
     MemoryImage(int width, int height, COLORREF fill) : width_(width), height_(height) {
         dc_ = CreateCompatibleDC(nullptr);
         BITMAPINFO info{};
@@ -136,7 +147,7 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-private:
+  private:
     int width_, height_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
@@ -145,7 +156,7 @@ private:
 
 // The pixels of one skin bitmap, as loaded from the program's resources.
 class SkinPixels {
-public:
+  public:
     explicit SkinPixels(Skin skin) {
         dc_ = CreateCompatibleDC(nullptr);
         previous_ = SelectObject(dc_, skinBitmap(skin));
@@ -158,7 +169,7 @@ public:
     SkinPixels& operator=(const SkinPixels&) = delete;
     uint32_t at(int x, int y) const { return rgbAt(dc_, x, y); }
 
-private:
+  private:
     HDC dc_ = nullptr;
     HGDIOBJ previous_ = nullptr;
 };
