@@ -1,47 +1,16 @@
 #include "host/controls/command.h"
 
+#include "host/controls/caption_label_win32.h"
 #include "host/controls/command_logic.h"
 #include "host/controls/skin_painter_win32.h"
 #include "host/forms/form_window.h"
 #include "host/forms/twips.h"
-
-#include <cmath>
 
 namespace kestro {
 namespace {
 
 constexpr char COMMAND_CLASS_NAME[] = "KestrovalindeCommand";
 constexpr UINT_PTR POINTER_POLL_TIMER_ID = 1;
-constexpr int POINTS_PER_INCH = 72;
-constexpr uint32_t SYSTEM_COLOUR_FLAG = 0x80000000u;
-constexpr uint32_t SYSTEM_COLOUR_INDEX_MASK = 0x00FFFFFFu;
-constexpr UINT CAPTION_TEXT_FORMAT = DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
-
-COLORREF resolveColour(uint32_t colour) {
-    if (colour & SYSTEM_COLOUR_FLAG) {
-        return GetSysColor(static_cast<int>(colour & SYSTEM_COLOUR_INDEX_MASK));
-    }
-    return static_cast<COLORREF>(colour);
-}
-
-HFONT createCaptionFont(const FontDescription& font) {
-    HDC screen = GetDC(nullptr);
-    const int dotsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
-    LOGFONTA logFont{};
-    logFont.lfHeight =
-        -static_cast<LONG>(std::lround(font.pointSize * dotsPerInch / POINTS_PER_INCH));
-    logFont.lfWeight = font.weight;
-    logFont.lfItalic = font.italic;
-    logFont.lfUnderline = font.underline;
-    logFont.lfStrikeOut = font.strikeOut;
-    logFont.lfCharSet = font.charset;
-    logFont.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(logFont.lfFaceName, font.faceName.c_str(), LF_FACESIZE);
-    return CreateFontIndirectA(&logFont);
-}
-
 MouseButton buttonOfMessage(UINT message) {
     switch (message) {
     case WM_LBUTTONDOWN:
@@ -89,7 +58,6 @@ class CommandWindow final : public CommandPort {
     void resizeImage(int widthPixels, int heightPixels);
     void releaseImage();
     void paintWindow();
-    void drawCaption(HDC dc, COLORREF faceColour) const;
     void refresh();
     void updateCaptionRegion();
 
@@ -103,10 +71,8 @@ class CommandWindow final : public CommandPort {
     HDC imageDc_ = nullptr;
     HBITMAP imageBitmap_ = nullptr;
     HGDIOBJ imagePrevious_ = nullptr;
-    HFONT captionFont_ = nullptr;
-    FontDescription captionFontMade_;
+    CaptionLabelView caption_;
     bool opaque_ = true;
-    PixelRect captionRect_;
 
     friend class Command;
 };
@@ -118,8 +84,6 @@ CommandWindow::~CommandWindow() {
         DestroyWindow(hwnd_);
     }
     releaseImage();
-    if (captionFont_)
-        DeleteObject(captionFont_);
 }
 
 bool CommandWindow::create(HWND container, const TwipsRect& rect) {
@@ -286,7 +250,7 @@ bool CommandWindow::paintSkin(Skin skin, bool invertGradient) {
     target.background = GetSysColor(COLOR_BTNFACE);
     SkinLayout layout;
     const bool painted = paintSkinImage(target, skin, invertGradient, layout);
-    captionRect_ = layout.caption;
+    caption_.place(layout.caption);
     refresh();
     if (!opaque_)
         updateCaptionRegion();
@@ -294,15 +258,7 @@ bool CommandWindow::paintSkin(Skin skin, bool invertGradient) {
 }
 
 void CommandWindow::captionChanged(const CaptionLabel& caption) {
-    if (!captionFont_ || caption.font != captionFontMade_) {
-        HFONT font = createCaptionFont(caption.font);
-        if (font) {
-            if (captionFont_)
-                DeleteObject(captionFont_);
-            captionFont_ = font;
-            captionFontMade_ = caption.font;
-        }
-    }
+    caption_.update(caption);
     if (!opaque_)
         updateCaptionRegion();
     refresh();
@@ -325,25 +281,7 @@ void CommandWindow::updateCaptionRegion() {
     // text: the window is cut down to the outline of the glyphs.
     if (!hwnd_ || opaque_)
         return;
-    HDC dc = GetDC(hwnd_);
-    if (!dc)
-        return;
-    HGDIOBJ previousFont = captionFont_ ? SelectObject(dc, captionFont_) : nullptr;
-    SetBkMode(dc, TRANSPARENT);
-    RECT rect{captionRect_.x, captionRect_.y, captionRect_.x + captionRect_.width,
-              captionRect_.y + captionRect_.height};
-    HRGN region = nullptr;
-    const std::string& text = logic_.caption().text;
-    if (BeginPath(dc)) {
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, CAPTION_TEXT_FORMAT);
-        if (EndPath(dc))
-            region = PathToRegion(dc);
-    }
-    if (previousFont)
-        SelectObject(dc, previousFont);
-    ReleaseDC(hwnd_, dc);
-    if (!region)
-        region = CreateRectRgn(0, 0, 0, 0);
+    HRGN region = caption_.glyphRegion(hwnd_, logic_.caption());
     if (region && !SetWindowRgn(hwnd_, region, TRUE))
         DeleteObject(region);
 }
@@ -353,29 +291,6 @@ void CommandWindow::refresh() {
         return;
     InvalidateRect(hwnd_, nullptr, FALSE);
     UpdateWindow(hwnd_);
-}
-
-void CommandWindow::drawCaption(HDC dc, COLORREF colour) const {
-    const CaptionLabel& caption = logic_.caption();
-    HGDIOBJ previousFont = captionFont_ ? SelectObject(dc, captionFont_) : nullptr;
-    SetBkMode(dc, TRANSPARENT);
-    RECT rect{captionRect_.x, captionRect_.y, captionRect_.x + captionRect_.width,
-              captionRect_.y + captionRect_.height};
-    const int length = static_cast<int>(caption.text.size());
-    if (caption.enabled) {
-        SetTextColor(dc, colour);
-        DrawTextA(dc, caption.text.c_str(), length, &rect, CAPTION_TEXT_FORMAT);
-    } else {
-        // Disabled text: grey with a light shadow one pixel down and right.
-        RECT shadow = rect;
-        OffsetRect(&shadow, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextA(dc, caption.text.c_str(), length, &shadow, CAPTION_TEXT_FORMAT);
-        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextA(dc, caption.text.c_str(), length, &rect, CAPTION_TEXT_FORMAT);
-    }
-    if (previousFont)
-        SelectObject(dc, previousFont);
 }
 
 void CommandWindow::paintWindow() {
@@ -390,19 +305,16 @@ void CommandWindow::paintWindow() {
         HGDIOBJ previous = SelectObject(frame, frameBitmap);
         if (opaque_) {
             BitBlt(frame, 0, 0, widthPixels_, heightPixels_, imageDc_, 0, 0, SRCCOPY);
+            caption_.draw(frame, logic_.caption());
         } else {
-            // Only the glyph outline of the window is left; fill it with the text colour.
-            const CaptionLabel& caption = logic_.caption();
-            HBRUSH brush = CreateSolidBrush(caption.enabled ? resolveColour(caption.colour)
-                                                            : GetSysColor(COLOR_GRAYTEXT));
+            // Only the glyph outline is left of the window: fill it with the text colour.
+            HBRUSH brush = CreateSolidBrush(CaptionLabelView::textColour(logic_.caption()));
             RECT whole{0, 0, widthPixels_, heightPixels_};
             if (brush) {
                 FillRect(frame, &whole, brush);
                 DeleteObject(brush);
             }
         }
-        if (opaque_)
-            drawCaption(frame, resolveColour(logic_.caption().colour));
         BitBlt(dc, 0, 0, widthPixels_, heightPixels_, frame, 0, 0, SRCCOPY);
         SelectObject(frame, previous);
     } else if (imageDc_) {

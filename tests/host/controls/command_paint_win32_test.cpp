@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace kestro {
@@ -222,6 +223,37 @@ TEST_F(CommandOnForm, WindowShowsTheImageWithTheCaptionOnTop) {
     }
     ReleaseDC(button.hwnd(), window);
     EXPECT_GT(captionPixels, 10); // "OK" drawn over the face
+}
+
+// The darkest and the reddest caption pixel the window shows.
+struct CaptionInk {
+    int darkest = 255 * 3;
+    int reddest = -255;
+};
+
+CaptionInk captionInk(HWND window) {
+    CaptionInk ink;
+    HDC dc = GetDC(window);
+    for (int y = 5; y < 5 + 13; ++y) {
+        for (int x = 0; x < 77; ++x) {
+            const uint32_t rgb = rgbAt(dc, x, y);
+            const int r = channel(rgb, 16), g = channel(rgb, 8), b = channel(rgb, 0);
+            ink.darkest = std::min(ink.darkest, r + g + b);
+            ink.reddest = std::max(ink.reddest, r - (g + b) / 2);
+        }
+    }
+    ReleaseDC(window, dc);
+    return ink;
+}
+
+TEST_F(CommandOnForm, CaptionTakesItsColourAndGreysWhenDisabled) {
+    EXPECT_LT(captionInk(button.hwnd()).darkest, 3 * 64); // black text
+    button.setFontColour(RGB(255, 0, 0));
+    EXPECT_GT(captionInk(button.hwnd()).reddest, 128);
+    button.setEnabled(COMMAND_FALSE);
+    const CaptionInk greyed = captionInk(button.hwnd());
+    EXPECT_GT(greyed.darkest, 3 * 64);
+    EXPECT_LT(greyed.reddest, 40);
 }
 
 TEST_F(CommandOnForm, TransparentBackgroundLeavesOnlyTheCaption) {
