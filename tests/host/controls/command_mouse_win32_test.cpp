@@ -13,12 +13,20 @@ using namespace kestro::test;
 
 constexpr DWORD LONGER_THAN_A_TICK_MS = 300;
 
+// Input goes through the X server and may take a while under load: each
+// step waits for what it must lead to, and only "nothing happens" checks wait
+// a fixed time.
 void sendMouse(DWORD flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
     SendInput(1, &input, sizeof input);
-    pumpMessages(40);
+    pumpMessages(20);
+}
+
+bool pointerAt(POINT at) {
+    POINT now{};
+    return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
 }
 
 class CommandMouse : public ::testing::Test {
@@ -37,7 +45,17 @@ class CommandMouse : public ::testing::Test {
         POINT at{x, y};
         ClientToScreen(window, &at);
         SetCursorPos(at.x, at.y);
-        pumpMessages(40);
+        EXPECT_TRUE(pumpUntil([&] { return pointerAt(at); }));
+        pumpMessages(20);
+    }
+    bool stateBecomes(ButtonState state) {
+        return pumpUntil([&] { return button.CurrentState() == state; });
+    }
+    bool clicksBecome(int count) {
+        return pumpUntil([&] { return clicks == count; });
+    }
+    bool captureBecomes(HWND window) {
+        return pumpUntil([&] { return GetCapture() == window; });
     }
     void pointerOverButton() { pointerTo(button.hwnd(), 38, 12); }
     void pointerOverForm() { pointerTo(host, 200, 120); }
@@ -51,59 +69,67 @@ class CommandMouse : public ::testing::Test {
 TEST_F(CommandMouse, RealClickRaisesClickOnce) {
     pointerOverButton();
     ASSERT_EQ(WindowFromPoint(POINT{HOST_LEFT + 48, HOST_TOP + 22}), button.hwnd());
-    EXPECT_EQ(button.CurrentState(), ButtonState::HighLight);
+    EXPECT_TRUE(stateBecomes(ButtonState::HighLight));
     sendMouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(stateBecomes(ButtonState::HighLightSelect));
     EXPECT_EQ(GetFocus(), button.hwnd());
-    EXPECT_EQ(button.CurrentState(), ButtonState::HighLightSelect);
     EXPECT_EQ(clicks, 0);
     sendMouse(MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(clicksBecome(1));
     pumpMessages(LONGER_THAN_A_TICK_MS);
     EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(CommandMouse, PollEndsTheHoverLookWhenThePointerLeaves) {
     pointerOverButton();
-    EXPECT_EQ(button.CurrentState(), ButtonState::HighLight);
+    EXPECT_TRUE(stateBecomes(ButtonState::HighLight));
     pumpMessages(LONGER_THAN_A_TICK_MS); // still over the control: stays
     EXPECT_EQ(button.CurrentState(), ButtonState::HighLight);
     pointerOverForm();
-    EXPECT_TRUE(pumpUntil([&] { return button.CurrentState() == ButtonState::Normal; }));
+    EXPECT_TRUE(stateBecomes(ButtonState::Normal));
 
     SetFocus(button.hwnd());
     pointerOverButton();
-    EXPECT_EQ(button.CurrentState(), ButtonState::HighLightSelect);
+    EXPECT_TRUE(stateBecomes(ButtonState::HighLightSelect));
     pointerTo(other.hwnd(), 38, 12); // another button counts as outside
-    EXPECT_TRUE(pumpUntil([&] { return button.CurrentState() == ButtonState::Selected; }));
+    EXPECT_TRUE(stateBecomes(ButtonState::Selected));
 }
 
 TEST_F(CommandMouse, DragOutPastATickAndReleaseRaisesNothing) {
     pointerOverButton();
+    EXPECT_TRUE(stateBecomes(ButtonState::HighLight));
     sendMouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(captureBecomes(button.hwnd()));
     pointerOverForm();
-    EXPECT_TRUE(pumpUntil([&] { return button.CurrentState() == ButtonState::Selected; }));
+    EXPECT_TRUE(stateBecomes(ButtonState::Selected));
     pointerOverButton(); // back over it, still held: nothing changes
     pumpMessages(LONGER_THAN_A_TICK_MS);
     EXPECT_EQ(button.CurrentState(), ButtonState::Selected);
     sendMouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(captureBecomes(nullptr));
+    pumpMessages(LONGER_THAN_A_TICK_MS);
     EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(CommandMouse, ReleaseOutsideBeforeTheTickStillClicks) {
     pointerOverButton();
+    EXPECT_TRUE(stateBecomes(ButtonState::HighLight));
     sendMouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(captureBecomes(button.hwnd()));
     KillTimer(button.hwnd(), 1); // hold the poll so no tick can come between
     pointerOverForm();
     sendMouse(MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(clicksBecome(1));
+    EXPECT_TRUE(captureBecomes(nullptr));
 }
 
 TEST_F(CommandMouse, RightReleaseClicksAndKeysNever) {
     pointerOverButton();
+    EXPECT_TRUE(stateBecomes(ButtonState::HighLight));
     sendMouse(MOUSEEVENTF_RIGHTDOWN);
+    EXPECT_TRUE(captureBecomes(button.hwnd()));
     sendMouse(MOUSEEVENTF_RIGHTUP);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(clicksBecome(1));
     EXPECT_EQ(button.CurrentState(), ButtonState::HighLight);
 
     SetFocus(button.hwnd());
@@ -120,15 +146,20 @@ TEST_F(CommandMouse, DisabledButtonIgnoresThePointer) {
     button.setEnabled(COMMAND_FALSE);
     pointerOverButton();
     sendMouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(captureBecomes(button.hwnd()));
     sendMouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(captureBecomes(nullptr));
+    pumpMessages(LONGER_THAN_A_TICK_MS);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(button.CurrentState(), ButtonState::Normal);
+
     button.setEnabled(COMMAND_TRUE);
     pointerOverForm();
     pointerOverButton();
+    EXPECT_TRUE(stateBecomes(ButtonState::HighLight));
     sendMouse(MOUSEEVENTF_LEFTDOWN);
     sendMouse(MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(clicksBecome(1));
 }
 
 TEST(CommandOwnForm, ClickCanCloseTheForm) {
@@ -140,10 +171,10 @@ TEST(CommandOwnForm, ClickCanCloseTheForm) {
     POINT at{38, 12};
     ClientToScreen(button.hwnd(), &at);
     SetCursorPos(at.x, at.y);
-    pumpMessages(40);
+    EXPECT_TRUE(pumpUntil([&] { return button.CurrentState() == ButtonState::HighLight; }));
     sendMouse(MOUSEEVENTF_LEFTDOWN);
     sendMouse(MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(button.hwnd(), nullptr);
+    EXPECT_TRUE(pumpUntil([&] { return button.hwnd() == nullptr; }));
     EXPECT_FALSE(IsWindow(form.hwnd()));
     EXPECT_EQ(button.Enabled(), COMMAND_TRUE); // the object outlives its window
 }
