@@ -1,0 +1,33 @@
+#pragma once
+// A windowless label: text drawn over whatever its container painted, in a
+// given font and colour, wrapped at the label's width.
+
+#include <string>
+
+#include "host/forms/windowless_control.h"
+
+namespace kestro {
+
+enum class LabelAlignment { Left, Centre };
+
+class FormLabel : public WindowlessControl {
+public:
+    void setText(std::string ansiText) { text_ = std::move(ansiText); }
+    const std::string& text() const { return text_; }
+    void setFont(HFONT font) { font_ = font; }  // not owned
+    void setColour(COLORREF colour) { colour_ = colour; }
+    void setAlignment(LabelAlignment alignment) { alignment_ = alignment; }
+    // A thin single-line frame inside the bounds; the text sits inside it.
+    void setBorder(bool border) { border_ = border; }
+
+    void paint(HDC dc) const override;
+
+private:
+    std::string text_;
+    HFONT font_ = nullptr;
+    COLORREF colour_ = RGB(0, 0, 0);
+    LabelAlignment alignment_ = LabelAlignment::Left;
+    bool border_ = false;
+};
+
+} // namespace kestro
