@@ -1,6 +1,8 @@
 #pragma once
 // A windowless label: text drawn over whatever its container painted, in a
-// given font and colour, wrapped at the label's width.
+// given font and colour. A label one text line high shows its text on that
+// line, whole, even where a substitute font is wider than the designer's;
+// a taller one wraps its text at its width and cuts it at its bounds.
 
 #include <string>
 
@@ -29,5 +31,8 @@ private:
     LabelAlignment alignment_ = LabelAlignment::Left;
     bool border_ = false;
 };
+
+// Lines of text that fit in the given height in the font.
+int labelLineCapacity(HDC dc, HFONT font, int height);
 
 } // namespace kestro

@@ -21,12 +21,26 @@ void FormLabel::paint(HDC dc) const {
     if (font_) SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour_);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    // Long words (a path has few blanks) break inside the word, as in an edit control.
-    UINT format = DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL;
+    UINT format = DT_NOPREFIX;
     format |= alignment_ == LabelAlignment::Centre ? DT_CENTER : DT_LEFT;
+    if (labelLineCapacity(dc, font_, area.bottom - area.top) <= 1) {
+        format |= DT_SINGLELINE | DT_NOCLIP;
+    } else {
+        // Long words (a path has few blanks) break inside the word, as in an edit control.
+        format |= DT_WORDBREAK | DT_EDITCONTROL;
+        IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    }
     DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &area, format);
     RestoreDC(dc, savedState);
+}
+
+int labelLineCapacity(HDC dc, HFONT font, int height) {
+    const int savedState = SaveDC(dc);
+    if (font) SelectObject(dc, font);
+    TEXTMETRICA metrics{};
+    const bool measured = GetTextMetricsA(dc, &metrics) && metrics.tmHeight > 0;
+    RestoreDC(dc, savedState);
+    return measured ? height / metrics.tmHeight : 1;
 }
 
 } // namespace kestro

@@ -9,8 +9,8 @@ namespace {
 SettingsDialogTextSet convertTexts() {
     SettingsDialogTextSet texts;
     texts.fontName = ansiText("ＭＳ Ｐゴシック");
-    texts.credit = ansiText("Kestrovalinde ScreenSaver  Ver.1.0.0");
-    texts.webAddress = ansiText("https://kestrovalinde.example.org/");
+    texts.credit = ansiText("Kestrovalinde Ver.1.0.0");
+    texts.webAddress = ansiText("https://kestrovalinde.example/");
     texts.heading = ansiText("BGM");
     texts.kindLabels[0] = ansiText("なし");
     texts.kindLabels[1] = ansiText("音楽CD");

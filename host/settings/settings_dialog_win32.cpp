@@ -1,12 +1,11 @@
 #include "host/settings/settings_dialog.h"
 
 #include <windows.h>
-#include <commdlg.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
 #include <array>
-#include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "host/controls/command.h"
@@ -23,6 +22,7 @@
 #include "host/settings/dialog_placement.h"
 #include "host/settings/music_choice.h"
 #include "host/settings/music_file_choice.h"
+#include "host/settings/music_file_chooser.h"
 #include "host/settings/settings_dialog_layout.h"
 #include "host/settings/settings_dialog_texts.h"
 #include "host/settings/settings_save.h"
@@ -49,12 +49,6 @@ constexpr COLORREF LABEL_TEXT = RGB(0, 0, 0);
 constexpr COLORREF LIGHT_LABEL_TEXT = RGB(255, 255, 255);
 constexpr DWORD DIALOG_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr int TRACK_LIST_HEIGHT = 200;  // pixels of the dropped list below the box
-// The file chooser's record in its original (Windows NT 4) size, which every
-// version accepts: the fields up to lpTemplateName.
-constexpr DWORD FILE_CHOOSER_RECORD_SIZE =
-    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
-static_assert(sizeof(void*) != 4 || FILE_CHOOSER_RECORD_SIZE == 76,
-              "76 bytes in the 32-bit program");
 
 RECT pixelRect(const DesignRect& twips) {
     const int perPixelX = screenTwipsPerPixelX();
@@ -370,24 +364,9 @@ void SettingsDialog::selectMusicKind(int16_t kind) {
 }
 
 void SettingsDialog::chooseMusicFile() {
-    std::vector<char> fileBuffer(MUSIC_FILE_BUFFER, '\0');
-    const std::string filter = MusicFileFilter();
-    const std::string title = MusicFileChooserTitle();
-
-    OPENFILENAMEA request{};
-    request.lStructSize = FILE_CHOOSER_RECORD_SIZE;
-    request.hwndOwner = hwnd();
-    request.hInstance = GetModuleHandleA(nullptr);
-    request.lpstrFilter = filter.c_str();
-    request.lpstrFile = fileBuffer.data();
-    request.nMaxFile = static_cast<DWORD>(fileBuffer.size());
-    request.lpstrInitialDir = BgmFolder.c_str();
-    request.lpstrTitle = title.c_str();
-    request.Flags = 0;
-
-    LastApiResult = GetOpenFileNameA(&request);
-    if (LastApiResult <= 0) return;
-    ApplyChosenMusicFile(ChosenMusicFile(fileBuffer.data(), fileBuffer.size()));
+    const std::optional<std::string> chosen = ChooseMusicFile(hwnd());
+    if (!chosen) return;
+    ApplyChosenMusicFile(*chosen);
     fileLabel_.setText(BgmFile);
     if (panel_.hwnd()) InvalidateRect(panel_.hwnd(), nullptr, FALSE);
 }
