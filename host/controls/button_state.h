@@ -8,11 +8,11 @@
 namespace kestro {
 
 enum class ButtonState : uint8_t {
-    Uninitialized = 0,  // before Initialize
+    Uninitialized = 0, // before Initialize
     Normal = 1,
-    HighLight = 2,        // pointer over the control, no focus
-    Selected = 3,         // focus, pointer elsewhere
-    HighLightSelect = 4,  // focus and pointer over the control
+    HighLight = 2,       // pointer over the control, no focus
+    Selected = 3,        // focus, pointer elsewhere
+    HighLightSelect = 4, // focus and pointer over the control
 };
 
 enum class Skin : uint8_t { Normal, HighLight, HighLightSelect, Selected, Pressed, Disable };

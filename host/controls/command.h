@@ -46,7 +46,7 @@ class CommandLogic;
 class CommandWindow;
 
 class Command {
-public:
+  public:
     Command();
     ~Command();
     Command(const Command&) = delete;
@@ -68,13 +68,13 @@ public:
     // Public properties. Reading some of them repaints the button.
     int16_t Enabled();
     void setEnabled(int16_t value);
-    std::string Caption() const;  // ANSI bytes
+    std::string Caption() const; // ANSI bytes
     void setCaption(const std::string& value);
     FontDescription Font() const;
     void setFont(const FontDescription& value);
-    uint32_t FontColour();  // 0x00BBGGRR, or a system colour 0x800000nn
+    uint32_t FontColour(); // 0x00BBGGRR, or a system colour 0x800000nn
     void setFontColour(uint32_t value);
-    uint8_t Visible();  // 255 when the background is shown, else 0
+    uint8_t Visible(); // 255 when the background is shown, else 0
     void setVisible(uint8_t value);
 
     ButtonState CurrentState() const;
@@ -87,7 +87,7 @@ public:
     // The persistent image the window is refreshed from (for reading back).
     HDC persistentImage() const;
 
-private:
+  private:
     std::unique_ptr<CommandWindow> window_;
 };
 

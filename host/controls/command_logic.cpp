@@ -6,24 +6,31 @@ namespace {
 constexpr uint32_t OLE_COLOUR_KIND_MASK = 0xFF000000u;
 constexpr uint32_t OLE_COLOUR_SYSTEM = 0x80000000u;
 constexpr uint32_t OLE_COLOUR_INDEX_MASK = 0x00FFFFFFu;
-constexpr uint32_t LAST_SYSTEM_COLOUR_INDEX = 30;  // COLOR_MENUBAR
+constexpr uint32_t LAST_SYSTEM_COLOUR_INDEX = 30; // COLOR_MENUBAR
 
 template <typename T> const T* storedValue(const PropertyBag& stored, const char* key) {
     const auto found = stored.find(key);
-    if (found == stored.end()) return nullptr;
+    if (found == stored.end())
+        return nullptr;
     return std::get_if<T>(&found->second);
 }
 
-bool hasKey(const PropertyBag& stored, const char* key) { return stored.count(key) != 0; }
+bool hasKey(const PropertyBag& stored, const char* key) {
+    return stored.count(key) != 0;
+}
 
-int16_t asBool16(int32_t value) { return value != 0 ? BOOL16_TRUE : BOOL16_FALSE; }
+int16_t asBool16(int32_t value) {
+    return value != 0 ? BOOL16_TRUE : BOOL16_FALSE;
+}
 
 } // namespace
 
 bool isValidCaptionColour(uint32_t colour) {
     const uint32_t kind = colour & OLE_COLOUR_KIND_MASK;
-    if (kind == 0) return true;
-    return kind == OLE_COLOUR_SYSTEM && (colour & OLE_COLOUR_INDEX_MASK) <= LAST_SYSTEM_COLOUR_INDEX;
+    if (kind == 0)
+        return true;
+    return kind == OLE_COLOUR_SYSTEM &&
+           (colour & OLE_COLOUR_INDEX_MASK) <= LAST_SYSTEM_COLOUR_INDEX;
 }
 
 void CommandLogic::Initialize() {
@@ -32,14 +39,17 @@ void CommandLogic::Initialize() {
 }
 
 void CommandLogic::onButtonDown(MouseButton button) {
-    if (isEnabled_ == BOOL16_FALSE) return;
-    if (button != MouseButton::Left) return;
+    if (isEnabled_ == BOOL16_FALSE)
+        return;
+    if (button != MouseButton::Left)
+        return;
     paintSkin(Skin::Pressed);
     buttonHeld_ = BOOL16_TRUE;
 }
 
 void CommandLogic::onPointerMove() {
-    if (isEnabled_ == BOOL16_FALSE) return;
+    if (isEnabled_ == BOOL16_FALSE)
+        return;
     if (currentState_ == ButtonState::Normal) {
         currentState_ = ButtonState::HighLight;
         paintSkin(Skin::HighLight);
@@ -51,7 +61,8 @@ void CommandLogic::onPointerMove() {
 }
 
 void CommandLogic::onButtonUp(MouseButton button) {
-    if (isEnabled_ == BOOL16_FALSE) return;
+    if (isEnabled_ == BOOL16_FALSE)
+        return;
     if (button == MouseButton::Left) {
         if (currentState_ == ButtonState::HighLight) {
             paintSkin(Skin::Normal);
@@ -62,11 +73,13 @@ void CommandLogic::onButtonUp(MouseButton button) {
     }
     // Only exactly True raises the event: a control enabled with another
     // non-zero value reacts to the mouse but never clicks.
-    if (currentState_ != ButtonState::Selected && isEnabled_ == BOOL16_TRUE) port_.raiseClick();
+    if (currentState_ != ButtonState::Selected && isEnabled_ == BOOL16_TRUE)
+        port_.raiseClick();
 }
 
 void CommandLogic::onFocusGained() {
-    if (isEnabled_ == BOOL16_FALSE) return;
+    if (isEnabled_ == BOOL16_FALSE)
+        return;
     if (currentState_ == ButtonState::HighLight) {
         currentState_ = ButtonState::HighLightSelect;
         paintSkin(Skin::Pressed);
@@ -77,14 +90,17 @@ void CommandLogic::onFocusGained() {
 }
 
 void CommandLogic::onFocusLost() {
-    if (isEnabled_ == BOOL16_FALSE) return;
-    if (currentState_ == ButtonState::Normal) return;
+    if (isEnabled_ == BOOL16_FALSE)
+        return;
+    if (currentState_ == ButtonState::Normal)
+        return;
     currentState_ = ButtonState::Normal;
     paintSkin(Skin::Normal);
 }
 
 void CommandLogic::onPointerPollTick() {
-    if (isEnabled_ == BOOL16_FALSE) return;
+    if (isEnabled_ == BOOL16_FALSE)
+        return;
     // The caption has no window of its own, so the control's window is the
     // whole of it; any other window under the pointer means it has left.
     const PointerPlace place = port_.pointerPlace();
@@ -92,13 +108,17 @@ void CommandLogic::onPointerPollTick() {
         pointerLeft();
         return;
     }
-    if (place == PointerPlace::Elsewhere) pointerLeft();
+    if (place == PointerPlace::Elsewhere)
+        pointerLeft();
 }
 
-void CommandLogic::onResize() { applyEnabled(); }
+void CommandLogic::onResize() {
+    applyEnabled();
+}
 
 void CommandLogic::pointerLeft() {
-    if (isEnabled_ == BOOL16_FALSE) return;
+    if (isEnabled_ == BOOL16_FALSE)
+        return;
     if (currentState_ == ButtonState::HighLight) {
         currentState_ = ButtonState::Normal;
         paintSkin(Skin::Normal);
@@ -120,11 +140,14 @@ void CommandLogic::applyEnabled() {
 }
 
 void CommandLogic::refreshLook() {
-    if (isEnabled_ == BOOL16_FALSE) return;
+    if (isEnabled_ == BOOL16_FALSE)
+        return;
     setCaptionEnabled(true);
     // Until the first read of Enabled the caption is kept black.
-    if (firstRun_ == 0) setCaptionColour(CAPTION_BLACK);
-    if (!paintSkin(Skin::Normal)) setCaptionColour(CAPTION_BLACK);
+    if (firstRun_ == 0)
+        setCaptionColour(CAPTION_BLACK);
+    if (!paintSkin(Skin::Normal))
+        setCaptionColour(CAPTION_BLACK);
 }
 
 bool CommandLogic::paintSkin(Skin skin) {
@@ -132,28 +155,36 @@ bool CommandLogic::paintSkin(Skin skin) {
     // face of the previous paint.
     switch (currentState_) {
     case ButtonState::Normal:
-    case ButtonState::Selected: invertGradient_ = BOOL16_FALSE; break;
-    case ButtonState::HighLight: invertGradient_ = BOOL16_TRUE; break;
+    case ButtonState::Selected:
+        invertGradient_ = BOOL16_FALSE;
+        break;
+    case ButtonState::HighLight:
+        invertGradient_ = BOOL16_TRUE;
+        break;
     case ButtonState::HighLightSelect:
-    case ButtonState::Uninitialized: break;
+    case ButtonState::Uninitialized:
+        break;
     }
     return port_.paintSkin(skin, invertGradient_ != BOOL16_FALSE);
 }
 
 void CommandLogic::setCaptionEnabled(bool enabled) {
-    if (caption_.enabled == enabled) return;
+    if (caption_.enabled == enabled)
+        return;
     caption_.enabled = enabled;
     port_.captionChanged(caption_);
 }
 
 void CommandLogic::setCaptionColour(uint32_t colour) {
-    if (caption_.colour == colour) return;
+    if (caption_.colour == colour)
+        return;
     caption_.colour = colour;
     port_.captionChanged(caption_);
 }
 
 uint8_t CommandLogic::readVisible() {
-    if (backgroundStyle_ != BACKGROUND_OPAQUE) return 0;
+    if (backgroundStyle_ != BACKGROUND_OPAQUE)
+        return 0;
     refreshLook();
     return VISIBLE_READ_OPAQUE;
 }
@@ -241,14 +272,16 @@ void CommandLogic::loadProperties(const PropertyBag& stored, const FontDescripti
     if (!hasKey(stored, PROPERTY_FIRST_RUN)) {
         firstRun_ = FIRST_RUN_DEFAULT;
     } else if (const auto* firstRun = storedValue<int32_t>(stored, PROPERTY_FIRST_RUN)) {
-        if (*firstRun >= 0 && *firstRun <= UINT8_MAX) firstRun_ = static_cast<uint8_t>(*firstRun);
+        if (*firstRun >= 0 && *firstRun <= UINT8_MAX)
+            firstRun_ = static_cast<uint8_t>(*firstRun);
     }
 
     if (!hasKey(stored, PROPERTY_FONT_COLOUR)) {
         caption_.colour = FONT_COLOUR_DEFAULT;
     } else if (const auto* colour = storedValue<int32_t>(stored, PROPERTY_FONT_COLOUR)) {
         const auto value = static_cast<uint32_t>(*colour);
-        if (isValidCaptionColour(value)) caption_.colour = value;
+        if (isValidCaptionColour(value))
+            caption_.colour = value;
     }
 
     if (!hasKey(stored, PROPERTY_VISIBLE)) {
@@ -267,14 +300,19 @@ void CommandLogic::loadProperties(const PropertyBag& stored, const FontDescripti
 PropertyBag CommandLogic::saveProperties(const FontDescription& ambientFont) {
     PropertyBag stored;
     const int16_t enabled = asBool16(isEnabled_);
-    if (enabled != BOOL16_TRUE) stored[PROPERTY_ENABLED] = int32_t{enabled};
-    if (caption_.text != CAPTION_SAVE_DEFAULT) stored[PROPERTY_CAPTION] = caption_.text;
-    if (firstRun_ != FIRST_RUN_DEFAULT) stored[PROPERTY_FIRST_RUN] = int32_t{firstRun_};
-    if (caption_.font != ambientFont) stored[PROPERTY_FONT] = caption_.font;
+    if (enabled != BOOL16_TRUE)
+        stored[PROPERTY_ENABLED] = int32_t{enabled};
+    if (caption_.text != CAPTION_SAVE_DEFAULT)
+        stored[PROPERTY_CAPTION] = caption_.text;
+    if (firstRun_ != FIRST_RUN_DEFAULT)
+        stored[PROPERTY_FIRST_RUN] = int32_t{firstRun_};
+    if (caption_.font != ambientFont)
+        stored[PROPERTY_FONT] = caption_.font;
     if (caption_.colour != FONT_COLOUR_DEFAULT) {
         stored[PROPERTY_FONT_COLOUR] = static_cast<int32_t>(caption_.colour);
     }
-    if (backgroundStyle_ != BACKGROUND_OPAQUE) stored[PROPERTY_VISIBLE] = int32_t{backgroundStyle_};
+    if (backgroundStyle_ != BACKGROUND_OPAQUE)
+        stored[PROPERTY_VISIBLE] = int32_t{backgroundStyle_};
     refreshLook();
     return stored;
 }

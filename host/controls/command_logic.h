@@ -42,9 +42,9 @@ enum class PointerPlace : uint8_t { OwnWindow, ParentForm, Elsewhere, Unknown };
 
 // The windowless caption element: text, font, colour, enabled look.
 struct CaptionLabel {
-    std::string text = CAPTION_DESIGNED;  // ANSI bytes
+    std::string text = CAPTION_DESIGNED; // ANSI bytes
     FontDescription font;
-    uint32_t colour = CAPTION_BLACK;  // 0x00BBGGRR or a system colour
+    uint32_t colour = CAPTION_BLACK; // 0x00BBGGRR or a system colour
     bool enabled = true;
 };
 
@@ -52,7 +52,7 @@ struct CaptionLabel {
 bool isValidCaptionColour(uint32_t colour);
 
 class CommandPort {
-public:
+  public:
     virtual ~CommandPort() = default;
     // Redraws the whole image with this skin's ring over the gradient face,
     // refreshes the window and places the caption. False when it could not draw.
@@ -67,7 +67,7 @@ public:
 };
 
 class CommandLogic {
-public:
+  public:
     explicit CommandLogic(CommandPort& port) : port_(port) {}
 
     void Initialize();
@@ -105,7 +105,7 @@ public:
     int16_t backgroundStyle() const { return backgroundStyle_; }
     const CaptionLabel& caption() const { return caption_; }
 
-private:
+  private:
     bool paintSkin(Skin skin);
     void pointerLeft();
     void applyEnabled();

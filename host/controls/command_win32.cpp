@@ -1,54 +1,29 @@
 #include "host/controls/command.h"
 
+#include "host/controls/caption_label_win32.h"
 #include "host/controls/command_logic.h"
 #include "host/controls/skin_painter_win32.h"
 #include "host/forms/form_window.h"
 #include "host/forms/twips.h"
-
-#include <cmath>
 
 namespace kestro {
 namespace {
 
 constexpr char COMMAND_CLASS_NAME[] = "KestrovalindeCommand";
 constexpr UINT_PTR POINTER_POLL_TIMER_ID = 1;
-constexpr int POINTS_PER_INCH = 72;
-constexpr uint32_t SYSTEM_COLOUR_FLAG = 0x80000000u;
-constexpr uint32_t SYSTEM_COLOUR_INDEX_MASK = 0x00FFFFFFu;
-constexpr UINT CAPTION_TEXT_FORMAT = DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
-
-COLORREF resolveColour(uint32_t colour) {
-    if (colour & SYSTEM_COLOUR_FLAG) {
-        return GetSysColor(static_cast<int>(colour & SYSTEM_COLOUR_INDEX_MASK));
-    }
-    return static_cast<COLORREF>(colour);
-}
-
-HFONT createCaptionFont(const FontDescription& font) {
-    HDC screen = GetDC(nullptr);
-    const int dotsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    LOGFONTA logFont{};
-    logFont.lfHeight = -static_cast<LONG>(std::lround(font.pointSize * dotsPerInch / POINTS_PER_INCH));
-    logFont.lfWeight = font.weight;
-    logFont.lfItalic = font.italic;
-    logFont.lfUnderline = font.underline;
-    logFont.lfStrikeOut = font.strikeOut;
-    logFont.lfCharSet = font.charset;
-    logFont.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(logFont.lfFaceName, font.faceName.c_str(), LF_FACESIZE);
-    return CreateFontIndirectA(&logFont);
-}
-
 MouseButton buttonOfMessage(UINT message) {
     switch (message) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP: return MouseButton::Left;
+    case WM_LBUTTONUP:
+        return MouseButton::Left;
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: return MouseButton::Right;
+    case WM_RBUTTONUP:
+        return MouseButton::Right;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP: return MouseButton::Middle;
-    default: return MouseButton::Other;
+    case WM_MBUTTONUP:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Other;
     }
 }
 
@@ -59,7 +34,7 @@ constexpr WPARAM ANY_BUTTON_HELD = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBU
 // The control's window: its persistent image, the windowless caption drawn
 // over it, the pointer-poll timer, and the system side of CommandLogic.
 class CommandWindow final : public CommandPort {
-public:
+  public:
     explicit CommandWindow(Command& owner) : owner_(owner), logic_(*this) {}
     ~CommandWindow() override;
 
@@ -77,30 +52,27 @@ public:
     void propertyChanged(std::string_view name) override;
     void raiseClick() override;
 
-private:
+  private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void resizeImage(int widthPixels, int heightPixels);
     void releaseImage();
     void paintWindow();
-    void drawCaption(HDC dc, COLORREF faceColour) const;
     void refresh();
     void updateCaptionRegion();
 
     Command& owner_;
     CommandLogic logic_;
     HWND hwnd_ = nullptr;
-    bool loaded_ = false;  // handlers run only once the stored properties are in
+    bool loaded_ = false; // handlers run only once the stored properties are in
     int twipsPerPixel_ = STANDARD_TWIPS_PER_PIXEL;
     int widthPixels_ = 0;
     int heightPixels_ = 0;
     HDC imageDc_ = nullptr;
     HBITMAP imageBitmap_ = nullptr;
     HGDIOBJ imagePrevious_ = nullptr;
-    HFONT captionFont_ = nullptr;
-    FontDescription captionFontMade_;
+    CaptionLabelView caption_;
     bool opaque_ = true;
-    PixelRect captionRect_;
 
     friend class Command;
 };
@@ -112,7 +84,6 @@ CommandWindow::~CommandWindow() {
         DestroyWindow(hwnd_);
     }
     releaseImage();
-    if (captionFont_) DeleteObject(captionFont_);
 }
 
 bool CommandWindow::create(HWND container, const TwipsRect& rect) {
@@ -126,7 +97,8 @@ bool CommandWindow::create(HWND container, const TwipsRect& rect) {
         windowClass.lpszClassName = COMMAND_CLASS_NAME;
         return RegisterClassExA(&windowClass) != 0;
     }();
-    if (!registered || hwnd_) return false;
+    if (!registered || hwnd_)
+        return false;
 
     twipsPerPixel_ = screenTwipsPerPixelX();
     const int twipsPerPixelY = screenTwipsPerPixelY();
@@ -135,7 +107,8 @@ bool CommandWindow::create(HWND container, const TwipsRect& rect) {
         pixelsFromTwips(rect.left, twipsPerPixel_), pixelsFromTwips(rect.top, twipsPerPixelY),
         pixelsFromTwips(rect.width, twipsPerPixel_), pixelsFromTwips(rect.height, twipsPerPixelY),
         container, nullptr, GetModuleHandleA(nullptr), this);
-    if (!created) return false;
+    if (!created)
+        return false;
     if (!imageDc_) {
         RECT client{};
         GetClientRect(created, &client);
@@ -146,12 +119,14 @@ bool CommandWindow::create(HWND container, const TwipsRect& rect) {
 
 LRESULT CALLBACK CommandWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* window = static_cast<CommandWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* window =
+            static_cast<CommandWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         window->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }
     auto* window = reinterpret_cast<CommandWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!window)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The form tears its controls down with it; the C++ object may live on.
         KillTimer(hwnd, POINTER_POLL_TIMER_ID);
@@ -166,15 +141,17 @@ LRESULT CommandWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
         resizeImage(LOWORD(lParam), HIWORD(lParam));
-        if (loaded_) logic_.onResize();
+        if (loaded_)
+            logic_.onResize();
         return 0;
     case WM_ERASEBKGND:
-        return 1;  // the persistent image covers everything
+        return 1; // the persistent image covers everything
     case WM_PAINT:
         paintWindow();
         return 0;
     case WM_MOUSEMOVE:
-        if (loaded_) logic_.onPointerMove();
+        if (loaded_)
+            logic_.onPointerMove();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -182,26 +159,34 @@ LRESULT CommandWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // A left press focuses the button first, so its focus look comes
         // before the pressed one; every press keeps the pointer until the
         // last button is released, so a release outside still arrives here.
-        if (message == WM_LBUTTONDOWN && GetFocus() != hwnd_) SetFocus(hwnd_);
-        if (hwnd_ && GetCapture() != hwnd_) SetCapture(hwnd_);
-        if (loaded_) logic_.onButtonDown(buttonOfMessage(message));
+        if (message == WM_LBUTTONDOWN && GetFocus() != hwnd_)
+            SetFocus(hwnd_);
+        if (hwnd_ && GetCapture() != hwnd_)
+            SetCapture(hwnd_);
+        if (loaded_)
+            logic_.onButtonDown(buttonOfMessage(message));
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        if ((wParam & ANY_BUTTON_HELD) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+        if ((wParam & ANY_BUTTON_HELD) == 0 && GetCapture() == hwnd_)
+            ReleaseCapture();
         // Click may close the form and destroy this window: nothing after it.
-        if (loaded_) logic_.onButtonUp(buttonOfMessage(message));
+        if (loaded_)
+            logic_.onButtonUp(buttonOfMessage(message));
         return 0;
     case WM_SETFOCUS:
-        if (loaded_) logic_.onFocusGained();
+        if (loaded_)
+            logic_.onFocusGained();
         return 0;
     case WM_KILLFOCUS:
-        if (loaded_) logic_.onFocusLost();
+        if (loaded_)
+            logic_.onFocusLost();
         return 0;
     case WM_TIMER:
         if (wParam == POINTER_POLL_TIMER_ID) {
-            if (loaded_) logic_.onPointerPollTick();
+            if (loaded_)
+                logic_.onPointerPollTick();
             return 0;
         }
         break;
@@ -226,11 +211,12 @@ void CommandWindow::releaseImage() {
 void CommandWindow::resizeImage(int widthPixels, int heightPixels) {
     // The persistent image follows the window's size, keeping what it shows.
     HDC newDc = CreateCompatibleDC(nullptr);
-    if (!newDc) return;
+    if (!newDc)
+        return;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = widthPixels > 0 ? widthPixels : 1;
-    info.bmiHeader.biHeight = -(heightPixels > 0 ? heightPixels : 1);  // top-down
+    info.bmiHeader.biHeight = -(heightPixels > 0 ? heightPixels : 1); // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -243,7 +229,8 @@ void CommandWindow::resizeImage(int widthPixels, int heightPixels) {
     HGDIOBJ previous = SelectObject(newDc, newBitmap);
     RECT whole{0, 0, info.bmiHeader.biWidth, -info.bmiHeader.biHeight};
     FillRect(newDc, &whole, GetSysColorBrush(COLOR_BTNFACE));
-    if (imageDc_) BitBlt(newDc, 0, 0, widthPixels_, heightPixels_, imageDc_, 0, 0, SRCCOPY);
+    if (imageDc_)
+        BitBlt(newDc, 0, 0, widthPixels_, heightPixels_, imageDc_, 0, 0, SRCCOPY);
     releaseImage();
     imageDc_ = newDc;
     imageBitmap_ = newBitmap;
@@ -253,7 +240,8 @@ void CommandWindow::resizeImage(int widthPixels, int heightPixels) {
 }
 
 bool CommandWindow::paintSkin(Skin skin, bool invertGradient) {
-    if (!imageDc_ || widthPixels_ <= 0 || heightPixels_ <= 0) return false;
+    if (!imageDc_ || widthPixels_ <= 0 || heightPixels_ <= 0)
+        return false;
     SkinPaintTarget target;
     target.image = imageDc_;
     target.widthPixels = widthPixels_;
@@ -262,28 +250,24 @@ bool CommandWindow::paintSkin(Skin skin, bool invertGradient) {
     target.background = GetSysColor(COLOR_BTNFACE);
     SkinLayout layout;
     const bool painted = paintSkinImage(target, skin, invertGradient, layout);
-    captionRect_ = layout.caption;
+    caption_.place(layout.caption);
     refresh();
-    if (!opaque_) updateCaptionRegion();
+    if (!opaque_)
+        updateCaptionRegion();
     return painted;
 }
 
 void CommandWindow::captionChanged(const CaptionLabel& caption) {
-    if (!captionFont_ || caption.font != captionFontMade_) {
-        HFONT font = createCaptionFont(caption.font);
-        if (font) {
-            if (captionFont_) DeleteObject(captionFont_);
-            captionFont_ = font;
-            captionFontMade_ = caption.font;
-        }
-    }
-    if (!opaque_) updateCaptionRegion();
+    caption_.update(caption);
+    if (!opaque_)
+        updateCaptionRegion();
     refresh();
 }
 
 void CommandWindow::setBackgroundOpaque(bool opaque) {
     opaque_ = opaque;
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     if (opaque) {
         SetWindowRgn(hwnd_, nullptr, TRUE);
     } else {
@@ -295,57 +279,25 @@ void CommandWindow::setBackgroundOpaque(bool opaque) {
 void CommandWindow::updateCaptionRegion() {
     // A transparent button shows nothing of its own surface but the caption
     // text: the window is cut down to the outline of the glyphs.
-    if (!hwnd_ || opaque_) return;
-    HDC dc = GetDC(hwnd_);
-    if (!dc) return;
-    HGDIOBJ previousFont = captionFont_ ? SelectObject(dc, captionFont_) : nullptr;
-    SetBkMode(dc, TRANSPARENT);
-    RECT rect{captionRect_.x, captionRect_.y, captionRect_.x + captionRect_.width,
-              captionRect_.y + captionRect_.height};
-    HRGN region = nullptr;
-    const std::string& text = logic_.caption().text;
-    if (BeginPath(dc)) {
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, CAPTION_TEXT_FORMAT);
-        if (EndPath(dc)) region = PathToRegion(dc);
-    }
-    if (previousFont) SelectObject(dc, previousFont);
-    ReleaseDC(hwnd_, dc);
-    if (!region) region = CreateRectRgn(0, 0, 0, 0);
-    if (region && !SetWindowRgn(hwnd_, region, TRUE)) DeleteObject(region);
+    if (!hwnd_ || opaque_)
+        return;
+    HRGN region = caption_.glyphRegion(hwnd_, logic_.caption());
+    if (region && !SetWindowRgn(hwnd_, region, TRUE))
+        DeleteObject(region);
 }
 
 void CommandWindow::refresh() {
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     InvalidateRect(hwnd_, nullptr, FALSE);
     UpdateWindow(hwnd_);
-}
-
-void CommandWindow::drawCaption(HDC dc, COLORREF colour) const {
-    const CaptionLabel& caption = logic_.caption();
-    HGDIOBJ previousFont = captionFont_ ? SelectObject(dc, captionFont_) : nullptr;
-    SetBkMode(dc, TRANSPARENT);
-    RECT rect{captionRect_.x, captionRect_.y, captionRect_.x + captionRect_.width,
-              captionRect_.y + captionRect_.height};
-    const int length = static_cast<int>(caption.text.size());
-    if (caption.enabled) {
-        SetTextColor(dc, colour);
-        DrawTextA(dc, caption.text.c_str(), length, &rect, CAPTION_TEXT_FORMAT);
-    } else {
-        // Disabled text: grey with a light shadow one pixel down and right.
-        RECT shadow = rect;
-        OffsetRect(&shadow, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextA(dc, caption.text.c_str(), length, &shadow, CAPTION_TEXT_FORMAT);
-        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextA(dc, caption.text.c_str(), length, &rect, CAPTION_TEXT_FORMAT);
-    }
-    if (previousFont) SelectObject(dc, previousFont);
 }
 
 void CommandWindow::paintWindow() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
-    if (!dc) return;
+    if (!dc)
+        return;
     // Composed off screen so the caption never flickers over the skin.
     HDC frame = CreateCompatibleDC(dc);
     HBITMAP frameBitmap = frame ? CreateCompatibleBitmap(dc, widthPixels_, heightPixels_) : nullptr;
@@ -353,47 +305,53 @@ void CommandWindow::paintWindow() {
         HGDIOBJ previous = SelectObject(frame, frameBitmap);
         if (opaque_) {
             BitBlt(frame, 0, 0, widthPixels_, heightPixels_, imageDc_, 0, 0, SRCCOPY);
+            caption_.draw(frame, logic_.caption());
         } else {
-            // Only the glyph outline of the window is left; fill it with the text colour.
-            const CaptionLabel& caption = logic_.caption();
-            HBRUSH brush = CreateSolidBrush(caption.enabled ? resolveColour(caption.colour)
-                                                            : GetSysColor(COLOR_GRAYTEXT));
+            // Only the glyph outline is left of the window: fill it with the text colour.
+            HBRUSH brush = CreateSolidBrush(CaptionLabelView::textColour(logic_.caption()));
             RECT whole{0, 0, widthPixels_, heightPixels_};
             if (brush) {
                 FillRect(frame, &whole, brush);
                 DeleteObject(brush);
             }
         }
-        if (opaque_) drawCaption(frame, resolveColour(logic_.caption().colour));
         BitBlt(dc, 0, 0, widthPixels_, heightPixels_, frame, 0, 0, SRCCOPY);
         SelectObject(frame, previous);
     } else if (imageDc_) {
         BitBlt(dc, 0, 0, widthPixels_, heightPixels_, imageDc_, 0, 0, SRCCOPY);
     }
-    if (frameBitmap) DeleteObject(frameBitmap);
-    if (frame) DeleteDC(frame);
+    if (frameBitmap)
+        DeleteObject(frameBitmap);
+    if (frame)
+        DeleteDC(frame);
     EndPaint(hwnd_, &paint);
 }
 
 void CommandWindow::startPointerPoll(unsigned intervalMs) {
-    if (hwnd_) SetTimer(hwnd_, POINTER_POLL_TIMER_ID, intervalMs, nullptr);
+    if (hwnd_)
+        SetTimer(hwnd_, POINTER_POLL_TIMER_ID, intervalMs, nullptr);
 }
 
 PointerPlace CommandWindow::pointerPlace() {
     POINT pointer{};
-    if (!hwnd_ || !GetCursorPos(&pointer)) return PointerPlace::Unknown;
+    if (!hwnd_ || !GetCursorPos(&pointer))
+        return PointerPlace::Unknown;
     HWND under = WindowFromPoint(pointer);
-    if (under == hwnd_) return PointerPlace::OwnWindow;
-    if (under && under == GetAncestor(hwnd_, GA_ROOT)) return PointerPlace::ParentForm;
+    if (under == hwnd_)
+        return PointerPlace::OwnWindow;
+    if (under && under == GetAncestor(hwnd_, GA_ROOT))
+        return PointerPlace::ParentForm;
     return PointerPlace::Elsewhere;
 }
 
 void CommandWindow::propertyChanged(std::string_view name) {
-    if (owner_.PropertyChanged) owner_.PropertyChanged(name);
+    if (owner_.PropertyChanged)
+        owner_.PropertyChanged(name);
 }
 
 void CommandWindow::raiseClick() {
-    if (owner_.Click) owner_.Click();
+    if (owner_.Click)
+        owner_.Click();
 }
 
 Command::Command() : window_(std::make_unique<CommandWindow>(*this)) {}
@@ -401,29 +359,58 @@ Command::~Command() = default;
 
 bool Command::create(HWND container, const TwipsRect& rect, const PropertyBag& stored,
                      const FontDescription& ambientFont) {
-    if (!window_->create(container, rect)) return false;
+    if (!window_->create(container, rect))
+        return false;
     window_->logic().loadProperties(stored, ambientFont);
     window_->loaded_ = true;
-    window_->logic().onResize();  // the first resize comes after the load
+    window_->logic().onResize(); // the first resize comes after the load
     return true;
 }
 
-HWND Command::hwnd() const { return window_->hwnd(); }
-void Command::Initialize() { window_->logic().Initialize(); }
+HWND Command::hwnd() const {
+    return window_->hwnd();
+}
+void Command::Initialize() {
+    window_->logic().Initialize();
+}
 PropertyBag Command::saveProperties(const FontDescription& ambientFont) {
     return window_->logic().saveProperties(ambientFont);
 }
-int16_t Command::Enabled() { return window_->logic().readEnabled(); }
-void Command::setEnabled(int16_t value) { window_->logic().writeEnabled(value); }
-std::string Command::Caption() const { return window_->logic().readCaption(); }
-void Command::setCaption(const std::string& value) { window_->logic().writeCaption(value); }
-FontDescription Command::Font() const { return window_->logic().readFont(); }
-void Command::setFont(const FontDescription& value) { window_->logic().writeFont(value); }
-uint32_t Command::FontColour() { return window_->logic().readFontColour(); }
-void Command::setFontColour(uint32_t value) { window_->logic().writeFontColour(value); }
-uint8_t Command::Visible() { return window_->logic().readVisible(); }
-void Command::setVisible(uint8_t value) { window_->logic().writeVisible(value); }
-ButtonState Command::CurrentState() const { return window_->logic().currentState(); }
-HDC Command::persistentImage() const { return window_->image(); }
+int16_t Command::Enabled() {
+    return window_->logic().readEnabled();
+}
+void Command::setEnabled(int16_t value) {
+    window_->logic().writeEnabled(value);
+}
+std::string Command::Caption() const {
+    return window_->logic().readCaption();
+}
+void Command::setCaption(const std::string& value) {
+    window_->logic().writeCaption(value);
+}
+FontDescription Command::Font() const {
+    return window_->logic().readFont();
+}
+void Command::setFont(const FontDescription& value) {
+    window_->logic().writeFont(value);
+}
+uint32_t Command::FontColour() {
+    return window_->logic().readFontColour();
+}
+void Command::setFontColour(uint32_t value) {
+    window_->logic().writeFontColour(value);
+}
+uint8_t Command::Visible() {
+    return window_->logic().readVisible();
+}
+void Command::setVisible(uint8_t value) {
+    window_->logic().writeVisible(value);
+}
+ButtonState Command::CurrentState() const {
+    return window_->logic().currentState();
+}
+HDC Command::persistentImage() const {
+    return window_->image();
+}
 
 } // namespace kestro

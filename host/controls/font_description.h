@@ -11,7 +11,7 @@ constexpr int16_t FONT_WEIGHT_REGULAR = 400;
 constexpr uint8_t FONT_CHARSET_SHIFTJIS = 128;
 
 struct FontDescription {
-    std::string faceName;  // ANSI bytes
+    std::string faceName; // ANSI bytes
     double pointSize = 9.0;
     int16_t weight = FONT_WEIGHT_REGULAR;
     bool italic = false;
@@ -21,9 +21,8 @@ struct FontDescription {
 
     bool operator==(const FontDescription& other) const {
         return faceName == other.faceName && pointSize == other.pointSize &&
-               weight == other.weight && italic == other.italic &&
-               underline == other.underline && strikeOut == other.strikeOut &&
-               charset == other.charset;
+               weight == other.weight && italic == other.italic && underline == other.underline &&
+               strikeOut == other.strikeOut && charset == other.charset;
     }
     bool operator!=(const FontDescription& other) const { return !(*this == other); }
 };

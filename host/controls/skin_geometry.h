@@ -17,7 +17,7 @@ constexpr int SKIN_TWIPS_PER_PIXEL = 15;
 constexpr int SKIN_RING_TWIPS = 60;
 constexpr int SKIN_PIECE_COUNT = 8;
 constexpr int CAPTION_HEIGHT_TWIPS = 195;
-constexpr int CAPTION_RAISE_TWIPS = 20;  // the caption sits 10 twips above the middle
+constexpr int CAPTION_RAISE_TWIPS = 20; // the caption sits 10 twips above the middle
 
 // The face colours, as the designer wrote them.
 constexpr std::string_view FACE_COLOUR_LIGHT = "&HFFFFFF";
@@ -34,14 +34,14 @@ struct PixelRect {
 };
 
 struct SkinPiece {
-    PixelRect destination;  // in the control
-    PixelRect source;       // in the skin image
+    PixelRect destination; // in the control
+    PixelRect source;      // in the skin image
 };
 
 struct SkinLayout {
-    std::array<SkinPiece, SKIN_PIECE_COUNT> pieces;  // in painting order
+    std::array<SkinPiece, SKIN_PIECE_COUNT> pieces; // in painting order
     double captionTopTwips = 0;
-    PixelRect caption;  // the caption element, in pixels
+    PixelRect caption; // the caption element, in pixels
 };
 
 // The layout for a control of widthTwips x heightTwips on a screen of

@@ -11,7 +11,7 @@ constexpr std::array<const char*, SKIN_COUNT> SKIN_RESOURCE_NAMES{
     "COMMAND_SKIN_SELECTED", "COMMAND_SKIN_PRESSED",   "COMMAND_SKIN_DISABLE",
 };
 
-constexpr int GRADIENT_VERTEX_COUNT = 4;  // two used, two left zero
+constexpr int GRADIENT_VERTEX_COUNT = 4; // two used, two left zero
 
 std::array<HBITMAP, SKIN_COUNT> loadSkinBitmaps() {
     std::array<HBITMAP, SKIN_COUNT> bitmaps{};
@@ -73,14 +73,17 @@ bool paintSkinImage(const SkinPaintTarget& target, Skin skin, bool invertGradien
     fillGradient(target.image, target.widthPixels, target.heightPixels, invertGradient);
 
     HBITMAP bitmap = skinBitmap(skin);
-    if (!bitmap) return false;
+    if (!bitmap)
+        return false;
     HDC skinDc = CreateCompatibleDC(target.image);
-    if (!skinDc) return false;
+    if (!skinDc)
+        return false;
     HGDIOBJ previous = SelectObject(skinDc, bitmap);
     // Colour-on-colour keeps whole source pixels when an edge shrinks; the
     // edges are uniform along their stretch, so no blending is needed.
     const int previousMode = SetStretchBltMode(target.image, COLORONCOLOR);
-    for (const SkinPiece& piece : layout.pieces) copyPiece(target.image, skinDc, piece);
+    for (const SkinPiece& piece : layout.pieces)
+        copyPiece(target.image, skinDc, piece);
     SetStretchBltMode(target.image, previousMode);
     SelectObject(skinDc, previous);
     DeleteDC(skinDc);

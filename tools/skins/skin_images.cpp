@@ -15,7 +15,7 @@ constexpr int FILE_HEADER_BYTES = 14;
 constexpr int INFO_HEADER_BYTES = 40;
 constexpr int PIXELS_PER_METRE_96_DPI = 3780;
 
-using Rgb = uint32_t;  // 0xRRGGBB
+using Rgb = uint32_t; // 0xRRGGBB
 
 // Colours of the rings.
 constexpr Rgb BORDER_LINE = 0x003C74;
@@ -26,7 +26,7 @@ constexpr Rgb OUTER_TOP = 0xE0DCC9;
 constexpr Rgb OUTER_LEFT = 0xE2DECB;
 constexpr Rgb OUTER_BOTTOM = 0xF8F7F0;
 constexpr Rgb OUTER_RIGHT = 0xF0EEE0;
-constexpr Rgb SURROUND = 0xECE9D8;  // the dialog face around pressed and disabled rings
+constexpr Rgb SURROUND = 0xECE9D8; // the dialog face around pressed and disabled rings
 constexpr Rgb DISABLED_LINE = 0xC9C7BA;
 constexpr Rgb DISABLED_CORNER_FAINT = 0xD8D5C7;
 constexpr Rgb DISABLED_CORNER_EDGE = 0xCBC9BC;
@@ -41,14 +41,18 @@ struct SideFade {
 };
 
 struct RaisedBand {
-    std::array<Rgb, 2> topRows;         // rows 2, 3
-    std::array<SideFade, 2> leftCols;   // columns 2, 3
-    std::array<SideFade, 2> rightCols;  // columns 60, 61
-    std::array<Rgb, 2> bottomRows;      // rows 21, 22
+    std::array<Rgb, 2> topRows;        // rows 2, 3
+    std::array<SideFade, 2> leftCols;  // columns 2, 3
+    std::array<SideFade, 2> rightCols; // columns 60, 61
+    std::array<Rgb, 2> bottomRows;     // rows 21, 22
 };
 
-constexpr SideFade fade(Rgb top, Rgb bottom) { return {top, 0, bottom, false}; }
-constexpr SideFade fade3(Rgb top, Rgb middle, Rgb bottom) { return {top, middle, bottom, true}; }
+constexpr SideFade fade(Rgb top, Rgb bottom) {
+    return {top, 0, bottom, false};
+}
+constexpr SideFade fade3(Rgb top, Rgb middle, Rgb bottom) {
+    return {top, middle, bottom, true};
+}
 
 const RaisedBand NORMAL_BAND{
     {0xF3F3EE, 0xF3F3EE},
@@ -72,27 +76,31 @@ const RaisedBand SELECTED_BAND{
 };
 
 class Canvas {
-public:
+  public:
     Canvas() : pixels_(WIDTH * HEIGHT, 0) {}
     void set(int x, int y, Rgb colour) { pixels_[y * WIDTH + x] = colour; }
     Rgb at(int x, int y) const { return pixels_[y * WIDTH + x]; }
     void fill(int x0, int y0, int x1, int y1, Rgb colour) {
         for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x) set(x, y, colour);
+            for (int x = x0; x <= x1; ++x)
+                set(x, y, colour);
     }
     void row(int y, int x0, int x1, Rgb colour) { fill(x0, y, x1, y, colour); }
     void column(int x, int y0, int y1, Rgb colour) { fill(x, y0, x, y1, colour); }
 
-private:
+  private:
     std::vector<Rgb> pixels_;
 };
 
-int channelOf(Rgb colour, int shift) { return static_cast<int>((colour >> shift) & 0xFF); }
+int channelOf(Rgb colour, int shift) {
+    return static_cast<int>((colour >> shift) & 0xFF);
+}
 
 Rgb mix(Rgb from, Rgb to, double t) {
     Rgb out = 0;
     for (int shift : {16, 8, 0}) {
-        const double value = channelOf(from, shift) + (channelOf(to, shift) - channelOf(from, shift)) * t;
+        const double value =
+            channelOf(from, shift) + (channelOf(to, shift) - channelOf(from, shift)) * t;
         out |= static_cast<Rgb>(std::lround(value)) << shift;
     }
     return out;
@@ -100,7 +108,8 @@ Rgb mix(Rgb from, Rgb to, double t) {
 
 Rgb fadeAt(const SideFade& f, int y, int firstY, int lastY) {
     const double t = static_cast<double>(y - firstY) / (lastY - firstY);
-    if (!f.hasMiddle) return mix(f.top, f.bottom, t);
+    if (!f.hasMiddle)
+        return mix(f.top, f.bottom, t);
     return t <= 0.5 ? mix(f.top, f.middle, t * 2) : mix(f.middle, f.bottom, (t - 0.5) * 2);
 }
 
@@ -108,8 +117,10 @@ Rgb fadeAt(const SideFade& f, int y, int firstY, int lastY) {
 // the curve, its two neighbours on the curve and the one inside it.
 void roundCorners(Canvas& c, int inset, Rgb faint, Rgb edge, Rgb inner) {
     const int left = inset, right = LAST_X - inset, top = inset, bottom = LAST_Y - inset;
-    for (auto [x, y, dx, dy] : std::array<std::array<int, 4>, 4>{{
-             {left, top, 1, 1}, {right, top, -1, 1}, {left, bottom, 1, -1}, {right, bottom, -1, -1}}}) {
+    for (auto [x, y, dx, dy] : std::array<std::array<int, 4>, 4>{{{left, top, 1, 1},
+                                                                  {right, top, -1, 1},
+                                                                  {left, bottom, 1, -1},
+                                                                  {right, bottom, -1, -1}}}) {
         c.set(x, y, faint);
         c.set(x + dx, y, edge);
         c.set(x, y + dy, edge);
@@ -138,7 +149,7 @@ Canvas raisedSkin(const RaisedBand& band) {
     Canvas c;
     constexpr int BAND_TOP = 2, BAND_BOTTOM = LAST_Y - 2;
     constexpr int FADE_TOP = 4, FADE_BOTTOM = LAST_Y - 4;
-    c.fill(FADE_TOP, FADE_TOP, LAST_X - 4, FADE_BOTTOM, band.topRows[1]);  // never shown
+    c.fill(FADE_TOP, FADE_TOP, LAST_X - 4, FADE_BOTTOM, band.topRows[1]); // never shown
     for (int y = BAND_TOP; y <= BAND_BOTTOM; ++y) {
         const int clamped = y < FADE_TOP ? FADE_TOP : (y > FADE_BOTTOM ? FADE_BOTTOM : y);
         for (int i = 0; i < 2; ++i) {
@@ -165,14 +176,14 @@ Canvas pressedSkin() {
     constexpr Rgb LIGHT_RIGHT = 0xE4E3DC;
     Canvas c;
     c.fill(0, 0, LAST_X, LAST_Y, SURROUND);
-    c.fill(4, 4, LAST_X - 4, LAST_Y - 4, LIGHT_BOTTOM_FROM);  // never shown
+    c.fill(4, 4, LAST_X - 4, LAST_Y - 4, LIGHT_BOTTOM_FROM); // never shown
     c.row(3, 3, LAST_X - 3, SHADOW_TOP);
     c.column(3, 3, LAST_Y - 3, SHADOW_LEFT);
-    for (int x = 4; x <= LAST_X - 3; ++x) {
-        c.set(x, LAST_Y - 3, mix(LIGHT_BOTTOM_FROM, LIGHT_BOTTOM_TO,
-                                 static_cast<double>(x - 4) / (LAST_X - 3 - 4)));
-    }
     c.column(LAST_X - 3, 4, LAST_Y - 3, LIGHT_RIGHT);
+    // The light line above the bottom border: uniform where the edge is
+    // stretched, a shade lighter at its two ends in the corners.
+    c.row(LAST_Y - 3, 3, LAST_X - 3, LIGHT_BOTTOM_TO);
+    c.row(LAST_Y - 3, 4, LAST_X - 4, LIGHT_BOTTOM_FROM);
     outerLine(c, 1);
     borderLine(c, 2, BORDER_LINE);
     roundCorners(c, 2, CORNER_FAINT, CORNER_EDGE, CORNER_INNER);
@@ -189,11 +200,12 @@ Canvas disabledSkin() {
 }
 
 void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 std::vector<uint8_t> bmpFile(const Canvas& c) {
-    constexpr uint32_t rowBytes = WIDTH * BYTES_PER_PIXEL;  // already a multiple of 4
+    constexpr uint32_t rowBytes = WIDTH * BYTES_PER_PIXEL; // already a multiple of 4
     constexpr uint32_t pixelBytes = rowBytes * HEIGHT;
     constexpr uint32_t headerBytes = FILE_HEADER_BYTES + INFO_HEADER_BYTES;
     std::vector<uint8_t> out;
@@ -205,7 +217,7 @@ std::vector<uint8_t> bmpFile(const Canvas& c) {
     putLittleEndian(out, headerBytes, 4);
     putLittleEndian(out, INFO_HEADER_BYTES, 4);
     putLittleEndian(out, WIDTH, 4);
-    putLittleEndian(out, HEIGHT, 4);  // rows bottom-up
+    putLittleEndian(out, HEIGHT, 4); // rows bottom-up
     putLittleEndian(out, 1, 2);
     putLittleEndian(out, 24, 2);
     putLittleEndian(out, 0, 4);

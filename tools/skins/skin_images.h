@@ -9,8 +9,8 @@
 namespace kestro {
 
 struct SkinImageFile {
-    std::string fileName;        // under resources/command_skins/
-    std::vector<uint8_t> bytes;  // a complete 24-bit BMP file
+    std::string fileName;       // under resources/command_skins/
+    std::vector<uint8_t> bytes; // a complete 24-bit BMP file
 };
 
 // All six, in the order Normal, HighLight, HighLightSelect, Selected,

@@ -15,17 +15,21 @@ struct Paint {
 };
 
 std::ostream& operator<<(std::ostream& out, const Paint& p) {
-    static const char* names[] = {"Normal", "HighLight", "HighLightSelect", "Selected", "Pressed", "Disable"};
+    static const char* names[] = {"Normal",   "HighLight", "HighLightSelect",
+                                  "Selected", "Pressed",   "Disable"};
     return out << names[static_cast<int>(p.skin)] << (p.inverted ? "/inverted" : "/plain");
 }
 
 class RecordingPort : public CommandPort {
-public:
+  public:
     bool paintSkin(Skin skin, bool invertGradient) override {
         paints.push_back({skin, invertGradient});
         return paintSucceeds;
     }
-    void captionChanged(const CaptionLabel& caption) override { lastCaption = caption; ++captionChanges; }
+    void captionChanged(const CaptionLabel& caption) override {
+        lastCaption = caption;
+        ++captionChanges;
+    }
     void setBackgroundOpaque(bool value) override { opaque = value; }
     void startPointerPoll(unsigned intervalMs) override { pollIntervalMs = intervalMs; }
     PointerPlace pointerPlace() override { return pointer; }
@@ -34,7 +38,8 @@ public:
 
     std::vector<Skin> skins() const {
         std::vector<Skin> out;
-        for (const Paint& p : paints) out.push_back(p.skin);
+        for (const Paint& p : paints)
+            out.push_back(p.skin);
         return out;
     }
 
@@ -49,12 +54,17 @@ public:
     int clicks = 0;
 };
 
-const FontDescription DIALOG_FONT{"\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e", 9.75,
-                                  FONT_WEIGHT_REGULAR, false, false, false, FONT_CHARSET_SHIFTJIS};
+const FontDescription DIALOG_FONT{"\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e",
+                                  9.75,
+                                  FONT_WEIGHT_REGULAR,
+                                  false,
+                                  false,
+                                  false,
+                                  FONT_CHARSET_SHIFTJIS};
 
 // A button as a form has it after loading default properties and Initialize.
 class CommandLogicTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         logic.loadProperties({}, DIALOG_FONT);
         logic.onResize();
@@ -105,7 +115,7 @@ TEST_F(CommandLogicTest, PointerMoveRows) {
     hover();
     EXPECT_EQ(logic.currentState(), BS::HighLight);
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::HighLight, true}}));
-    hover();  // already hovered: nothing more
+    hover(); // already hovered: nothing more
     EXPECT_EQ(port.paints.size(), 1u);
 
     RecordingPort focusedPort;
@@ -135,7 +145,7 @@ TEST_F(CommandLogicTest, ButtonDownPaintsPressedOnlyForTheLeftButton) {
 TEST_F(CommandLogicTest, LeftReleasePaintsByStateAndClicksUnlessSelected) {
     hover();
     port.paints.clear();
-    clickLeft();  // HighLight: Normal skin over the still inverted face
+    clickLeft(); // HighLight: Normal skin over the still inverted face
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Pressed, true}, {S::Normal, true}}));
     EXPECT_EQ(port.clicks, 1);
     EXPECT_FALSE(logic.buttonHeld());
@@ -144,11 +154,11 @@ TEST_F(CommandLogicTest, LeftReleasePaintsByStateAndClicksUnlessSelected) {
     logic.onFocusLost();
     EXPECT_EQ(logic.currentState(), BS::Normal);
     port.paints.clear();
-    logic.onButtonUp(MouseButton::Left);  // Normal: no skin, but a click
+    logic.onButtonUp(MouseButton::Left); // Normal: no skin, but a click
     EXPECT_TRUE(port.paints.empty());
     EXPECT_EQ(port.clicks, 2);
 
-    logic.onFocusGained();  // Selected
+    logic.onFocusGained(); // Selected
     port.paints.clear();
     clickLeft();
     EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Pressed}));
@@ -163,9 +173,9 @@ TEST_F(CommandLogicTest, RightReleaseClicksWithoutChangingTheSkin) {
     EXPECT_TRUE(port.paints.empty());
     EXPECT_EQ(port.clicks, 1);
 
-    logic.onFocusGained();  // HighLightSelect
+    logic.onFocusGained(); // HighLightSelect
     logic.onFocusLost();
-    logic.onFocusGained();  // Selected: a right release raises nothing either
+    logic.onFocusGained(); // Selected: a right release raises nothing either
     logic.onButtonUp(MouseButton::Right);
     EXPECT_EQ(port.clicks, 1);
 }
@@ -179,14 +189,14 @@ TEST_F(CommandLogicTest, FocusRows) {
     EXPECT_EQ(logic.currentState(), BS::Normal);
     hover();
     port.paints.clear();
-    logic.onFocusGained();  // hovered: the pressed look over the inverted face
+    logic.onFocusGained(); // hovered: the pressed look over the inverted face
     EXPECT_EQ(logic.currentState(), BS::HighLightSelect);
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Pressed, true}}));
 
     port.paints.clear();
     logic.onFocusLost();
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Normal, false}}));
-    logic.onFocusLost();  // already Normal
+    logic.onFocusLost(); // already Normal
     EXPECT_EQ(port.paints.size(), 1u);
 }
 
@@ -206,13 +216,13 @@ TEST_F(CommandLogicTest, TickEndsHoverOnlyWhenThePointerIsOffTheOwnWindow) {
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Normal, false}}));
 
     port.paints.clear();
-    logic.onPointerPollTick();  // nothing to end: no repaint on a quiet tick
+    logic.onPointerPollTick(); // nothing to end: no repaint on a quiet tick
     EXPECT_TRUE(port.paints.empty());
 
     logic.onFocusGained();
     hover();
     port.paints.clear();
-    leaveAndTick();  // another window, e.g. a second button
+    leaveAndTick(); // another window, e.g. a second button
     EXPECT_EQ(logic.currentState(), BS::Selected);
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Selected, false}}));
 }
@@ -255,7 +265,7 @@ TEST_F(CommandLogicTest, DragOutPastATickNeverClicks) {
     leaveAndTick();
     EXPECT_EQ(logic.currentState(), BS::Selected);
     port.paints.clear();
-    hover();  // back over the control with the button still held
+    hover(); // back over the control with the button still held
     EXPECT_TRUE(port.paints.empty());
     EXPECT_EQ(logic.currentState(), BS::Selected);
     logic.onButtonUp(MouseButton::Left);
@@ -268,7 +278,7 @@ TEST_F(CommandLogicTest, ReleaseBeforeTheNextTickStillClicks) {
     hover();
     logic.onFocusGained();
     logic.onButtonDown(MouseButton::Left);
-    port.pointer = PointerPlace::Elsewhere;  // left, but no tick yet
+    port.pointer = PointerPlace::Elsewhere; // left, but no tick yet
     logic.onButtonUp(MouseButton::Left);
     EXPECT_EQ(port.clicks, 1);
 }
@@ -317,7 +327,7 @@ TEST_F(CommandLogicTest, DisabledControlPaintsDisableAndIgnoresEverything) {
     leaveAndTick();
     EXPECT_TRUE(port.paints.empty());
     EXPECT_EQ(port.clicks, 0);
-    EXPECT_EQ(logic.currentState(), BS::HighLight);  // the state stays as it was
+    EXPECT_EQ(logic.currentState(), BS::HighLight); // the state stays as it was
 
     logic.writeEnabled(BOOL16_TRUE);
     EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));
@@ -326,15 +336,15 @@ TEST_F(CommandLogicTest, DisabledControlPaintsDisableAndIgnoresEverything) {
 
 TEST_F(CommandLogicTest, HighLightSelectKeepsTheFaceItWasReachedWith) {
     hover();
-    logic.onFocusGained();  // from HighLight: inverted
+    logic.onFocusGained(); // from HighLight: inverted
     port.paints.clear();
     logic.onButtonUp(MouseButton::Left);
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::HighLightSelect, true}}));
     EXPECT_TRUE(logic.invertGradient());
 
-    leaveAndTick();  // Selected: plain
+    leaveAndTick(); // Selected: plain
     port.paints.clear();
-    hover();  // from Selected: stays plain
+    hover(); // from Selected: stays plain
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::HighLightSelect, false}}));
 }
 
@@ -349,7 +359,7 @@ TEST_F(CommandLogicTest, VisibleSwitchesTheBackgroundAndReadsAs255Or0) {
     EXPECT_EQ(logic.backgroundStyle(), 1);
     EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));
     EXPECT_EQ(logic.readVisible(), 255);
-    EXPECT_EQ(port.paints.size(), 2u);  // the read refreshes too
+    EXPECT_EQ(port.paints.size(), 2u); // the read refreshes too
     EXPECT_EQ(port.notified, (std::vector<std::string>{"Visible", "Visible"}));
 }
 
@@ -357,14 +367,14 @@ TEST_F(CommandLogicTest, FontColourWriteNotifiesOnlyWhenTheColourIsValid) {
     logic.writeFontColour(0x0000FF);
     EXPECT_EQ(port.lastCaption.colour, 0x0000FFu);
     EXPECT_EQ(port.notified, (std::vector<std::string>{"FontColour"}));
-    logic.writeFontColour(0x80000012);  // a system colour
+    logic.writeFontColour(0x80000012); // a system colour
     EXPECT_EQ(logic.caption().colour, 0x80000012u);
     port.notified.clear();
     port.paints.clear();
     logic.writeFontColour(0x12345678);
     EXPECT_TRUE(port.notified.empty());
     EXPECT_EQ(logic.caption().colour, 0x80000012u);
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));  // refreshed all the same
+    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal})); // refreshed all the same
     EXPECT_EQ(logic.readFontColour(), 0x80000012u);
 }
 
@@ -373,7 +383,7 @@ TEST(CommandLogicFirstRun, CaptionStaysBlackUntilTheFirstReadOfEnabled) {
     CommandLogic logic{port};
     logic.loadProperties({{PROPERTY_FIRST_RUN, int32_t{0}}, {PROPERTY_FONT_COLOUR, int32_t{0xFF}}},
                          DIALOG_FONT);
-    EXPECT_EQ(logic.caption().colour, 0u);  // the load's refresh turned it black
+    EXPECT_EQ(logic.caption().colour, 0u); // the load's refresh turned it black
     logic.writeFontColour(0x00FF00);
     EXPECT_EQ(logic.caption().colour, 0u);
     EXPECT_EQ(logic.readEnabled(), BOOL16_TRUE);
@@ -417,7 +427,7 @@ TEST(CommandProperties, MissingKeysTakeTheLoadDefaults) {
     EXPECT_EQ(logic.firstRun(), 1);
     EXPECT_EQ(logic.caption().colour, 0u);
     EXPECT_EQ(logic.backgroundStyle(), 1);
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));  // the load's RefreshLook
+    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal})); // the load's RefreshLook
     EXPECT_EQ(port.lastCaption.text, "Command1");
     EXPECT_TRUE(port.notified.empty());
 }
@@ -433,10 +443,10 @@ TEST(CommandProperties, StoredValuesLoadAndWrongKindsAreSkipped) {
                           {PROPERTY_FONT_COLOUR, int32_t{0x0000FF}},
                           {PROPERTY_VISIBLE, int32_t{0}}},
                          DIALOG_FONT);
-    EXPECT_EQ(logic.isEnabled(), BOOL16_TRUE);  // loading yields -1 or 0 only
+    EXPECT_EQ(logic.isEnabled(), BOOL16_TRUE); // loading yields -1 or 0 only
     EXPECT_EQ(logic.readCaption(), "\x90\xdd\x92\xe8");
     EXPECT_EQ(logic.readFont(), other);
-    EXPECT_EQ(logic.firstRun(), 0);  // 300 does not fit 8 bits: the step is skipped
+    EXPECT_EQ(logic.firstRun(), 0); // 300 does not fit 8 bits: the step is skipped
     EXPECT_EQ(logic.backgroundStyle(), 0);
     EXPECT_FALSE(port.opaque);
 
@@ -454,14 +464,14 @@ TEST(CommandProperties, SaveStoresOnlyWhatDiffersFromTheSaveDefaults) {
     logic.loadProperties({{PROPERTY_CAPTION, std::string("Command")}}, DIALOG_FONT);
     port.paints.clear();
     EXPECT_TRUE(logic.saveProperties(DIALOG_FONT).empty());
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));  // RefreshLook ends the save
+    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal})); // RefreshLook ends the save
 
     logic.writeEnabled(BOOL16_FALSE);
     logic.writeVisible(0);
     logic.writeFontColour(0x123456);
     const PropertyBag saved = logic.saveProperties(DIALOG_FONT);
     EXPECT_EQ(std::get<int32_t>(saved.at(PROPERTY_ENABLED)), 0);
-    EXPECT_EQ(std::get<int32_t>(saved.at(PROPERTY_VISIBLE)), 0);  // the style, not 0/255
+    EXPECT_EQ(std::get<int32_t>(saved.at(PROPERTY_VISIBLE)), 0); // the style, not 0/255
     EXPECT_EQ(std::get<int32_t>(saved.at(PROPERTY_FONT_COLOUR)), 0x123456);
     EXPECT_EQ(saved.count(PROPERTY_CAPTION), 0u);
     EXPECT_EQ(saved.count(PROPERTY_FIRST_RUN), 0u);

@@ -14,8 +14,14 @@ namespace {
 
 // Source rectangles never depend on the control: the image's own ring.
 const std::array<PixelRect, SKIN_PIECE_COUNT> SKIN_SOURCE{{
-    {0, 0, 4, 4}, {4, 0, 56, 4}, {60, 0, 4, 4}, {60, 4, 4, 17},
-    {60, 21, 4, 4}, {4, 21, 56, 4}, {0, 21, 4, 4}, {0, 4, 4, 17},
+    {0, 0, 4, 4},
+    {4, 0, 56, 4},
+    {60, 0, 4, 4},
+    {60, 4, 4, 17},
+    {60, 21, 4, 4},
+    {4, 21, 56, 4},
+    {0, 21, 4, 4},
+    {0, 4, 4, 17},
 }};
 
 void expectPieces(const SkinLayout& layout, const std::array<PixelRect, SKIN_PIECE_COUNT>& dest) {
@@ -34,21 +40,33 @@ TEST(SkinGeometry, ControlOfSkinSizeShowsTheRingUnstretched) {
 }
 
 TEST(SkinGeometry, WiderControlStretchesTopAndBottomOnly) {
-    const SkinLayout layout = skinLayout(1155, 375, 15);  // 77 x 25 pixels
+    const SkinLayout layout = skinLayout(1155, 375, 15); // 77 x 25 pixels
     expectPieces(layout, {{
-        {0, 0, 4, 4}, {4, 0, 69, 4}, {73, 0, 4, 4}, {73, 4, 4, 17},
-        {73, 21, 4, 4}, {4, 21, 69, 4}, {0, 21, 4, 4}, {0, 4, 4, 17},
-    }});
+                             {0, 0, 4, 4},
+                             {4, 0, 69, 4},
+                             {73, 0, 4, 4},
+                             {73, 4, 4, 17},
+                             {73, 21, 4, 4},
+                             {4, 21, 69, 4},
+                             {0, 21, 4, 4},
+                             {0, 4, 4, 17},
+                         }});
     EXPECT_DOUBLE_EQ(layout.captionTopTwips, 80.0);
     EXPECT_EQ(layout.caption, (PixelRect{0, 5, 77, 13}));
 }
 
 TEST(SkinGeometry, SmallerControlShrinksEdgesAndKeepsCorners) {
-    const SkinLayout layout = skinLayout(615, 315, 15);  // 41 x 21 pixels
+    const SkinLayout layout = skinLayout(615, 315, 15); // 41 x 21 pixels
     expectPieces(layout, {{
-        {0, 0, 4, 4}, {4, 0, 33, 4}, {37, 0, 4, 4}, {37, 4, 4, 13},
-        {37, 17, 4, 4}, {4, 17, 33, 4}, {0, 17, 4, 4}, {0, 4, 4, 13},
-    }});
+                             {0, 0, 4, 4},
+                             {4, 0, 33, 4},
+                             {37, 0, 4, 4},
+                             {37, 4, 4, 13},
+                             {37, 17, 4, 4},
+                             {4, 17, 33, 4},
+                             {0, 17, 4, 4},
+                             {0, 4, 4, 13},
+                         }});
     EXPECT_DOUBLE_EQ(layout.captionTopTwips, 50.0);
     EXPECT_EQ(layout.caption, (PixelRect{0, 3, 41, 13}));
 }
@@ -64,7 +82,7 @@ TEST(SkinGeometry, SizesBeyondSixteenBitsStillLayOut) {
 }
 
 TEST(SkinGeometry, CoarserScreenScalesDestinationButNotSource) {
-    const SkinLayout layout = skinLayout(64 * 12, 25 * 12, 12);  // 120 dpi
+    const SkinLayout layout = skinLayout(64 * 12, 25 * 12, 12); // 120 dpi
     EXPECT_EQ(layout.pieces[0].destination, (PixelRect{0, 0, 5, 5}));
     EXPECT_EQ(layout.pieces[0].source, (PixelRect{0, 0, 4, 4}));
     EXPECT_EQ(layout.pieces[2].destination.x, 59);

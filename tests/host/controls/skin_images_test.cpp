@@ -24,9 +24,11 @@ uint32_t pixel(const std::vector<uint8_t>& bmp, int x, int y) {
     return (uint32_t{bmp[at + 2]} << 16) | (uint32_t{bmp[at + 1]} << 8) | bmp[at];
 }
 
-const std::vector<uint8_t>& skinFile(const std::vector<SkinImageFile>& all, const std::string& name) {
+const std::vector<uint8_t>& skinFile(const std::vector<SkinImageFile>& all,
+                                     const std::string& name) {
     for (const auto& image : all)
-        if (image.fileName == name) return image.bytes;
+        if (image.fileName == name)
+            return image.bytes;
     static const std::vector<uint8_t> none;
     return none;
 }
@@ -48,9 +50,9 @@ TEST(SkinImages, HeadersDescribeA64By25TwentyFourBitImage) {
     EXPECT_EQ(bmp[0], 'B');
     EXPECT_EQ(bmp[1], 'M');
     EXPECT_EQ(bmp[10], PIXEL_OFFSET);
-    EXPECT_EQ(bmp[18], 64);  // width
-    EXPECT_EQ(bmp[22], 25);  // height, positive: rows bottom-up
-    EXPECT_EQ(bmp[28], 24);  // bits per pixel
+    EXPECT_EQ(bmp[18], 64); // width
+    EXPECT_EQ(bmp[22], 25); // height, positive: rows bottom-up
+    EXPECT_EQ(bmp[28], 24); // bits per pixel
 }
 
 TEST(SkinImages, HighLightSelectIsTheHighLightImage) {
@@ -68,7 +70,7 @@ TEST(SkinImages, RaisedRingsHaveTheirBorderOuterLineAndBands) {
     for (auto [x, y] : {std::pair{30, 1}, {30, 23}, {1, 12}, {62, 12}}) {
         EXPECT_EQ(pixel(normal, x, y), 0x003C74u) << x << "," << y;
     }
-    EXPECT_EQ(pixel(normal, 1, 1), 0x7A95A8u);  // rounded corner
+    EXPECT_EQ(pixel(normal, 1, 1), 0x7A95A8u); // rounded corner
     EXPECT_EQ(pixel(normal, 30, 2), 0xF3F3EEu);
     EXPECT_EQ(pixel(normal, 2, 4), 0xFDFDFCu);
     EXPECT_EQ(pixel(normal, 2, 20), 0xECEBE6u);
