@@ -10,7 +10,7 @@
 namespace kestro {
 
 class FormComboBox {
-public:
+  public:
     // rect: the closed box in pixels; listHeight: extra room for the dropped list.
     bool create(HWND container, const RECT& rect, int listHeight, HFONT font);
     HWND hwnd() const { return hwnd_; }
@@ -22,7 +22,7 @@ public:
     // Puts the keyboard focus in the text and selects all of it.
     void focusText();
 
-private:
+  private:
     HWND hwnd_ = nullptr;
 };
 

@@ -16,8 +16,10 @@ bool FormComboBox::create(HWND container, const RECT& rect, int listHeight, HFON
                                 CBS_AUTOHSCROLL,
                             rect.left, rect.top, width, height + listHeight, container, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return false;
-    if (font) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (!hwnd_)
+        return false;
+    if (font)
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 
     // The closed box takes the designer's height whatever the font: the
     // selection field is what remains inside the frame.
@@ -33,11 +35,13 @@ bool FormComboBox::create(HWND container, const RECT& rect, int listHeight, HFON
 }
 
 void FormComboBox::setText(const std::string& ansiText) {
-    if (hwnd_) SetWindowTextA(hwnd_, ansiText.c_str());
+    if (hwnd_)
+        SetWindowTextA(hwnd_, ansiText.c_str());
 }
 
 std::string FormComboBox::text() const {
-    if (!hwnd_) return {};
+    if (!hwnd_)
+        return {};
     const int length = GetWindowTextLengthA(hwnd_);
     std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
     const int copied = GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()));
@@ -46,18 +50,21 @@ std::string FormComboBox::text() const {
 }
 
 void FormComboBox::addItems(const std::vector<std::string>& ansiItems) {
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     for (const std::string& item : ansiItems) {
         SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     }
 }
 
 void FormComboBox::setEnabled(bool enabled) {
-    if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    if (hwnd_)
+        EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
 void FormComboBox::focusText() {
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     SetFocus(hwnd_);
     SendMessageA(hwnd_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }

@@ -13,13 +13,14 @@ constexpr int STANDARD_DPI = 96;
 int fontPixelHeight(double points) {
     HDC screen = GetDC(nullptr);
     const int dotsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : STANDARD_DPI;
-    if (screen) ReleaseDC(nullptr, screen);
+    if (screen)
+        ReleaseDC(nullptr, screen);
     return static_cast<int>(std::lround(points * dotsPerInch / POINTS_PER_INCH));
 }
 
 HFONT createFormFont(const FormFontSpec& spec) {
     LOGFONTA font{};
-    font.lfHeight = -fontPixelHeight(spec.points);  // character height, not cell height
+    font.lfHeight = -fontPixelHeight(spec.points); // character height, not cell height
     font.lfWeight = spec.weight;
     font.lfUnderline = spec.underline ? TRUE : FALSE;
     font.lfCharSet = static_cast<BYTE>(spec.charset);

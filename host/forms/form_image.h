@@ -7,12 +7,12 @@
 namespace kestro {
 
 class FormImage : public WindowlessControl {
-public:
-    void setPicture(HBITMAP picture) { picture_ = picture; }  // not owned
+  public:
+    void setPicture(HBITMAP picture) { picture_ = picture; } // not owned
     HBITMAP picture() const { return picture_; }
     void paint(HDC dc) const override;
 
-private:
+  private:
     HBITMAP picture_ = nullptr;
 };
 

@@ -6,14 +6,17 @@ namespace kestro {
 
 void FormImage::paint(HDC dc) const {
     BITMAP info{};
-    if (!picture_ || !GetObjectA(picture_, sizeof info, &info)) return;
+    if (!picture_ || !GetObjectA(picture_, sizeof info, &info))
+        return;
     const RECT& area = bounds();
     const int width = std::min<int>(info.bmWidth, area.right - area.left);
     const int height = std::min<int>(info.bmHeight, area.bottom - area.top);
-    if (width <= 0 || height <= 0) return;
+    if (width <= 0 || height <= 0)
+        return;
 
     HDC source = CreateCompatibleDC(dc);
-    if (!source) return;
+    if (!source)
+        return;
     HGDIOBJ previous = SelectObject(source, picture_);
     BitBlt(dc, area.left, area.top, width, height, source, 0, 0, SRCCOPY);
     SelectObject(source, previous);

@@ -13,10 +13,10 @@ namespace kestro {
 enum class LabelAlignment { Left, Centre };
 
 class FormLabel : public WindowlessControl {
-public:
+  public:
     void setText(std::string ansiText) { text_ = std::move(ansiText); }
     const std::string& text() const { return text_; }
-    void setFont(HFONT font) { font_ = font; }  // not owned
+    void setFont(HFONT font) { font_ = font; } // not owned
     void setColour(COLORREF colour) { colour_ = colour; }
     void setAlignment(LabelAlignment alignment) { alignment_ = alignment; }
     // A thin single-line frame inside the bounds; the text sits inside it.
@@ -24,7 +24,7 @@ public:
 
     void paint(HDC dc) const override;
 
-private:
+  private:
     std::string text_;
     HFONT font_ = nullptr;
     COLORREF colour_ = RGB(0, 0, 0);

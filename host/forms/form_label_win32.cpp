@@ -3,7 +3,7 @@
 namespace kestro {
 
 namespace {
-constexpr int BORDER_TEXT_INSET = 2;  // pixels between a frame and the text
+constexpr int BORDER_TEXT_INSET = 2; // pixels between a frame and the text
 constexpr COLORREF BORDER_COLOUR = RGB(0, 0, 0);
 } // namespace
 
@@ -15,10 +15,12 @@ void FormLabel::paint(HDC dc) const {
         DeleteObject(frame);
         InflateRect(&area, -BORDER_TEXT_INSET, -BORDER_TEXT_INSET);
     }
-    if (text_.empty()) return;
+    if (text_.empty())
+        return;
 
     const int savedState = SaveDC(dc);
-    if (font_) SelectObject(dc, font_);
+    if (font_)
+        SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour_);
     UINT format = DT_NOPREFIX;
@@ -36,7 +38,8 @@ void FormLabel::paint(HDC dc) const {
 
 int labelLineCapacity(HDC dc, HFONT font, int height) {
     const int savedState = SaveDC(dc);
-    if (font) SelectObject(dc, font);
+    if (font)
+        SelectObject(dc, font);
     TEXTMETRICA metrics{};
     const bool measured = GetTextMetricsA(dc, &metrics) && metrics.tmHeight > 0;
     RestoreDC(dc, savedState);

@@ -6,11 +6,11 @@
 namespace kestro {
 
 class FormShape : public WindowlessControl {
-public:
+  public:
     void setBorderColour(COLORREF colour) { borderColour_ = colour; }
     void paint(HDC dc) const override;
 
-private:
+  private:
     COLORREF borderColour_ = RGB(0, 0, 0);
 };
 

@@ -4,7 +4,8 @@ namespace kestro {
 
 void FormShape::paint(HDC dc) const {
     HBRUSH frame = CreateSolidBrush(borderColour_);
-    if (!frame) return;
+    if (!frame)
+        return;
     const RECT area = bounds();
     FrameRect(dc, &area, frame);
     DeleteObject(frame);

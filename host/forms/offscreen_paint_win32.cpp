@@ -7,13 +7,15 @@ void paintOffscreen(HWND window, HDC target, const std::function<void(HDC)>& dra
     GetClientRect(window, &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    if (width <= 0 || height <= 0) return;
+    if (width <= 0 || height <= 0)
+        return;
 
     HDC memory = CreateCompatibleDC(target);
     HBITMAP image = memory ? CreateCompatibleBitmap(target, width, height) : nullptr;
     if (!image) {
         // No room for the image: paint straight to the window.
-        if (memory) DeleteDC(memory);
+        if (memory)
+            DeleteDC(memory);
         draw(target);
         return;
     }

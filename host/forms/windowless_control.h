@@ -10,7 +10,7 @@
 namespace kestro {
 
 class WindowlessControl {
-public:
+  public:
     virtual ~WindowlessControl() = default;
     virtual void paint(HDC dc) const = 0;
 
@@ -18,27 +18,29 @@ public:
     const RECT& bounds() const { return bounds_; }
     bool contains(POINT point) const { return PtInRect(&bounds_, point) != 0; }
 
-private:
-    RECT bounds_{};  // pixels, in the container's client area
+  private:
+    RECT bounds_{}; // pixels, in the container's client area
 };
 
 // The windowless controls of one container, in painting order (later ones
 // lie on top).
 class WindowlessLayer {
-public:
+  public:
     void add(WindowlessControl& control) { controls_.push_back(&control); }
     void paint(HDC dc) const {
-        for (const WindowlessControl* control : controls_) control->paint(dc);
+        for (const WindowlessControl* control : controls_)
+            control->paint(dc);
     }
     // The topmost control under the point, or null.
     const WindowlessControl* hit(POINT point) const {
         for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-            if ((*it)->contains(point)) return *it;
+            if ((*it)->contains(point))
+                return *it;
         }
         return nullptr;
     }
 
-private:
+  private:
     std::vector<WindowlessControl*> controls_;
 };
 

@@ -14,17 +14,19 @@ constexpr COLORREF PREVIEW_BACKGROUND = RGB(0, 0, 0);
 
 // Kestrovalinde_R: black, with the picture control Img_Prev in it.
 class PreviewWindow : public FormWindow {
-public:
+  public:
     ~PreviewWindow() override {
-        if (picture_) DeleteObject(picture_);
+        if (picture_)
+            DeleteObject(picture_);
     }
 
     void sizeImage(int widthPixels, int heightPixels) {
         image_.place(RECT{0, 0, widthPixels, heightPixels});
-        if (hwnd()) InvalidateRect(hwnd(), nullptr, TRUE);
+        if (hwnd())
+            InvalidateRect(hwnd(), nullptr, TRUE);
     }
 
-protected:
+  protected:
     void onLoad() override {
         picture_ = loadBitmapResource(PREVIEW_PICTURE_RESOURCE);
         image_.setPicture(picture_);
@@ -38,14 +40,15 @@ protected:
         // it was created with; a window cannot be both a pop-up and a child.
         if (message == WM_STYLECHANGING) {
             auto* change = reinterpret_cast<STYLESTRUCT*>(lParam);
-            if (change->styleNew & WS_CHILD) change->styleNew &= ~WS_POPUP;
+            if (change->styleNew & WS_CHILD)
+                change->styleNew &= ~WS_POPUP;
         }
         return false;
     }
 
-private:
+  private:
     HBITMAP picture_ = nullptr;
-    FormImage image_;  // Img_Prev
+    FormImage image_; // Img_Prev
     WindowlessLayer layer_;
 };
 

@@ -5,10 +5,12 @@
 namespace kestro {
 
 int BandValue(int row, int height) {
-    if (height <= 0) return 0;
+    if (height <= 0)
+        return 0;
     const double rowsPerRadian = height / BAND_PI;
     // The default rounding mode rounds halves to even.
-    return static_cast<int>(std::nearbyint(std::fabs(std::sin(row / rowsPerRadian) * BAND_BRIGHTNESS)));
+    return static_cast<int>(
+        std::nearbyint(std::fabs(std::sin(row / rowsPerRadian) * BAND_BRIGHTNESS)));
 }
 
 RgbColour WindowBandColour(int row, int height) {

@@ -24,7 +24,7 @@ constexpr int PANEL_BAND_LIFT = 30;       // the panel's band is lighter and gre
 // to even. Rows run from 0 to height inclusive.
 int BandValue(int row, int height);
 
-RgbColour WindowBandColour(int row, int height);  // (v, v, v + 30)
-RgbColour PanelBandColour(int row, int height);   // (v + 30, v + 30, v + 30)
+RgbColour WindowBandColour(int row, int height); // (v, v, v + 30)
+RgbColour PanelBandColour(int row, int height);  // (v + 30, v + 30, v + 30)
 
 } // namespace kestro

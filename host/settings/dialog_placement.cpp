@@ -3,8 +3,8 @@
 namespace kestro {
 
 namespace {
-constexpr int HORIZONTAL_SHARE = 2;  // half the free width to the left
-constexpr int VERTICAL_SHARE = 3;    // a third of the free height above
+constexpr int HORIZONTAL_SHARE = 2; // half the free width to the left
+constexpr int VERTICAL_SHARE = 3;   // a third of the free height above
 } // namespace
 
 DialogOrigin DialogPlacement(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {

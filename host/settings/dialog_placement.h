@@ -5,7 +5,7 @@
 namespace kestro {
 
 struct DialogOrigin {
-    int left = 0;  // twips
+    int left = 0; // twips
     int top = 0;
 };
 

@@ -6,7 +6,8 @@ namespace kestro {
 
 MusicChoiceLook MusicChoiceLookFor(int16_t kind) {
     MusicChoiceLook look;
-    if (kind >= 0 && kind < MUSIC_KIND_COUNT) look.markSelected[static_cast<size_t>(kind)] = true;
+    if (kind >= 0 && kind < MUSIC_KIND_COUNT)
+        look.markSelected[static_cast<size_t>(kind)] = true;
     look.trackBoxEnabled = kind == BGM_AUDIO_CD;
     look.fileButtonEnabled = kind == BGM_MUSIC_FILE;
     return look;

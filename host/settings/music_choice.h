@@ -7,12 +7,12 @@
 
 namespace kestro {
 
-constexpr int MUSIC_KIND_COUNT = 3;  // the marks stand for kinds 0, 1 and 2
+constexpr int MUSIC_KIND_COUNT = 3; // the marks stand for kinds 0, 1 and 2
 
 struct MusicChoiceLook {
-    std::array<bool, MUSIC_KIND_COUNT> markSelected{};  // indexed by kind
-    bool trackBoxEnabled = false;                       // audio CD: the track to repeat
-    bool fileButtonEnabled = false;                     // music file: the "..." button
+    std::array<bool, MUSIC_KIND_COUNT> markSelected{}; // indexed by kind
+    bool trackBoxEnabled = false;                      // audio CD: the track to repeat
+    bool fileButtonEnabled = false;                    // music file: the "..." button
 };
 
 // The look for a kind. A kind outside 0 to 2 (kept as read from the file)

@@ -17,7 +17,9 @@ std::string MusicFileFilter() {
     return filter;
 }
 
-std::string MusicFileChooserTitle() { return SettingsDialogTexts().fileChooserTitle; }
+std::string MusicFileChooserTitle() {
+    return SettingsDialogTexts().fileChooserTitle;
+}
 
 std::string ChosenMusicFile(const char* buffer, size_t size) {
     const void* end = std::memchr(buffer, '\0', size);

@@ -6,7 +6,7 @@
 
 namespace kestro {
 
-constexpr size_t MUSIC_FILE_BUFFER = 255;  // characters the chooser may return, NUL included
+constexpr size_t MUSIC_FILE_BUFFER = 255; // characters the chooser may return, NUL included
 
 // The filter: one description and one pattern, NUL-separated and ending in
 // two NULs, in the ANSI code page.

@@ -2,6 +2,7 @@
 // The system's file-open dialog as the settings dialog asks for a music file.
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commdlg.h>
 
 #include <cstddef>
@@ -20,7 +21,7 @@ static_assert(sizeof(void*) != 4 || FILE_CHOOSER_RECORD_SIZE == 76,
 
 // The record and the texts and buffer it points to.
 class MusicFileRequest {
-public:
+  public:
     MusicFileRequest(HWND owner, const std::string& initialFolder);
     MusicFileRequest(const MusicFileRequest&) = delete;
     MusicFileRequest& operator=(const MusicFileRequest&) = delete;
@@ -29,7 +30,7 @@ public:
     // The path written into the buffer, up to its first NUL.
     std::string chosenFile() const;
 
-private:
+  private:
     std::string filter_;
     std::string title_;
     std::string initialFolder_;

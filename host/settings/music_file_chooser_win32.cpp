@@ -7,9 +7,7 @@
 namespace kestro {
 
 MusicFileRequest::MusicFileRequest(HWND owner, const std::string& initialFolder)
-    : filter_(MusicFileFilter()),
-      title_(MusicFileChooserTitle()),
-      initialFolder_(initialFolder),
+    : filter_(MusicFileFilter()), title_(MusicFileChooserTitle()), initialFolder_(initialFolder),
       fileBuffer_(MUSIC_FILE_BUFFER, '\0') {
     record_.lStructSize = FILE_CHOOSER_RECORD_SIZE;
     record_.hwndOwner = owner;
@@ -29,7 +27,8 @@ std::string MusicFileRequest::chosenFile() const {
 std::optional<std::string> ChooseMusicFile(HWND owner) {
     MusicFileRequest request(owner, BgmFolder);
     LastApiResult = GetOpenFileNameA(&request.record());
-    if (LastApiResult <= 0) return std::nullopt;
+    if (LastApiResult <= 0)
+        return std::nullopt;
     return request.chosenFile();
 }
 

@@ -1,6 +1,7 @@
 #include "host/settings/settings_dialog.h"
 
 #include <windows.h>
+// After windows.h, which they need.
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -40,15 +41,15 @@ namespace {
 // Resource names (resources/settings_dialog.rc).
 constexpr char ICON_RESOURCE[] = "SETTINGS_ICON";
 constexpr char LINK_CURSOR_RESOURCE[] = "SETTINGS_LINK_CURSOR";
-constexpr char MARK_UNSELECTED_RESOURCE[] = "SETTINGS_MARK_OFF";  // Img_Ra(0)
-constexpr char MARK_SELECTED_RESOURCE[] = "SETTINGS_MARK_ON";     // Img_Ra(1)
+constexpr char MARK_UNSELECTED_RESOURCE[] = "SETTINGS_MARK_OFF"; // Img_Ra(0)
+constexpr char MARK_SELECTED_RESOURCE[] = "SETTINGS_MARK_ON";    // Img_Ra(1)
 
-constexpr COLORREF DESIGNER_BACKGROUND = RGB(128, 128, 128);  // covered by the painting
+constexpr COLORREF DESIGNER_BACKGROUND = RGB(128, 128, 128); // covered by the painting
 constexpr COLORREF PANEL_DESIGNER_BACKGROUND = RGB(224, 224, 224);
 constexpr COLORREF LABEL_TEXT = RGB(0, 0, 0);
 constexpr COLORREF LIGHT_LABEL_TEXT = RGB(255, 255, 255);
 constexpr DWORD DIALOG_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr int TRACK_LIST_HEIGHT = 200;  // pixels of the dropped list below the box
+constexpr int TRACK_LIST_HEIGHT = 200; // pixels of the dropped list below the box
 
 RECT pixelRect(const DesignRect& twips) {
     const int perPixelX = screenTwipsPerPixelX();
@@ -69,7 +70,9 @@ bool mouseButtonDown(UINT message) {
            message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
 }
 
-POINT messagePoint(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+POINT messagePoint(LPARAM lParam) {
+    return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
 
 // The screen mouse pointer: while it is the hourglass it shows over every
 // window of the dialog; by default each control shows its own pointer.
@@ -79,20 +82,20 @@ class SettingsDialog;
 
 // Pic_C(0): the panel that holds the music controls.
 class SettingsPanel : public FormWindow {
-public:
+  public:
     explicit SettingsPanel(SettingsDialog& dialog) : dialog_(dialog) {}
 
-protected:
+  protected:
     void onPaint(HDC dc) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     SettingsDialog& dialog_;
 };
 
 // Kestrovalinde_P.
 class SettingsDialog : public FormWindow {
-public:
+  public:
     SettingsDialog();
     ~SettingsDialog() override;
 
@@ -100,13 +103,13 @@ public:
     void panelMouseDown(POINT point);
     bool setScreenPointerCursor();
 
-protected:
+  protected:
     void onLoad() override;
     void onClose() override;
     void onPaint(HDC dc) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void createControls();
     void createPanelControls();
     void placeWindow();
@@ -133,25 +136,27 @@ private:
     SettingsPanel panel_{*this};
     WindowlessLayer windowControls_;
     WindowlessLayer panelControls_;
-    FormLabel creditLabel_;                          // lbl(7)
-    FormLabel linkLabel_;                            // lbl_URL
-    FormShape headingFrame_;                         // Shape3(3)
-    FormLabel headingLabel_;                         // lbl(15)
-    std::array<FormImage, MUSIC_KIND_COUNT> marks_;  // Img_BGM(kind)
-    std::array<FormLabel, MUSIC_KIND_COUNT> kindLabels_;  // lbl_BGM(kind)
-    FormLabel repeatLabel_;                          // lbl(14)
-    FormLabel fileLabel_;                            // lbl_Fname(0)
-    FormComboBox trackBox_;                          // BGM_Repeat
-    Command fileButton_;                             // Cmd_File(0)
-    Command saveButton_;                             // Cmd_Set
-    Command cancelButton_;                           // Cmd_Can
+    FormLabel creditLabel_;                              // lbl(7)
+    FormLabel linkLabel_;                                // lbl_URL
+    FormShape headingFrame_;                             // Shape3(3)
+    FormLabel headingLabel_;                             // lbl(15)
+    std::array<FormImage, MUSIC_KIND_COUNT> marks_;      // Img_BGM(kind)
+    std::array<FormLabel, MUSIC_KIND_COUNT> kindLabels_; // lbl_BGM(kind)
+    FormLabel repeatLabel_;                              // lbl(14)
+    FormLabel fileLabel_;                                // lbl_Fname(0)
+    FormComboBox trackBox_;                              // BGM_Repeat
+    Command fileButton_;                                 // Cmd_File(0)
+    Command saveButton_;                                 // Cmd_Set
+    Command cancelButton_;                               // Cmd_Can
 };
 
-void SettingsPanel::onPaint(HDC dc) { dialog_.paintPanel(dc); }
+void SettingsPanel::onPaint(HDC dc) {
+    dialog_.paintPanel(dc);
+}
 
 bool SettingsPanel::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message == WM_ERASEBKGND) {
-        result = 1;  // the paint covers everything
+        result = 1; // the paint covers everything
         return true;
     }
     if (mouseButtonDown(message)) {
@@ -184,13 +189,16 @@ SettingsDialog::SettingsDialog() {
 }
 
 SettingsDialog::~SettingsDialog() {
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(labelFont_), static_cast<HGDIOBJ>(linkFont_),
-                           static_cast<HGDIOBJ>(markUnselected_),
-                           static_cast<HGDIOBJ>(markSelected_)}) {
-        if (object) DeleteObject(object);
+    for (HGDIOBJ object :
+         {static_cast<HGDIOBJ>(labelFont_), static_cast<HGDIOBJ>(linkFont_),
+          static_cast<HGDIOBJ>(markUnselected_), static_cast<HGDIOBJ>(markSelected_)}) {
+        if (object)
+            DeleteObject(object);
     }
-    if (icon_) DestroyIcon(icon_);
-    if (linkCursor_) DestroyCursor(linkCursor_);
+    if (icon_)
+        DestroyIcon(icon_);
+    if (linkCursor_)
+        DestroyCursor(linkCursor_);
 }
 
 void SettingsDialog::onLoad() {
@@ -282,7 +290,8 @@ void SettingsDialog::createPanelControls() {
 
 void SettingsDialog::placeWindow() {
     RECT outer{};
-    if (!GetWindowRect(hwnd(), &outer)) return;
+    if (!GetWindowRect(hwnd(), &outer))
+        return;
     const int perPixelX = screenTwipsPerPixelX();
     const int perPixelY = screenTwipsPerPixelY();
     const DialogOrigin origin = DialogPlacement(
@@ -311,7 +320,8 @@ void SettingsDialog::showMusicChoice(const MusicChoiceLook& look) {
     }
     trackBox_.setEnabled(look.trackBoxEnabled);
     fileButton_.setEnabled(look.fileButtonEnabled ? COMMAND_TRUE : COMMAND_FALSE);
-    if (panel_.hwnd()) InvalidateRect(panel_.hwnd(), nullptr, FALSE);
+    if (panel_.hwnd())
+        InvalidateRect(panel_.hwnd(), nullptr, FALSE);
 }
 
 void SettingsDialog::recordZoomOrigin() {
@@ -326,7 +336,9 @@ void SettingsDialog::recordZoomOrigin() {
     }
 }
 
-void SettingsDialog::onClose() { ZoomWindowClose(hwnd()); }
+void SettingsDialog::onClose() {
+    ZoomWindowClose(hwnd());
+}
 
 void SettingsDialog::onPaint(HDC dc) {
     paintOffscreen(hwnd(), dc, [this](HDC image) {
@@ -365,10 +377,12 @@ void SettingsDialog::selectMusicKind(int16_t kind) {
 
 void SettingsDialog::chooseMusicFile() {
     const std::optional<std::string> chosen = ChooseMusicFile(hwnd());
-    if (!chosen) return;
+    if (!chosen)
+        return;
     ApplyChosenMusicFile(*chosen);
     fileLabel_.setText(BgmFile);
-    if (panel_.hwnd()) InvalidateRect(panel_.hwnd(), nullptr, FALSE);
+    if (panel_.hwnd())
+        InvalidateRect(panel_.hwnd(), nullptr, FALSE);
 }
 
 void SettingsDialog::saveAndClose() {
@@ -397,7 +411,8 @@ void SettingsDialog::setScreenPointer(ScreenPointer pointer) {
     }
     // Let the window of the dialog under the pointer choose its own again.
     POINT cursor{};
-    if (!GetCursorPos(&cursor)) return;
+    if (!GetCursorPos(&cursor))
+        return;
     HWND under = WindowFromPoint(cursor);
     if (under && (under == hwnd() || IsChild(hwnd(), under))) {
         SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
@@ -406,7 +421,8 @@ void SettingsDialog::setScreenPointer(ScreenPointer pointer) {
 }
 
 bool SettingsDialog::setScreenPointerCursor() {
-    if (screenPointer_ != ScreenPointer::Hourglass) return false;
+    if (screenPointer_ != ScreenPointer::Hourglass)
+        return false;
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     return true;
 }
@@ -414,7 +430,7 @@ bool SettingsDialog::setScreenPointerCursor() {
 bool SettingsDialog::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_ERASEBKGND:
-        result = 1;  // the paint covers everything
+        result = 1; // the paint covers everything
         return true;
     case WM_SETCURSOR: {
         if (setScreenPointerCursor()) {
@@ -432,14 +448,17 @@ bool SettingsDialog::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& res
     }
     case WM_LBUTTONDOWN:
         linkPressed_ = linkLabel_.contains(messagePoint(lParam));
-        if (linkPressed_) SetCapture(hwnd());
+        if (linkPressed_)
+            SetCapture(hwnd());
         result = 0;
         return true;
     case WM_LBUTTONUP: {
         const bool clicked = linkPressed_ && linkLabel_.contains(messagePoint(lParam));
         linkPressed_ = false;
-        if (GetCapture() == hwnd()) ReleaseCapture();
-        if (clicked) openWebAddress();
+        if (GetCapture() == hwnd())
+            ReleaseCapture();
+        if (clicked)
+            openWebAddress();
         result = 0;
         return true;
     }
@@ -458,7 +477,8 @@ void ShowSettingsDialog() {
     placement.clientWidth = pixelsFromTwips(DIALOG_CLIENT_WIDTH_TWIPS, screenTwipsPerPixelX());
     placement.clientHeight = pixelsFromTwips(DIALOG_CLIENT_HEIGHT_TWIPS, screenTwipsPerPixelY());
     placement.background = DESIGNER_BACKGROUND;
-    if (!dialog.create(placement)) return;
+    if (!dialog.create(placement))
+        return;
     ShowWindow(dialog.hwnd(), SW_SHOW);
     UpdateWindow(dialog.hwnd());
 
@@ -468,7 +488,8 @@ void ShowSettingsDialog() {
     while (IsWindow(dialog.hwnd())) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
         if (got <= 0) {
-            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            if (got == 0)
+                PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
         TranslateMessage(&message);

@@ -11,7 +11,8 @@ SaveOutcome SaveMusicSettings(ProfilePort& profile, const std::string& settingsF
     // Checked before anything is written, so a refused save leaves the file
     // as it was rather than half updated.
     const TrackBoxValue track = ReadTrackBoxText(trackBoxText);
-    if (track.kind == TrackBoxValue::Kind::OutOfRange) return SaveOutcome::TrackOutOfRange;
+    if (track.kind == TrackBoxValue::Kind::OutOfRange)
+        return SaveOutcome::TrackOutOfRange;
 
     WriteIniValue(profile, SETTINGS_SECTION, settingsKeyKind(), SettingNumberText(BgmKind),
                   settingsFile);

@@ -8,7 +8,7 @@
 
 namespace kestro {
 
-constexpr int TRACK_LIST_LAST = 30;  // the list offers no track, then 1 to 30
+constexpr int TRACK_LIST_LAST = 30; // the list offers no track, then 1 to 30
 
 // A track number as the box shows it: empty for 0, else its decimal digits.
 std::string TrackBoxText(int value);
@@ -19,7 +19,7 @@ std::vector<std::string> TrackBoxEntries();
 struct TrackBoxValue {
     enum class Kind { NotNumeric, InRange, OutOfRange };
     Kind kind = Kind::NotNumeric;
-    int16_t value = 0;  // the number rounded to an integer (halves to even) when InRange
+    int16_t value = 0; // the number rounded to an integer (halves to even) when InRange
 };
 
 // Reads the typed text: a decimal number (blanks around it, a sign, a

@@ -5,9 +5,9 @@
 //
 //     make_preview_picture resources/preview_picture.bmp
 
-#include <GL/osmesa.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <GL/osmesa.h>
 
 #include <cmath>
 #include <cstdint>
@@ -25,8 +25,8 @@ constexpr int PICTURE_HEIGHT = 112;
 constexpr int OVERSAMPLE = 4;
 constexpr int RENDER_WIDTH = PICTURE_WIDTH * OVERSAMPLE;
 constexpr int RENDER_HEIGHT = PICTURE_HEIGHT * OVERSAMPLE;
-constexpr double FIELD_OF_VIEW = 35.0;  // degrees, as the renderer sets it up
-constexpr float VIEW_DISTANCE = 50.0f;  // the cloud's plane in front of the viewer
+constexpr double FIELD_OF_VIEW = 35.0; // degrees, as the renderer sets it up
+constexpr float VIEW_DISTANCE = 50.0f; // the cloud's plane in front of the viewer
 constexpr int SPRITE_SIZE = 32;
 
 constexpr int RING_PARTICLES = 2600;
@@ -39,15 +39,15 @@ constexpr float PARTICLE_HALF_SIZE = 0.55f;
 
 // One fixed generator, so the picture is the same on every run.
 class Random {
-public:
+  public:
     uint32_t next() {
         state_ = state_ * 1103515245u + 12345u;
         return (state_ >> 16) & 0x7FFF;
     }
-    float unit() { return next() / 32767.0f; }        // 0 to 1
+    float unit() { return next() / 32767.0f; }          // 0 to 1
     float signedUnit() { return unit() * 2.0f - 1.0f; } // -1 to 1
 
-private:
+  private:
     uint32_t state_ = 20240611u;
 };
 
@@ -97,7 +97,7 @@ std::vector<Particle> simulateCloud() {
     };
     for (int i = 0; i < RING_PARTICLES; ++i) {
         const float angle = 6.2831853f * random.unit();
-        const float age = random.unit();  // 0 just born, 1 about to die
+        const float age = random.unit(); // 0 just born, 1 about to die
         const float drift = 2.2f * age;
         Particle p{};
         place(RING_RADIUS_X * std::sin(angle) + drift * random.signedUnit(),
@@ -145,10 +145,14 @@ void drawCloud(const std::vector<Particle>& cloud, GLuint sprite) {
     for (const Particle& p : cloud) {
         glColor4f(p.red, p.green, p.blue, p.alpha);
         glBegin(GL_TRIANGLE_STRIP);
-        glTexCoord2d(1, 1); glVertex3f(p.x + p.halfSize, p.y + p.halfSize, p.z);
-        glTexCoord2d(0, 1); glVertex3f(p.x - p.halfSize, p.y + p.halfSize, p.z);
-        glTexCoord2d(1, 0); glVertex3f(p.x + p.halfSize, p.y - p.halfSize, p.z);
-        glTexCoord2d(0, 0); glVertex3f(p.x - p.halfSize, p.y - p.halfSize, p.z);
+        glTexCoord2d(1, 1);
+        glVertex3f(p.x + p.halfSize, p.y + p.halfSize, p.z);
+        glTexCoord2d(0, 1);
+        glVertex3f(p.x - p.halfSize, p.y + p.halfSize, p.z);
+        glTexCoord2d(1, 0);
+        glVertex3f(p.x + p.halfSize, p.y - p.halfSize, p.z);
+        glTexCoord2d(0, 0);
+        glVertex3f(p.x - p.halfSize, p.y - p.halfSize, p.z);
         glEnd();
     }
     glFinish();
@@ -165,7 +169,8 @@ Picture reduce(const std::vector<uint8_t>& rendered) {
                 const int row = RENDER_HEIGHT - 1 - (y * OVERSAMPLE + dy);
                 for (int dx = 0; dx < OVERSAMPLE; ++dx) {
                     const uint8_t* p = &rendered[(row * RENDER_WIDTH + x * OVERSAMPLE + dx) * 4];
-                    for (int c = 0; c < 3; ++c) sum[c] += p[c];
+                    for (int c = 0; c < 3; ++c)
+                        sum[c] += p[c];
                 }
             }
             const int count = OVERSAMPLE * OVERSAMPLE;
@@ -181,7 +186,9 @@ Picture reduce(const std::vector<uint8_t>& rendered) {
 
 #if defined(__SANITIZE_ADDRESS__)
 // OSMesa keeps a few allocations for the life of the process.
-extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
+extern "C" const char* __asan_default_options() {
+    return "detect_leaks=0";
+}
 #endif
 
 int main(int argc, char** argv) {
@@ -191,8 +198,8 @@ int main(int argc, char** argv) {
     }
     OSMesaContext context = OSMesaCreateContextExt(OSMESA_RGBA, 0, 0, 0, nullptr);
     std::vector<uint8_t> rendered(RENDER_WIDTH * RENDER_HEIGHT * 4);
-    if (!context ||
-        !OSMesaMakeCurrent(context, rendered.data(), GL_UNSIGNED_BYTE, RENDER_WIDTH, RENDER_HEIGHT)) {
+    if (!context || !OSMesaMakeCurrent(context, rendered.data(), GL_UNSIGNED_BYTE, RENDER_WIDTH,
+                                       RENDER_HEIGHT)) {
         std::fprintf(stderr, "no off-screen OpenGL context\n");
         return 1;
     }
@@ -202,8 +209,8 @@ int main(int argc, char** argv) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     const std::vector<uint8_t> spriteImage = spritePixels();
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, SPRITE_SIZE, SPRITE_SIZE, 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, spriteImage.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, SPRITE_SIZE, SPRITE_SIZE, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 spriteImage.data());
 
     drawCloud(simulateCloud(), sprite);
     try {

@@ -37,7 +37,7 @@ void putInfoHeader(Bytes& out, int width, int heightField, int bitsPerPixel, uin
     put32(out, static_cast<uint32_t>(heightField));
     put16(out, 1);
     put16(out, static_cast<uint32_t>(bitsPerPixel));
-    put32(out, 0);  // BI_RGB
+    put32(out, 0); // BI_RGB
     put32(out, imageSize);
     put32(out, 0);
     put32(out, 0);
@@ -52,7 +52,8 @@ Bytes maskBits(int width, int height, const std::vector<bool>& set) {
     for (int y = 0; y < height; ++y) {
         uint8_t* row = &bits[(height - 1 - y) * stride];
         for (int x = 0; x < width; ++x) {
-            if (set[static_cast<size_t>(y) * width + x]) row[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+            if (set[static_cast<size_t>(y) * width + x])
+                row[x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
         }
     }
     return bits;
@@ -101,14 +102,18 @@ Bytes BmpFile(const Picture& picture) {
 
 Bytes IconFile(const Picture& picture) {
     std::vector<bool> transparent;
-    for (const Rgba& p : picture.pixels) transparent.push_back(p.alpha == 0);
+    for (const Rgba& p : picture.pixels)
+        transparent.push_back(p.alpha == 0);
     const Bytes mask = maskBits(picture.width, picture.height, transparent);
-    const uint32_t colourBytes = rowBytes(picture.width, 32) * static_cast<uint32_t>(picture.height);
-    const uint32_t imageBytes = BITMAP_INFO_HEADER_SIZE + colourBytes + static_cast<uint32_t>(mask.size());
+    const uint32_t colourBytes =
+        rowBytes(picture.width, 32) * static_cast<uint32_t>(picture.height);
+    const uint32_t imageBytes =
+        BITMAP_INFO_HEADER_SIZE + colourBytes + static_cast<uint32_t>(mask.size());
 
     Bytes out;
     putIconDirectory(out, ICON_TYPE, picture.width, picture.height, 1, 32, 0, imageBytes);
-    putInfoHeader(out, picture.width, picture.height * 2, 32, colourBytes + static_cast<uint32_t>(mask.size()), 0);
+    putInfoHeader(out, picture.width, picture.height * 2, 32,
+                  colourBytes + static_cast<uint32_t>(mask.size()), 0);
     for (int y = picture.height - 1; y >= 0; --y) {
         for (int x = 0; x < picture.width; ++x) {
             const Rgba& p = picture.at(x, y);
@@ -119,8 +124,10 @@ Bytes IconFile(const Picture& picture) {
     return out;
 }
 
-Bytes CursorFile(int width, int height, const std::vector<CursorPixel>& pixels, int hotX, int hotY) {
-    if (pixels.size() != static_cast<size_t>(width) * height) throw std::invalid_argument("cursor size");
+Bytes CursorFile(int width, int height, const std::vector<CursorPixel>& pixels, int hotX,
+                 int hotY) {
+    if (pixels.size() != static_cast<size_t>(width) * height)
+        throw std::invalid_argument("cursor size");
     std::vector<bool> white, transparent;
     for (CursorPixel p : pixels) {
         white.push_back(p == CursorPixel::White);
@@ -128,9 +135,9 @@ Bytes CursorFile(int width, int height, const std::vector<CursorPixel>& pixels, 
     }
     const Bytes colour = maskBits(width, height, white);
     const Bytes mask = maskBits(width, height, transparent);
-    constexpr uint32_t PALETTE_BYTES = 8;  // black, then white
-    const uint32_t imageBytes =
-        BITMAP_INFO_HEADER_SIZE + PALETTE_BYTES + static_cast<uint32_t>(colour.size() + mask.size());
+    constexpr uint32_t PALETTE_BYTES = 8; // black, then white
+    const uint32_t imageBytes = BITMAP_INFO_HEADER_SIZE + PALETTE_BYTES +
+                                static_cast<uint32_t>(colour.size() + mask.size());
 
     Bytes out;
     putIconDirectory(out, CURSOR_TYPE, width, height, static_cast<uint16_t>(hotX),
@@ -145,8 +152,10 @@ Bytes CursorFile(int width, int height, const std::vector<CursorPixel>& pixels, 
 
 void WriteFile(const std::string& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!file) throw std::runtime_error("cannot write " + path);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    if (!file)
+        throw std::runtime_error("cannot write " + path);
 }
 
 } // namespace kestro::tools

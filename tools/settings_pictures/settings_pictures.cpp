@@ -10,15 +10,15 @@ namespace {
 // The hand is the outline of a union of rectangles: the raised index
 // finger, three folded fingers, the palm, a thumb and the wrist.
 struct FillRect {
-    int left, top, right, bottom;  // inclusive
+    int left, top, right, bottom; // inclusive
 };
 constexpr FillRect HAND_PARTS[] = {
-    {11, 11, 13, 24},  // index finger
-    {15, 16, 17, 24},  // middle finger
-    {19, 17, 21, 24},  // ring finger
-    {23, 18, 24, 24},  // little finger
-    {11, 21, 24, 27},  // palm
-    {12, 28, 23, 30},  // wrist
+    {11, 11, 13, 24}, // index finger
+    {15, 16, 17, 24}, // middle finger
+    {19, 17, 21, 24}, // ring finger
+    {23, 18, 24, 24}, // little finger
+    {11, 21, 24, 27}, // palm
+    {12, 28, 23, 30}, // wrist
 };
 // The thumb leans out to the lower left: one run per row.
 constexpr FillRect THUMB_ROWS[] = {
@@ -43,7 +43,7 @@ constexpr float ICON_CENTRE = 15.5f;
 constexpr float DISC_RADIUS = 15.5f;
 constexpr float RING_RADIUS_X = 11.0f;
 constexpr float RING_RADIUS_Y = 5.5f;
-constexpr float RING_TILT = -0.45f;  // radians
+constexpr float RING_TILT = -0.45f; // radians
 constexpr float GLOW_SIGMA = 1.1f;
 
 uint8_t channel(float value) {
@@ -105,8 +105,9 @@ std::vector<CursorPixel> HandCursorPixels() {
             CursorPixel& pixel = pixels[static_cast<size_t>(y) * CURSOR_SIZE + x];
             if (inHand(x, y)) {
                 pixel = CursorPixel::White;
-            } else if (inHand(x - 1, y) || inHand(x + 1, y) || inHand(x, y - 1) || inHand(x, y + 1)) {
-                pixel = CursorPixel::Black;  // the outline, and the gaps between the fingers
+            } else if (inHand(x - 1, y) || inHand(x + 1, y) || inHand(x, y - 1) ||
+                       inHand(x, y + 1)) {
+                pixel = CursorPixel::Black; // the outline, and the gaps between the fingers
             }
         }
     }

@@ -15,12 +15,12 @@ constexpr Rgba MARK_FILL_SELECTED{0, 0, 255};
 
 constexpr int ICON_SIZE = 32;
 constexpr int CURSOR_SIZE = 32;
-constexpr int HAND_HOT_X = 12;  // the tip of the raised index finger
+constexpr int HAND_HOT_X = 12; // the tip of the raised index finger
 constexpr int HAND_HOT_Y = 10;
 
-Picture UnselectedMarkPicture();  // white square, grey frame
-Picture SelectedMarkPicture();    // filled blue square
-Picture DialogIconPicture();      // a ring of glowing particles on a dark disc
+Picture UnselectedMarkPicture(); // white square, grey frame
+Picture SelectedMarkPicture();   // filled blue square
+Picture DialogIconPicture();     // a ring of glowing particles on a dark disc
 
 // The hand with the index finger raised, top row first.
 std::vector<CursorPixel> HandCursorPixels();

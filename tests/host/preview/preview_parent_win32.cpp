@@ -19,12 +19,12 @@ namespace {
 
 constexpr char CLASS_NAME[] = "KestroPreviewArea";
 constexpr char PREVIEW_TITLE[] = "Preview Window";
-constexpr COLORREF AREA_COLOUR = RGB(255, 0, 255);  // shows wherever the preview does not cover
+constexpr COLORREF AREA_COLOUR = RGB(255, 0, 255); // shows wherever the preview does not cover
 constexpr int AREA_LEFT = 100;
 constexpr int AREA_TOP = 80;
 constexpr UINT_PTR POLL_TIMER = 1;
 constexpr UINT POLL_MS = 100;
-constexpr int GIVE_UP_POLLS = 600;  // one minute
+constexpr int GIVE_UP_POLLS = 600; // one minute
 
 std::string reportPath;
 bool childReported = false;
@@ -44,7 +44,8 @@ bool quitRequested() {
 
 void reportChild(HWND area) {
     HWND child = FindWindowExA(area, nullptr, nullptr, PREVIEW_TITLE);
-    if (!child) return;
+    if (!child)
+        return;
     RECT rect{};
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, area, reinterpret_cast<POINT*>(&rect), 2);
@@ -61,8 +62,10 @@ void reportChild(HWND area) {
 LRESULT CALLBACK areaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
-        if (!childReported) reportChild(window);
-        if (quitRequested() || ++polls > GIVE_UP_POLLS) DestroyWindow(window);
+        if (!childReported)
+            reportChild(window);
+        if (quitRequested() || ++polls > GIVE_UP_POLLS)
+            DestroyWindow(window);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
@@ -88,11 +91,13 @@ int main(int argc, char** argv) {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hbrBackground = CreateSolidBrush(AREA_COLOUR);
     windowClass.lpszClassName = CLASS_NAME;
-    if (!RegisterClassA(&windowClass)) return 1;
+    if (!RegisterClassA(&windowClass))
+        return 1;
     HWND area = CreateWindowExA(0, CLASS_NAME, "preview area", WS_POPUP | WS_CLIPCHILDREN,
                                 AREA_LEFT, AREA_TOP, width, height, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
-    if (!area) return 1;
+    if (!area)
+        return 1;
     ShowWindow(area, SW_SHOWNOACTIVATE);
     UpdateWindow(area);
 

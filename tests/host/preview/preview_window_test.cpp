@@ -24,7 +24,7 @@ constexpr char AREA_CLASS[] = "KestroTestPreviewArea";
 struct Pixels {
     int width = 0;
     int height = 0;
-    std::vector<uint32_t> bgrx;  // top row first
+    std::vector<uint32_t> bgrx; // top row first
     COLORREF at(int x, int y) const {
         const uint32_t p = bgrx[static_cast<size_t>(y) * width + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
@@ -69,7 +69,8 @@ Pixels pictureResource() {
 void pumpMessages() {
     for (int round = 0; round < 20; ++round) {
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
         Sleep(10);
     }
 }
@@ -83,10 +84,11 @@ HWND createArea(int width, int height) {
         windowClass.lpszClassName = AREA_CLASS;
         return RegisterClassA(&windowClass) != 0;
     }();
-    if (!registered) return nullptr;
-    HWND area = CreateWindowExA(0, AREA_CLASS, "area", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                                50, 50, width, height, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    if (!registered)
+        return nullptr;
+    HWND area =
+        CreateWindowExA(0, AREA_CLASS, "area", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50,
+                        width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     pumpMessages();
     return area;
 }
@@ -102,7 +104,7 @@ void embed(HWND preview, HWND area, int width, int height) {
 }
 
 class PreviewWindowTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { preview = CreatePreviewWindow(); }
     static HWND preview;
 };
@@ -132,7 +134,8 @@ TEST_F(PreviewWindowTest, UsualAreaShowsTheWholePictureAndNothingElse) {
     const Pixels picture = pictureResource();
     int differing = 0;
     for (int y = 0; y < PICTURE_HEIGHT; ++y) {
-        for (int x = 0; x < PICTURE_WIDTH; ++x) differing += shown.at(x, y) != picture.at(x, y);
+        for (int x = 0; x < PICTURE_WIDTH; ++x)
+            differing += shown.at(x, y) != picture.at(x, y);
     }
     EXPECT_EQ(differing, 0);
 
@@ -142,7 +145,8 @@ TEST_F(PreviewWindowTest, UsualAreaShowsTheWholePictureAndNothingElse) {
         for (int y = 0; y < PICTURE_HEIGHT; ++y) {
             for (int x = 0; x < PICTURE_WIDTH; ++x) {
                 const COLORREF c = shown.at(x, y);
-                out.put(static_cast<char>(GetRValue(c))).put(static_cast<char>(GetGValue(c)))
+                out.put(static_cast<char>(GetRValue(c)))
+                    .put(static_cast<char>(GetGValue(c)))
                     .put(static_cast<char>(GetBValue(c)));
             }
         }
@@ -191,7 +195,8 @@ TEST_F(PreviewWindowTest, SmallerAreaShowsThePicturesTopLeftPart) {
     const Pixels picture = pictureResource();
     int differing = 0;
     for (int y = 0; y < HEIGHT; ++y) {
-        for (int x = 0; x < WIDTH; ++x) differing += shown.at(x, y) != picture.at(x, y);
+        for (int x = 0; x < WIDTH; ++x)
+            differing += shown.at(x, y) != picture.at(x, y);
     }
     EXPECT_EQ(differing, 0);
     SetParent(preview, nullptr);

@@ -64,7 +64,8 @@ TEST(SettingsDialogTexts, JapaneseTextsAreCodePage932Bytes) {
     const SettingsDialogTextSet& texts = SettingsDialogTexts();
     EXPECT_EQ(texts.fontName, "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
     EXPECT_EQ(texts.kindLabels[0], "\x82\xC8\x82\xB5");
-    EXPECT_EQ(texts.kindLabels[1], "\x89\xB9\x8A\x79" "CD");
+    EXPECT_EQ(texts.kindLabels[1], "\x89\xB9\x8A\x79"
+                                   "CD");
     EXPECT_EQ(texts.kindLabels[2], "MP3\x81\x41WAV");
     EXPECT_EQ(texts.repeatLabel, "\x8B\xC8\x96\xDA\x82\xF0\xD8\xCB\xDF\xB0\xC4");
     EXPECT_EQ(texts.saveButton, "\x90\xDD\x92\xE8");

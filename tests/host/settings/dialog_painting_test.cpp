@@ -19,7 +19,7 @@ constexpr COLORREF GROUND = RGB(255, 0, 0);
 
 // A 32-bit top-down memory image filled with one colour.
 class Canvas {
-public:
+  public:
     Canvas(int width, int height) : width_(width), height_(height) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -50,14 +50,15 @@ public:
     int countOf(COLORREF colour, const RECT& area) const {
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x) count += at(x, y) == colour;
+            for (int x = area.left; x < area.right; ++x)
+                count += at(x, y) == colour;
         }
         return count;
     }
     int width() const { return width_; }
     int height() const { return height_; }
 
-private:
+  private:
     int width_, height_;
     HDC dc_ = nullptr;
     HBITMAP image_ = nullptr;
@@ -97,7 +98,7 @@ TEST(FormImage, ShowsItsPictureUnscaledAndCutAtItsBounds) {
     HBITMAP picture = solidBitmap(12, 12, RGB(0, 0, 255));
     FormImage mark;
     mark.setPicture(picture);
-    mark.place(RECT{5, 5, 18, 18});  // 13 x 13, one pixel more than the picture
+    mark.place(RECT{5, 5, 18, 18}); // 13 x 13, one pixel more than the picture
     mark.paint(canvas.dc());
     EXPECT_EQ(canvas.countOf(RGB(0, 0, 255), RECT{0, 0, 40, 40}), 144);
     EXPECT_EQ(canvas.at(5, 5), RGB(0, 0, 255));
@@ -105,7 +106,7 @@ TEST(FormImage, ShowsItsPictureUnscaledAndCutAtItsBounds) {
     EXPECT_EQ(canvas.at(17, 17), GROUND);
 
     Canvas small(40, 40);
-    mark.place(RECT{2, 3, 8, 7});  // smaller than the picture: its top-left part
+    mark.place(RECT{2, 3, 8, 7}); // smaller than the picture: its top-left part
     mark.paint(small.dc());
     EXPECT_EQ(small.countOf(RGB(0, 0, 255), RECT{0, 0, 40, 40}), 24);
     DeleteObject(picture);
@@ -120,7 +121,7 @@ TEST(FormShape, DrawsAOnePixelOutlineInsideItsBounds) {
     EXPECT_EQ(canvas.at(4, 4), black);
     EXPECT_EQ(canvas.at(23, 13), black);
     EXPECT_EQ(canvas.at(24, 14), GROUND);
-    EXPECT_EQ(canvas.at(10, 8), GROUND);  // not filled
+    EXPECT_EQ(canvas.at(10, 8), GROUND); // not filled
     EXPECT_EQ(canvas.countOf(black, RECT{0, 0, 40, 30}), 2 * 20 + 2 * 8);
 }
 
@@ -135,14 +136,14 @@ TEST(FormLabel, DrawsTransparentTextInItsColourOverTheGround) {
     label.paint(canvas.dc());
     EXPECT_GT(canvas.countOf(RGB(255, 255, 255), RECT{10, 5, 110, 18}), 10);
     EXPECT_EQ(canvas.countOf(RGB(255, 255, 255), RECT{0, 18, 120, 30}), 0);
-    EXPECT_EQ(canvas.at(0, 0), GROUND);  // no background of its own
+    EXPECT_EQ(canvas.at(0, 0), GROUND); // no background of its own
     DeleteObject(font);
 }
 
 TEST(FormLabel, AOneLineLabelKeepsItsWholeTextOnOneLine) {
     Canvas canvas(200, 40);
     FormLabel label;
-    label.place(RECT{0, 0, 20, 13});  // far too narrow for the text
+    label.place(RECT{0, 0, 20, 13}); // far too narrow for the text
     label.setText("wide text on one line");
     label.setColour(RGB(0, 0, 0));
     label.paint(canvas.dc());
@@ -158,9 +159,10 @@ TEST(FormLabel, ATallerLabelWrapsAndStaysInsideItsFrame) {
     label.setText("C:\\a_rather_long_folder_name\\another_folder\\music.mp3");
     label.setColour(RGB(0, 0, 255));
     label.paint(canvas.dc());
-    EXPECT_EQ(canvas.at(0, 0), RGB(0, 0, 0));   // the frame
+    EXPECT_EQ(canvas.at(0, 0), RGB(0, 0, 0)); // the frame
     EXPECT_EQ(canvas.at(79, 39), RGB(0, 0, 0));
-    EXPECT_GT(canvas.countOf(RGB(0, 0, 255), RECT{0, 20, 80, 40}), 0) << "wrapped onto a second line";
+    EXPECT_GT(canvas.countOf(RGB(0, 0, 255), RECT{0, 20, 80, 40}), 0)
+        << "wrapped onto a second line";
     EXPECT_EQ(canvas.countOf(RGB(0, 0, 255), RECT{80, 0, 200, 60}), 0) << "cut at the bounds";
 }
 

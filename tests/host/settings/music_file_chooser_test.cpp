@@ -19,12 +19,14 @@ TEST(MusicFileRequest, FillsTheRecordAsTheChooserExpects) {
     }
     EXPECT_EQ(record.hwndOwner, owner);
     EXPECT_EQ(record.hInstance, GetModuleHandleA(nullptr));
-    EXPECT_EQ(std::memcmp(record.lpstrFilter, "BGM\xCC\xA7\xB2\xD9 (MP3 WAV)\0*.MP3;*.WAV\0\0", 31), 0);
+    EXPECT_EQ(std::memcmp(record.lpstrFilter, "BGM\xCC\xA7\xB2\xD9 (MP3 WAV)\0*.MP3;*.WAV\0\0", 31),
+              0);
     EXPECT_STREQ(record.lpstrInitialDir, "C:\\Music");
     EXPECT_STREQ(record.lpstrTitle, "\xCC\xA7\xB2\xD9\x82\xF0\x8A\x4A\x82\xAD");
     EXPECT_EQ(record.nMaxFile, 255u);
     ASSERT_NE(record.lpstrFile, nullptr);
-    for (DWORD i = 0; i < record.nMaxFile; ++i) ASSERT_EQ(record.lpstrFile[i], '\0') << i;
+    for (DWORD i = 0; i < record.nMaxFile; ++i)
+        ASSERT_EQ(record.lpstrFile[i], '\0') << i;
     EXPECT_EQ(record.Flags, 0u);
     EXPECT_EQ(record.lpstrCustomFilter, nullptr);
     EXPECT_EQ(record.nFilterIndex, 0u);

@@ -18,7 +18,7 @@ struct ProfileWrite {
 };
 
 class RecordingProfile : public ProfilePort {
-public:
+  public:
     uint32_t getProfileString(const std::string&, const std::string& key, const std::string& def,
                               char* buffer, uint32_t size, const std::string&) override {
         const auto found = values.find(key);

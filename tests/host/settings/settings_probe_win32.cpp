@@ -30,9 +30,11 @@ BOOL CALLBACK findCombo(HWND child, LPARAM found) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) return 2;
+    if (argc != 2)
+        return 2;
     HWND window = FindWindowA(nullptr, argv[1]);
-    if (!window) return 1;
+    if (!window)
+        return 1;
 
     RECT outer{}, client{};
     GetWindowRect(window, &outer);

@@ -15,7 +15,7 @@ using testing::RecordingProfile;
 constexpr char FILE_PATH[] = "C:\\saver\\Kestrovalinde.ini";
 
 class SaveMusicSettingsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         BgmKind = BGM_AUDIO_CD;
         BgmRepeatTrack = 9;
