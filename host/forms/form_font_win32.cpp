@@ -1,0 +1,35 @@
+#include "host/forms/form_font.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace kestro {
+
+namespace {
+constexpr double POINTS_PER_INCH = 72.0;
+constexpr int STANDARD_DPI = 96;
+} // namespace
+
+int fontPixelHeight(double points) {
+    HDC screen = GetDC(nullptr);
+    const int dotsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : STANDARD_DPI;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return static_cast<int>(std::lround(points * dotsPerInch / POINTS_PER_INCH));
+}
+
+HFONT createFormFont(const FormFontSpec& spec) {
+    LOGFONTA font{};
+    font.lfHeight = -fontPixelHeight(spec.points); // character height, not cell height
+    font.lfWeight = spec.weight;
+    font.lfUnderline = spec.underline ? TRUE : FALSE;
+    font.lfCharSet = static_cast<BYTE>(spec.charset);
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    std::strncpy(font.lfFaceName, spec.faceName.c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectA(&font);
+}
+
+} // namespace kestro

@@ -1,0 +1,22 @@
+#pragma once
+// A windowless image control: shows its picture at its natural size from its
+// top-left corner, cut off at the control's bounds.
+
+#include "host/forms/windowless_control.h"
+
+namespace kestro {
+
+class FormImage : public WindowlessControl {
+  public:
+    void setPicture(HBITMAP picture) { picture_ = picture; } // not owned
+    HBITMAP picture() const { return picture_; }
+    void paint(HDC dc) const override;
+
+  private:
+    HBITMAP picture_ = nullptr;
+};
+
+// Loads a bitmap resource of the program by name; null when missing.
+HBITMAP loadBitmapResource(const char* name);
+
+} // namespace kestro

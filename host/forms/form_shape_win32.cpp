@@ -1,0 +1,14 @@
+#include "host/forms/form_shape.h"
+
+namespace kestro {
+
+void FormShape::paint(HDC dc) const {
+    HBRUSH frame = CreateSolidBrush(borderColour_);
+    if (!frame)
+        return;
+    const RECT area = bounds();
+    FrameRect(dc, &area, frame);
+    DeleteObject(frame);
+}
+
+} // namespace kestro

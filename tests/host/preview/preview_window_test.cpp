@@ -1,0 +1,207 @@
+// The preview window embedded as start-up embeds it, inside one process so
+// that its pixels can be read back: the picture unscaled from the top-left
+// corner, black beyond it, nothing of the preview area's own colour.
+#include "host/screens/preview_window.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "host/forms/form_image.h"
+
+namespace kestro {
+namespace {
+
+constexpr int PICTURE_WIDTH = 152;
+constexpr int PICTURE_HEIGHT = 112;
+constexpr COLORREF AREA_COLOUR = RGB(255, 0, 255);
+constexpr char AREA_CLASS[] = "KestroTestPreviewArea";
+
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> bgrx; // top row first
+    COLORREF at(int x, int y) const {
+        const uint32_t p = bgrx[static_cast<size_t>(y) * width + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+};
+
+// Copies what a device context shows into 32-bit pixels.
+Pixels readBack(HDC source, int width, int height) {
+    Pixels pixels{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP image = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ previous = SelectObject(memory, image);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::memcpy(pixels.bgrx.data(), bits, pixels.bgrx.size() * sizeof(uint32_t));
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(image);
+    return pixels;
+}
+
+Pixels pictureResource() {
+    HBITMAP picture = loadBitmapResource("PREVIEW_PICTURE");
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    Pixels pixels = readBack(memory, PICTURE_WIDTH, PICTURE_HEIGHT);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(picture);
+    return pixels;
+}
+
+void pumpMessages() {
+    for (int round = 0; round < 20; ++round) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(10);
+    }
+}
+
+HWND createArea(int width, int height) {
+    static const bool registered = [] {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = CreateSolidBrush(AREA_COLOUR);
+        windowClass.lpszClassName = AREA_CLASS;
+        return RegisterClassA(&windowClass) != 0;
+    }();
+    if (!registered)
+        return nullptr;
+    HWND area =
+        CreateWindowExA(0, AREA_CLASS, "area", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50,
+                        width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    pumpMessages();
+    return area;
+}
+
+// Start-up's steps P3 to P8 for an area of the given pixel size.
+void embed(HWND preview, HWND area, int width, int height) {
+    SetWindowLongA(preview, GWL_STYLE, GetWindowLongA(preview, GWL_STYLE) | WS_CHILD);
+    SetParent(preview, area);
+    MoveWindow(preview, 0, 0, width, height, FALSE);
+    SizePreviewImage(width, height);
+    ShowWindow(preview, SW_SHOWNA);
+    pumpMessages();
+}
+
+class PreviewWindowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { preview = CreatePreviewWindow(); }
+    static HWND preview;
+};
+HWND PreviewWindowTest::preview = nullptr;
+
+TEST_F(PreviewWindowTest, IsCreatedHiddenBorderlessAndTitled) {
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(IsWindowVisible(preview));
+    const LONG style = GetWindowLongA(preview, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
+    char title[64] = {};
+    GetWindowTextA(preview, title, sizeof title);
+    EXPECT_STREQ(title, "Preview Window");
+}
+
+TEST_F(PreviewWindowTest, UsualAreaShowsTheWholePictureAndNothingElse) {
+    ASSERT_NE(preview, nullptr);
+    HWND area = createArea(PICTURE_WIDTH, PICTURE_HEIGHT);
+    ASSERT_NE(area, nullptr);
+    embed(preview, area, PICTURE_WIDTH, PICTURE_HEIGHT);
+    EXPECT_EQ(GetParent(preview), area);
+    EXPECT_EQ(GetWindowLongA(preview, GWL_STYLE) & WS_POPUP, 0) << "a child, not a pop-up";
+
+    HDC dc = GetDC(area);
+    const Pixels shown = readBack(dc, PICTURE_WIDTH, PICTURE_HEIGHT);
+    ReleaseDC(area, dc);
+    const Pixels picture = pictureResource();
+    int differing = 0;
+    for (int y = 0; y < PICTURE_HEIGHT; ++y) {
+        for (int x = 0; x < PICTURE_WIDTH; ++x)
+            differing += shown.at(x, y) != picture.at(x, y);
+    }
+    EXPECT_EQ(differing, 0);
+
+    if (const char* shot = std::getenv("KESTRO_PREVIEW_SHOT")) {
+        std::ofstream out(shot, std::ios::binary);
+        out << "P6\n" << PICTURE_WIDTH << ' ' << PICTURE_HEIGHT << "\n255\n";
+        for (int y = 0; y < PICTURE_HEIGHT; ++y) {
+            for (int x = 0; x < PICTURE_WIDTH; ++x) {
+                const COLORREF c = shown.at(x, y);
+                out.put(static_cast<char>(GetRValue(c)))
+                    .put(static_cast<char>(GetGValue(c)))
+                    .put(static_cast<char>(GetBValue(c)));
+            }
+        }
+    }
+    SetParent(preview, nullptr);
+    DestroyWindow(area);
+}
+
+TEST_F(PreviewWindowTest, LargerAreaShowsThePictureTopLeftAndBlackAround) {
+    ASSERT_NE(preview, nullptr);
+    constexpr int WIDTH = 240, HEIGHT = 180;
+    HWND area = createArea(WIDTH, HEIGHT);
+    ASSERT_NE(area, nullptr);
+    embed(preview, area, WIDTH, HEIGHT);
+
+    HDC dc = GetDC(area);
+    const Pixels shown = readBack(dc, WIDTH, HEIGHT);
+    ReleaseDC(area, dc);
+    const Pixels picture = pictureResource();
+    int pictureDiffering = 0, notBlack = 0;
+    for (int y = 0; y < HEIGHT; ++y) {
+        for (int x = 0; x < WIDTH; ++x) {
+            if (x < PICTURE_WIDTH && y < PICTURE_HEIGHT) {
+                pictureDiffering += shown.at(x, y) != picture.at(x, y);
+            } else {
+                notBlack += shown.at(x, y) != RGB(0, 0, 0);
+            }
+        }
+    }
+    EXPECT_EQ(pictureDiffering, 0);
+    EXPECT_EQ(notBlack, 0);
+    SetParent(preview, nullptr);
+    DestroyWindow(area);
+}
+
+TEST_F(PreviewWindowTest, SmallerAreaShowsThePicturesTopLeftPart) {
+    ASSERT_NE(preview, nullptr);
+    constexpr int WIDTH = 100, HEIGHT = 60;
+    HWND area = createArea(WIDTH, HEIGHT);
+    ASSERT_NE(area, nullptr);
+    embed(preview, area, WIDTH, HEIGHT);
+
+    HDC dc = GetDC(area);
+    const Pixels shown = readBack(dc, WIDTH, HEIGHT);
+    ReleaseDC(area, dc);
+    const Pixels picture = pictureResource();
+    int differing = 0;
+    for (int y = 0; y < HEIGHT; ++y) {
+        for (int x = 0; x < WIDTH; ++x)
+            differing += shown.at(x, y) != picture.at(x, y);
+    }
+    EXPECT_EQ(differing, 0);
+    SetParent(preview, nullptr);
+    DestroyWindow(area);
+}
+
+} // namespace
+} // namespace kestro

@@ -1,0 +1,55 @@
+#include "host/settings/music_choice.h"
+
+#include <gtest/gtest.h>
+
+#include "host/music/music_settings.h"
+
+namespace kestro {
+namespace {
+
+using Marks = std::array<bool, MUSIC_KIND_COUNT>;
+
+TEST(MusicChoiceLook, NoneMarksNoneAndEnablesNothing) {
+    const MusicChoiceLook look = MusicChoiceLookFor(BGM_NONE);
+    EXPECT_EQ(look.markSelected, (Marks{true, false, false}));
+    EXPECT_FALSE(look.trackBoxEnabled);
+    EXPECT_FALSE(look.fileButtonEnabled);
+}
+
+TEST(MusicChoiceLook, AudioCdEnablesOnlyTheTrackBox) {
+    const MusicChoiceLook look = MusicChoiceLookFor(BGM_AUDIO_CD);
+    EXPECT_EQ(look.markSelected, (Marks{false, true, false}));
+    EXPECT_TRUE(look.trackBoxEnabled);
+    EXPECT_FALSE(look.fileButtonEnabled);
+}
+
+TEST(MusicChoiceLook, MusicFileEnablesOnlyTheFileButton) {
+    const MusicChoiceLook look = MusicChoiceLookFor(BGM_MUSIC_FILE);
+    EXPECT_EQ(look.markSelected, (Marks{false, false, true}));
+    EXPECT_FALSE(look.trackBoxEnabled);
+    EXPECT_TRUE(look.fileButtonEnabled);
+}
+
+TEST(MusicChoiceLook, UnknownKindsMarkNothing) {
+    for (int16_t kind : {int16_t{7}, int16_t{-1}, int16_t{3}, int16_t{INT16_MIN}}) {
+        const MusicChoiceLook look = MusicChoiceLookFor(kind);
+        EXPECT_EQ(look.markSelected, (Marks{false, false, false})) << kind;
+        EXPECT_FALSE(look.trackBoxEnabled) << kind;
+        EXPECT_FALSE(look.fileButtonEnabled) << kind;
+    }
+}
+
+TEST(SelectMusicKind, StoresTheKindAndFollowsItsLook) {
+    BgmKind = 7;
+    const MusicChoiceLook cd = SelectMusicKind(BGM_AUDIO_CD);
+    EXPECT_EQ(BgmKind, BGM_AUDIO_CD);
+    EXPECT_TRUE(cd.trackBoxEnabled);
+
+    const MusicChoiceLook none = SelectMusicKind(BGM_NONE);
+    EXPECT_EQ(BgmKind, BGM_NONE);
+    EXPECT_EQ(none.markSelected, (Marks{true, false, false}));
+    EXPECT_FALSE(none.trackBoxEnabled);
+}
+
+} // namespace
+} // namespace kestro

@@ -1,0 +1,36 @@
+#include "host/settings/music_file_choice.h"
+
+#include <gtest/gtest.h>
+
+#include "host/music/music_settings.h"
+
+namespace kestro {
+namespace {
+
+TEST(ChosenMusicFile, StopsAtTheFirstNul) {
+    char buffer[MUSIC_FILE_BUFFER] = {};
+    const std::string path = "C:\\Music\\song.mp3";
+    path.copy(buffer, path.size());
+    EXPECT_EQ(ChosenMusicFile(buffer, sizeof buffer), path);
+}
+
+TEST(ChosenMusicFile, ABufferWithoutNulIsTakenWhole) {
+    const char buffer[4] = {'a', 'b', 'c', 'd'};
+    EXPECT_EQ(ChosenMusicFile(buffer, sizeof buffer), "abcd");
+}
+
+TEST(ApplyChosenMusicFile, SetsFileAndFolderButNotTheKind) {
+    BgmKind = 2;
+    BgmFile.clear();
+    BgmFolder = "C:\\host";
+    ApplyChosenMusicFile("D:\\Songs\\Live\\track.wav");
+    EXPECT_EQ(BgmFile, "D:\\Songs\\Live\\track.wav");
+    EXPECT_EQ(BgmFolder, "D:\\Songs\\Live");
+    EXPECT_EQ(BgmKind, 2);
+
+    ApplyChosenMusicFile("E:\\top.mp3");
+    EXPECT_EQ(BgmFolder, "E:");
+}
+
+} // namespace
+} // namespace kestro
