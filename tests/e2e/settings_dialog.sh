@@ -13,7 +13,6 @@ work="$(mktemp -d)"
 trap 'e2e_stop_started; rm -rf "$work"' EXIT
 folder="$work/saver"
 folder_win="$(e2e_windows_path "$folder")"
-e2e_use_proportional_gothic
 
 # Designer geometry (twips): kind marks and labels indexed by kind, in the panel.
 mark_twips=("420 1140" "420 840" "420 1440")

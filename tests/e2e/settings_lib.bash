@@ -97,19 +97,6 @@ e2e_pixels_differing() {  # e2e_pixels_differing <a> <b> <fuzz%>
   compare -metric AE -fuzz "$3%" "$1" "$2" null: 2>&1 | sed 's/[^0-9].*//'
 }
 
-# The dialog's texts are set in "ＭＳ Ｐゴシック"; Wine has no such font, and
-# without a replacement it picks a fixed-pitch one for the Shift-JIS
-# character set. IPAPGothic is the proportional gothic of the same make.
-e2e_use_proportional_gothic() {
-  local reg_file
-  reg_file="$(mktemp --suffix=.reg)"
-  # A REGEDIT4 file is read in the ANSI code page: the face name in CP932.
-  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"%s"="IPAPGothic"\r\n' \
-    "$(printf '\x82\x6c\x82\x72 \x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e')" >"$reg_file"
-  "$WINE" regedit /s "$(e2e_windows_path "$reg_file")" >/dev/null 2>&1
-  rm -f "$reg_file"
-}
-
 # --- the settings dialog -------------------------------------------------
 
 SETTINGS_TITLE='<Kestrovalinde>'
