@@ -172,3 +172,56 @@ saver_expect_renderer_started_plainly() {
   logged="$(tr -d '\r' <"$SAVER_RENDERER_LOG")"
   [ "$logged" = "$expected" ] || saver_fail "renderer started as '$logged', expected '$expected'"
 }
+
+# saver_capture_sound: from here on the programs of this run play into an
+# ALSA device that writes what it gets to $SAVER_SOUND_CAPTURE (16-bit
+# stereo at 48 kHz, raw), so that Wine has a wave-output device.
+saver_capture_sound() {
+  SAVER_SOUND_CAPTURE="$SAVER_WORK/captured.raw"
+  cat >"$SAVER_WORK/asound.conf" <<CONF
+pcm.!default {
+  type plug
+  slave { pcm "kestro_capture"; format S16_LE; rate 48000; channels 2 }
+}
+pcm.kestro_capture {
+  type file
+  slave.pcm "null"
+  file "$SAVER_SOUND_CAPTURE"
+  format "raw"
+}
+CONF
+  export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$SAVER_WORK/asound.conf"
+}
+
+# saver_make_burst_wav <file>: 0.3 s of a 440 Hz tone, then 0.2 s of
+# silence, so that every loop of the sound shows as one burst.
+saver_make_burst_wav() {
+  python3 - "$1" <<'PY'
+import math, struct, sys, wave
+rate = 22050
+with wave.open(sys.argv[1], "wb") as out:
+    out.setnchannels(1)
+    out.setsampwidth(2)
+    out.setframerate(rate)
+    out.writeframes(b"".join(
+        struct.pack("<h", int(12000 * math.sin(2 * math.pi * 440 * i / rate)) if i < rate * 0.3 else 0)
+        for i in range(rate // 2)))
+PY
+}
+
+# Prints how many bursts of sound the capture holds (a burst: a stretch of
+# 10 ms blocks whose peak is above a tenth of full scale, after silence).
+saver_captured_bursts() {
+  python3 - "$SAVER_SOUND_CAPTURE" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read() if len(sys.argv) > 1 else b""
+left = struct.unpack("<%dh" % (len(data) // 4 * 2), data[: len(data) // 4 * 4])[0::2]
+block = 480
+bursts, loud_before = 0, False
+for start in range(0, len(left), block):
+    loud = max((abs(s) for s in left[start:start + block]), default=0) > 3276
+    bursts += loud and not loud_before
+    loud_before = loud
+print(bursts)
+PY
+}
