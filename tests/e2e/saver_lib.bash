@@ -53,8 +53,8 @@ saver_run_pids() {
     pid="${environ#/proc/}"
     pid="${pid%/environ}"
     [ "$pid" = "$$" ] && continue
-    if tr '\0' '\n' <"$environ" 2>/dev/null | grep -qx "KESTRO_E2E_RUN=$KESTRO_E2E_RUN" &&
-       tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q -e Kestrovalinde -e Kestro.exe -e saver_; then
+    if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qx "KESTRO_E2E_RUN=$KESTRO_E2E_RUN" &&
+       { tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null | grep -q -e Kestrovalinde -e Kestro.exe -e saver_; then
       echo "$pid"
     fi
   done
