@@ -15,6 +15,8 @@ namespace kestro {
 
 namespace {
 
+constexpr int PIC1_SIZE_PIXELS = 32;  // the sprite's picture box
+
 // Kestrovalinde_S: never shown; its events drive SaverScreen.
 class SaverWindow : public FormWindow, private SaverPort {
 public:
@@ -81,8 +83,8 @@ void CreateSaverWindow() {
     static SaverWindow saverWindow;
     FormPlacement placement;
     placement.title = SAVER_WINDOW_TITLE;
-    placement.clientWidth = 32;  // room for Pic1; the window is never shown
-    placement.clientHeight = 32;
+    placement.clientWidth = PIC1_SIZE_PIXELS;  // room for Pic1; the window is never shown
+    placement.clientHeight = PIC1_SIZE_PIXELS;
     saverWindow.create(placement);
 }
 
