@@ -14,7 +14,11 @@ saver_init "$1" "$2"
 MEASURE_SECONDS=${KESTRO_MEASURE_SECONDS:-30}
 
 renderer="$SAVER_FAKE_RENDERER"
-[ "${3:-}" = real ] && renderer="$SAVER_RENDERER_EXE"
+if [ "${3:-}" = real ]; then
+  renderer="$SAVER_RENDERER_EXE"
+  # Mesa counts the renderer's frames without drawing over them.
+  export GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$SAVER_WORK"
+fi
 saver_install "$renderer"
 saver_settings 1
 export KESTRO_FAKE_RENDERER_DELAY_MS=0 KESTRO_FAKE_RENDERER_LIFETIME_MS=$(( (MEASURE_SECONDS + 60) * 1000 ))
@@ -60,3 +64,6 @@ printf 'saver host CPU over %d s: %d.%03d ms\n' "$MEASURE_SECONDS" $(( host_used
 printf 'wine server CPU over the same time (host and renderer calls): %d ms\n' $(( server_used / 1000000 ))
 printf 'renderer (%s) CPU over the same time: %d ms\n' "$( [ "${3:-}" = real ] && echo real || echo fake)" $(( renderer_used / 1000000 ))
 saver_end_renderer_and_time_host "$window" >/dev/null
+if [ -s "$SAVER_WORK/fps" ]; then
+  echo "renderer frame rate (Mesa's count, last samples): $(tail -n 5 "$SAVER_WORK/fps" | awk '{ printf "%s ", $NF }')"
+fi

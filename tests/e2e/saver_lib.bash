@@ -130,11 +130,12 @@ saver_wait_renderer_x_window() {
   done
 }
 
-# saver_end_renderer_and_time_host <x window>: presses Escape in the renderer's
-# window; prints the milliseconds from its window's end to the host's end.
+# saver_end_renderer_and_time_host <x window> [nokey]: presses Escape in the
+# renderer's window (unless told nokey: the caller holds it); prints the
+# milliseconds from its window's end to the host's end.
 saver_end_renderer_and_time_host() {
   local window="$1" deadline gone_ms
-  xdotool key --window "$window" Escape
+  [ "${2:-}" = nokey ] || xdotool key --window "$window" Escape
   deadline=$(( $(saver_now_ms) + 10000 ))
   while [ -n "$(saver_renderer_x_window)" ]; do
     [ "$(saver_now_ms)" -ge "$deadline" ] && saver_fail "the renderer's window did not go on Escape"
@@ -224,4 +225,23 @@ for start in range(0, len(left), block):
     loud_before = loud
 print(bursts)
 PY
+}
+
+# saver_brightest_in_middle <png>: the brightest value (0 to 1) in the middle
+# 600 x 400 of the renderer's 1024 x 768 window at (0, 0), where the cloud is.
+saver_brightest_in_middle() {
+  convert "$1" -crop 600x400+212+184 +repage -format '%[fx:maxima]' info: 2>/dev/null
+}
+
+# saver_wait_for_light <timeout s> <png>: screenshots until the middle of the
+# renderer's window lights up; true when it did.
+saver_wait_for_light() {
+  local deadline=$(( $(saver_now_ms) + $1 * 1000 )) brightest
+  while [ "$(saver_now_ms)" -lt "$deadline" ]; do
+    import -silent -window root "$2" 2>/dev/null || return 1
+    brightest=$(saver_brightest_in_middle "$2")
+    awk -v b="${brightest:-0}" 'BEGIN { exit !(b > 0.5) }' && return 0
+    sleep 0.2
+  done
+  return 1
 }
