@@ -63,7 +63,10 @@ server_used=$(( $([ -n "$server_pid" ] && cpu_ns "$server_pid" || echo 0) - serv
 printf 'saver host CPU over %d s: %d.%03d ms\n' "$MEASURE_SECONDS" $(( host_used / 1000000 )) $(( host_used / 1000 % 1000 ))
 printf 'wine server CPU over the same time (host and renderer calls): %d ms\n' $(( server_used / 1000000 ))
 printf 'renderer (%s) CPU over the same time: %d ms\n' "$( [ "${3:-}" = real ] && echo real || echo fake)" $(( renderer_used / 1000000 ))
-saver_end_renderer_and_time_host "$window" >/dev/null
 if [ -s "$SAVER_WORK/fps" ]; then
   echo "renderer frame rate (Mesa's count, last samples): $(tail -n 5 "$SAVER_WORK/fps" | awk '{ printf "%s ", $NF }')"
 fi
+# The real renderer looks at Escape at the start of a frame: hold it.
+xdotool keydown --window "$window" Escape
+saver_end_renderer_and_time_host "$window" nokey >/dev/null
+xdotool keyup --window "$window" Escape 2>/dev/null
