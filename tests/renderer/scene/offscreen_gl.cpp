@@ -1,5 +1,9 @@
 #include "tests/renderer/scene/offscreen_gl.h"
 
+#if defined(_WIN32)
+#include <windows.h> // GLU's header relies on it there
+#endif
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -10,37 +14,18 @@ namespace {
 constexpr double VIEW_ANGLE = 35.0;
 constexpr double NEAR_PLANE = static_cast<double>(0.01f);
 constexpr double FAR_PLANE = 6000.0;
-constexpr int DEPTH_BITS = 32;
 } // namespace
 
-OffscreenGl::OffscreenGl(int width, int height)
-    : width_(width), height_(height), buffer_(static_cast<std::size_t>(width) * height * 4, 0) {
-    context_ = OSMesaCreateContextExt(OSMESA_RGBA, DEPTH_BITS, 0, 0, nullptr);
-    if (context_ == nullptr) {
-        return;
-    }
-    if (!OSMesaMakeCurrent(context_, buffer_.data(), GL_UNSIGNED_BYTE, width, height)) {
-        return;
-    }
-    glViewport(0, 0, width, height);
+void OffscreenGl::setUpView() {
+    glViewport(0, 0, width_, height_);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(VIEW_ANGLE, static_cast<double>(width) / height, NEAR_PLANE, FAR_PLANE);
+    gluPerspective(VIEW_ANGLE, static_cast<double>(width_) / height_, NEAR_PLANE, FAR_PLANE);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    ready_ = true;
 }
-
-OffscreenGl::~OffscreenGl() {
-    if (context_ != nullptr) {
-        OSMesaDestroyContext(context_);
-    }
-}
-
-void OffscreenGl::finish() { glFinish(); }
 
 Rgb OffscreenGl::pixel(int column, int row) const {
-    // OSMesa keeps the bottom row first.
     const std::size_t at = (static_cast<std::size_t>(height_ - 1 - row) * width_ + column) * 4;
     return {buffer_[at], buffer_[at + 1], buffer_[at + 2]};
 }

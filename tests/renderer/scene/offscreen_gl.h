@@ -1,12 +1,13 @@
 #pragma once
-// An OpenGL context drawing into memory (Mesa's OSMesa), set up with the
-// renderer's projection, so the scene's drawing can be checked by its pixels.
+// An OpenGL context whose pictures can be read back, set up with the
+// renderer's projection, so the scene's drawing can be checked by its
+// pixels. Natively it draws into memory (Mesa's OSMesa); under Wine it is a
+// hidden window's context on the system's OpenGL.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
-
-#include <GL/osmesa.h>
 
 namespace kestro::testing {
 
@@ -33,14 +34,18 @@ public:
     Rgb pixel(int column, int row) const;
     // Sum of all channels of all pixels.
     uint64_t totalLight() const;
-    int width() const { return width_; }
-    int height() const { return height_; }
 
 private:
+    struct Context;
+
+    // The renderer's view: viewport and projection as the shell sets them.
+    void setUpView();
+
     int width_;
     int height_;
+    // RGBA, bottom row first, as OpenGL reads it.
     std::vector<uint8_t> buffer_;
-    OSMesaContext context_ = nullptr;
+    std::unique_ptr<Context> context_;
     bool ready_ = false;
 };
 
