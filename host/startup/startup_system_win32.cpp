@@ -14,27 +14,16 @@ namespace kestro {
 
 namespace {
 
-class Win32Profile : public ProfilePort {
-public:
-    uint32_t getProfileString(const std::string& section, const std::string& key,
-                              const std::string& defaultValue, char* buffer, uint32_t size,
-                              const std::string& file) override {
-        return GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(),
-                                        buffer, size, file.c_str());
-    }
-    int32_t writeProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& file) override {
-        return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                          file.c_str());
-    }
-};
-
 // Steps P2 to P8 of the preview set-up; each step is skipped when it fails.
+// Without a preview area to live in, no preview window is made at all: a
+// hidden, parentless one would keep the process alive with nothing that could
+// ever close it.
 void embedPreview(HWND previewParent) {
+    if (!previewParent || !IsWindow(previewParent)) return;
     int widthPixels = 0;
     int heightPixels = 0;
     RECT area{};
-    if (previewParent && GetWindowRect(previewParent, &area)) {
+    if (GetWindowRect(previewParent, &area)) {
         widthPixels = area.right - area.left;
         heightPixels = area.bottom - area.top;
     }
@@ -45,7 +34,7 @@ void embedPreview(HWND previewParent) {
     HWND preview = CreatePreviewWindow();
     if (!preview) return;
     SetWindowLongA(preview, GWL_STYLE, GetWindowLongA(preview, GWL_STYLE) | WS_CHILD);
-    if (previewParent && IsWindow(previewParent)) SetParent(preview, previewParent);
+    SetParent(preview, previewParent);
     MoveWindow(preview, 0, 0, pixelsFromTwips(widthTwips, screenTwipsPerPixelX()),
                pixelsFromTwips(heightTwips, screenTwipsPerPixelY()), FALSE);
     SizePreviewImage(widthPixels, heightPixels);
@@ -75,18 +64,6 @@ public:
 };
 
 } // namespace
-
-ProfilePort& SystemProfile() {
-    static Win32Profile profile;
-    return profile;
-}
-
-std::string HostFolder() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    return HostFolderOfProgram(std::string(path, length));
-}
 
 void RunHostStartup(const std::string& argumentText) {
     static Win32Startup system;

@@ -1,0 +1,73 @@
+#include "host/startup/path_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "tests/host/startup/temp_folder.h"
+
+namespace kestro {
+namespace {
+
+TEST(FolderOfPath, KeepsEverythingBeforeTheLastSeparator) {
+    EXPECT_EQ(FolderOfPath("C:\\Music\\a.mp3"), "C:\\Music");
+    EXPECT_EQ(FolderOfPath("C:\\Music\\Live\\b.wav"), "C:\\Music\\Live");
+    EXPECT_EQ(FolderOfPath("\\\\server\\share\\c.mp3"), "\\\\server\\share");
+}
+
+TEST(FolderOfPath, DriveColonCountsAsSeparator) {
+    EXPECT_EQ(FolderOfPath("C:\\a.mp3"), "C:");
+    EXPECT_EQ(FolderOfPath("C:a.mp3"), "C:");
+    EXPECT_EQ(FolderOfPath("a.mp3"), "");
+    EXPECT_EQ(FolderOfPath(""), "");
+}
+
+TEST(FolderOfPath, TrailByteOfADoubleByteCharacterIsNoSeparator) {
+    // "表" is 95 5C in code page 932: its second byte looks like "\".
+    const std::string folder = "C:\\\x95\x5C";
+    EXPECT_EQ(FolderOfPath(folder + "\\a.mp3"), folder);
+    EXPECT_EQ(FolderOfPath("C:\\x\\\x95\x5C.mp3"), "C:\\x");
+}
+
+TEST(HostFolderOfProgram, DriveRootKeepsItsSeparator) {
+    EXPECT_EQ(HostFolderOfProgram("C:\\Windows\\System32\\Kestrovalinde.scr"),
+              "C:\\Windows\\System32");
+    EXPECT_EQ(HostFolderOfProgram("C:\\Kestrovalinde.scr"), "C:\\");
+}
+
+TEST(PathInFolder, AlwaysAddsTheSeparator) {
+    EXPECT_EQ(PathInFolder("C:\\Saver", "Kestrovalinde.ini"), "C:\\Saver\\Kestrovalinde.ini");
+    EXPECT_EQ(PathInFolder("C:\\", "Kestrovalinde.ini"), "C:\\\\Kestrovalinde.ini");
+}
+
+TEST(FileExists, TrueOnlyForFilesThatOpen) {
+    test::TempFolder folder;
+    const std::string file = folder.write("song.mp3");
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_FALSE(FileExists(folder.path() + "/missing.mp3"));
+    EXPECT_FALSE(FileExists(folder.path()));
+    EXPECT_FALSE(FileExists(""));
+}
+
+TEST(FileExists, DropsOneTrailingSeparator) {
+    test::TempFolder folder;
+    // On this system "\" is an ordinary file-name character, so "name\" with
+    // the separator dropped names the file "name".
+    const std::string file = folder.write("song.mp3");
+    EXPECT_TRUE(FileExists(file + "\\"));
+    EXPECT_FALSE(FileExists(file + "\\\\"));
+    EXPECT_FALSE(FileExists("\\"));
+}
+
+TEST(FileExists, UnreadableFileIsFalse) {
+    if (geteuid() == 0) GTEST_SKIP() << "root can read any file";
+    test::TempFolder folder;
+    const std::string file = folder.write("locked.mp3");
+    std::filesystem::permissions(file, std::filesystem::perms::none);
+    EXPECT_FALSE(FileExists(file));
+}
+
+} // namespace
+} // namespace kestro

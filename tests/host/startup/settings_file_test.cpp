@@ -1,0 +1,156 @@
+#include "host/startup/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include "host/music/music_settings.h"
+#include "host/startup/last_api_result.h"
+#include "host/startup/path_helpers.h"
+#include "tests/host/startup/fake_profile.h"
+#include "tests/host/startup/temp_folder.h"
+
+namespace kestro {
+namespace {
+
+using test::FakeProfile;
+using test::TempFolder;
+
+TEST(SettingsKeys, AreTheCodePage932Bytes) {
+    EXPECT_EQ(settingsKeyKind(), "\x42\x47\x4D\x8B\xE6\x95\xAA");
+    EXPECT_EQ(settingsKeyRepeatTrack(), "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4");
+    EXPECT_EQ(settingsKeyFile(), "\x42\x47\x4D\xCC\xA7\xB2\xD9");
+}
+
+TEST(SettingNumber, RoundsDownAndRejectsWhatIsNoSixteenBitNumber) {
+    EXPECT_EQ(SettingNumber("2"), 2);
+    EXPECT_EQ(SettingNumber(" 2"), 2);
+    EXPECT_EQ(SettingNumber("1.9"), 1);
+    EXPECT_EQ(SettingNumber("-1.5"), -2);
+    EXPECT_EQ(SettingNumber("32767"), 32767);
+    EXPECT_EQ(SettingNumber("-32768"), -32768);
+    EXPECT_EQ(SettingNumber("1e2"), 100);
+    for (const char* bad : {"", "   ", "abc", "12abc", "70000", "32768", "-32769", "0x10",
+                            "inf", "nan", "1e400", "--1"}) {
+        EXPECT_EQ(SettingNumber(bad), std::nullopt) << bad;
+    }
+}
+
+TEST(SettingNumberText, LeadingBlankUnlessNegative) {
+    EXPECT_EQ(SettingNumberText(2), " 2");
+    EXPECT_EQ(SettingNumberText(0), " 0");
+    EXPECT_EQ(SettingNumberText(-3), "-3");
+}
+
+TEST(ReadIniValue, ValueIsCutTo255BytesAndMissingGivesEmpty) {
+    FakeProfile profile;
+    profile.set("f.ini", "Section", "Long", std::string(300, 'a'));
+    EXPECT_EQ(ReadIniValue(profile, "Section", "Long", "f.ini"), std::string(255, 'a'));
+    EXPECT_EQ(ReadIniValue(profile, "Section", "Missing", "f.ini"), "");
+    EXPECT_EQ(ReadIniValue(profile, "Other", "Long", "f.ini"), "");
+    EXPECT_EQ(ReadIniValue(profile, "Section", "Long", "g.ini"), "");
+}
+
+TEST(WriteIniValue, OneCallWhoseResultIsKept) {
+    FakeProfile profile;
+    profile.writeResult = 0;
+    LastApiResult = 7;
+    EXPECT_EQ(WriteIniValue(profile, "Section", settingsKeyKind(), " 2", "f.ini"), "");
+    ASSERT_EQ(profile.writes.size(), 1u);
+    EXPECT_EQ(profile.writes[0].key, settingsKeyKind());
+    EXPECT_EQ(profile.writes[0].value, " 2");
+    EXPECT_EQ(LastApiResult, 0);
+}
+
+TEST(WriteIniValue, NamesAreUsedUpTo128Characters) {
+    FakeProfile profile;
+    WriteIniValue(profile, std::string(200, 's'), std::string(130, 'k'), "v", "f.ini");
+    EXPECT_EQ(profile.writes[0].section, std::string(128, 's'));
+    EXPECT_EQ(profile.writes[0].key, std::string(128, 'k'));
+}
+
+class ReadSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BgmKind = 99;
+        BgmRepeatTrack = 99;
+        BgmFile = "stale";
+        BgmFolder = "stale";
+    }
+    void store(const std::string& key, const std::string& value) {
+        profile.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, key, value);
+    }
+
+    TempFolder files;
+    const std::string hostFolder = "C:\\Saver";
+    FakeProfile profile;
+};
+
+TEST_F(ReadSettingsTest, MissingFileGivesNoMusicAndTheHostFolder) {
+    ReadSettings(profile, hostFolder);
+    EXPECT_EQ(BgmKind, 0);
+    EXPECT_EQ(BgmRepeatTrack, 0);
+    EXPECT_EQ(BgmFile, "");
+    EXPECT_EQ(BgmFolder, hostFolder);
+}
+
+TEST_F(ReadSettingsTest, NumbersAreRoundedDownOrDropped) {
+    store(settingsKeyKind(), "1.9");
+    store(settingsKeyRepeatTrack(), "70000");
+    ReadSettings(profile, hostFolder);
+    EXPECT_EQ(BgmKind, 1);
+    EXPECT_EQ(BgmRepeatTrack, 0);
+
+    store(settingsKeyKind(), "abc");
+    store(settingsKeyRepeatTrack(), " 3");
+    ReadSettings(profile, hostFolder);
+    EXPECT_EQ(BgmKind, 0);
+    EXPECT_EQ(BgmRepeatTrack, 3);
+}
+
+TEST_F(ReadSettingsTest, MusicFileThatExistsIsKeptWithItsFolder) {
+    const std::string song = files.write("song.mp3");
+    store(settingsKeyKind(), "2");
+    store(settingsKeyFile(), song);
+    ReadSettings(profile, hostFolder);
+    EXPECT_EQ(BgmKind, 2);
+    EXPECT_EQ(BgmFile, song);
+    EXPECT_EQ(BgmFolder, FolderOfPath(song));
+}
+
+TEST_F(ReadSettingsTest, MissingMusicFileDropsKindTwoOnly) {
+    store(settingsKeyKind(), "2");
+    store(settingsKeyFile(), files.path() + "/gone.mp3");
+    ReadSettings(profile, hostFolder);
+    EXPECT_EQ(BgmKind, 0);
+    EXPECT_EQ(BgmFile, "");
+    EXPECT_EQ(BgmFolder, hostFolder);
+
+    store(settingsKeyKind(), "1");
+    ReadSettings(profile, hostFolder);
+    EXPECT_EQ(BgmKind, 1);
+
+    store(settingsKeyKind(), "7");
+    store(settingsKeyFile(), "");
+    ReadSettings(profile, hostFolder);
+    EXPECT_EQ(BgmKind, 7);
+}
+
+TEST_F(ReadSettingsTest, OverlongPathIsCutBeforeTheExistenceTest) {
+    // A file whose name is the first 255 bytes of a 300-byte value exists.
+    const std::string prefix = files.path() + "/";
+    const std::string name(255 - prefix.size(), 'n');
+    files.write(name);
+    store(settingsKeyKind(), "2");
+    store(settingsKeyFile(), prefix + name + std::string(300 - 255, 'z'));
+    ReadSettings(profile, hostFolder);
+    EXPECT_EQ(BgmKind, 2);
+    EXPECT_EQ(BgmFile, prefix + name);
+}
+
+TEST_F(ReadSettingsTest, HostInADriveRootDoublesTheSeparator) {
+    profile.set("C:\\\\Kestrovalinde.ini", SETTINGS_SECTION, settingsKeyKind(), "1");
+    ReadSettings(profile, "C:\\");
+    EXPECT_EQ(BgmKind, 1);
+}
+
+} // namespace
+} // namespace kestro

@@ -1,0 +1,138 @@
+// Start-up's system side on a real Windows API (run under Wine): profile
+// files in code page 932, file tests, the forms layer's windows and timers.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "host/forms/ansi_text.h"
+#include "host/forms/form_window.h"
+#include "host/music/music_settings.h"
+#include "host/startup/host_startup.h"
+#include "host/startup/last_api_result.h"
+#include "host/startup/path_helpers.h"
+#include "host/startup/settings_file.h"
+#include "host/startup/startup_system_win32.h"
+
+namespace kestro {
+namespace {
+
+std::string tempFolder(const char* name) {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    std::string folder = std::string(base) + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(SystemCodePage, IsJapaneseForTheTests) {
+    ASSERT_EQ(GetACP(), 932u) << "run under LC_ALL=ja_JP.UTF-8";
+    EXPECT_EQ(ansiText("BGM区分"), "BGM\x8B\xE6\x95\xAA");
+    EXPECT_TRUE(isAnsiLeadByte(0x95));
+    EXPECT_FALSE(isAnsiLeadByte('B'));
+}
+
+TEST(SettingsFile, WrittenKeysAreCodePage932AndReadBack) {
+    const std::string folder = tempFolder("kestro-settings");
+    const std::string file = SettingsFilePath(folder);
+    DeleteFileA(file.c_str());
+    const std::string song = PathInFolder(folder, "my song.mp3");
+    std::ofstream(song) << "ID3";
+
+    WriteIniValue(SystemProfile(), SETTINGS_SECTION, settingsKeyKind(), SettingNumberText(2), file);
+    EXPECT_NE(LastApiResult, 0);
+    WriteIniValue(SystemProfile(), SETTINGS_SECTION, settingsKeyRepeatTrack(),
+                  SettingNumberText(-3), file);
+    WriteIniValue(SystemProfile(), SETTINGS_SECTION, settingsKeyFile(), song, file);
+
+    const std::string bytes = fileBytes(file);
+    EXPECT_NE(bytes.find("[Section]"), std::string::npos) << bytes;
+    // Windows keeps the blank before a number; Wine drops it.
+    EXPECT_TRUE(bytes.find("BGM\x8B\xE6\x95\xAA= 2\r\n") != std::string::npos ||
+                bytes.find("BGM\x8B\xE6\x95\xAA=2\r\n") != std::string::npos)
+        << bytes;
+    EXPECT_NE(bytes.find("BGM\xD8\xCB\xDF\xB0\xC4=-3\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("BGM\xCC\xA7\xB2\xD9=" + song + "\r\n"), std::string::npos) << bytes;
+    EXPECT_LT(bytes.find("BGM\x8B\xE6"), bytes.find("BGM\xD8\xCB"));
+    EXPECT_LT(bytes.find("BGM\xD8\xCB"), bytes.find("BGM\xCC\xA7"));
+
+    ReadSettings(SystemProfile(), folder);
+    EXPECT_EQ(BgmKind, 2);
+    EXPECT_EQ(BgmRepeatTrack, -3);
+    EXPECT_EQ(BgmFile, song);
+    EXPECT_EQ(BgmFolder, folder);
+}
+
+TEST(SettingsFile, FolderInPlaceOfTheFileReadsAsEmpty) {
+    const std::string folder = tempFolder("kestro-folder-ini");
+    CreateDirectoryA(SettingsFilePath(folder).c_str(), nullptr);
+    BgmKind = 5;
+    ReadSettings(SystemProfile(), folder);
+    EXPECT_EQ(BgmKind, 0);
+    EXPECT_EQ(BgmFile, "");
+    EXPECT_EQ(BgmFolder, folder);
+}
+
+TEST(FileExists, FoldersAreNotFiles) {
+    const std::string folder = tempFolder("kestro-exists");
+    const std::string file = PathInFolder(folder, "a.wav");
+    std::ofstream(file) << "RIFF";
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_FALSE(FileExists(folder));
+    EXPECT_FALSE(FileExists(folder + "\\"));
+    EXPECT_FALSE(FileExists(PathInFolder(folder, "missing.wav")));
+}
+
+TEST(HostFolder, IsTheProgramsFolderWithoutTrailingSeparator) {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    const std::string folder = HostFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '\\');
+    EXPECT_EQ(std::string(program).rfind(folder + "\\", 0), 0u);
+}
+
+class TickingForm : public FormWindow {
+public:
+    FormTimer timer{*this, 10, [this] {
+                        if (++ticks == 3) close();
+                    }};
+    int ticks = 0;
+    bool loaded = false;
+    bool closed = false;
+
+protected:
+    void onLoad() override {
+        loaded = true;
+        timer.setEnabled(true);
+    }
+    void onClose() override { closed = true; }
+};
+
+TEST(FormWindow, HiddenFormIsFoundByTitleAndItsTimerTicks) {
+    TickingForm form;
+    FormPlacement placement;
+    placement.title = SAVER_WINDOW_TITLE;
+    ASSERT_TRUE(form.create(placement));
+    EXPECT_TRUE(form.loaded);
+    EXPECT_FALSE(IsWindowVisible(form.hwnd()));
+    EXPECT_EQ(FindWindowA(nullptr, SAVER_WINDOW_TITLE), form.hwnd());
+    EXPECT_EQ(loadedFormCount(), 1);
+
+    runFormsMessageLoop();  // ends when the form has closed itself
+    EXPECT_EQ(form.ticks, 3);
+    EXPECT_TRUE(form.closed);
+    EXPECT_EQ(form.hwnd(), nullptr);
+    EXPECT_EQ(FindWindowA(nullptr, SAVER_WINDOW_TITLE), nullptr);
+    EXPECT_EQ(loadedFormCount(), 0);
+}
+
+} // namespace
+} // namespace kestro
