@@ -1,5 +1,7 @@
 #include "renderer/scene/scene_controller.h"
 
+#include "renderer/scene/floating_point_mode.h"
+
 namespace kestro {
 
 namespace {
@@ -25,6 +27,9 @@ bool setUpScene(SceneState& scene, SceneDisplay& display, RendererWindow* window
                 KeyTable* keyTable) {
     scene.sceneWindow = window;
     scene.sceneKeys = keyTable;
+    // After every window creation: the new context's driver may have
+    // unmasked the traps the cloud's divisions by zero must not hit.
+    maskFloatingPointTraps();
     display.setUpState();
     resetParticles(ResetForm::SetUp, scene.cloud, scene.timeline, scene.random);
     display.loadSprite();

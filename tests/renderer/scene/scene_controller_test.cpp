@@ -1,5 +1,7 @@
 #include "renderer/scene/scene_controller.h"
 
+#include <cfenv>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "tests/renderer/scene/recorded_quit.h"
+
+#if defined(_WIN32)
+#include <float.h>
+#endif
 
 namespace kestro {
 namespace {
@@ -32,6 +38,17 @@ public:
     }
     void finishFrame() override { calls.push_back("finishFrame"); }
 };
+
+// What a driver may do to the thread when its context is created.
+void unmaskDivideByZeroTrap() {
+#if defined(_WIN32)
+    unsigned int control = 0;
+    _controlfp_s(&control, 0, 0);
+    _controlfp_s(&control, control & ~static_cast<unsigned int>(_EM_ZERODIVIDE), _MCW_EM);
+#else
+    feenableexcept(FE_DIVBYZERO);
+#endif
+}
 
 // Never dereferenced by the scene; only handed back to requestQuit.
 RendererWindow* const SHELL_WINDOW = reinterpret_cast<RendererWindow*>(0x5150);
@@ -71,6 +88,18 @@ TEST_F(SceneControllerTest, SetUpSetsStateResetsTheCloudLoadsTheSpriteAndClears)
     EXPECT_EQ(fresh->sceneKeys, &keys);
     EXPECT_FLOAT_EQ(fresh->cloud.particles[0].lifeSpanMs, 2.053f);
     EXPECT_EQ(fresh->timeline.scenePhase, PHASE_WAIT);
+}
+
+TEST_F(SceneControllerTest, SetUpMakesDivisionByZeroYieldInfinityEvenWhenTrapsWereOn) {
+    unmaskDivideByZeroTrap();
+    RecordingDisplay newWindow;
+    ASSERT_TRUE(setUpScene(*scene, newWindow, SHELL_WINDOW, &keys));
+    frame(2000);
+    frame(16); // the first particle is born with a span of 5472 ms
+    scene->cloud.particles[0].paceX = 0.0f;
+    frame(16);
+    EXPECT_TRUE(std::isinf(scene->cloud.particles[0].x));
+    std::fesetenv(FE_DFL_ENV);
 }
 
 TEST_F(SceneControllerTest, WaitEndsOnThe63rdFrameAt16MsAndThatFrameDrawsTheStillCloud) {
