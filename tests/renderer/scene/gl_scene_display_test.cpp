@@ -2,6 +2,7 @@
 // its pixels.
 
 #include "renderer/scene/gl_scene_display.h"
+#include "renderer/scene/scene.h"
 
 #include <cmath>
 #include <limits>
@@ -203,6 +204,27 @@ TEST_F(GlSceneRunTest, LateInStage10TheCloudGlowsOrangeRed) {
     const Rgb light = lightNearCentre();
     EXPECT_GT(light.red, light.green * 3 / 2);
     EXPECT_GT(light.green, light.blue * 2);
+}
+
+// The only test that touches the renderer's one process-wide scene.
+TEST(ProcessWideScene, EveryInitSceneResetsFromTheOneSequenceThatIsNeverReseeded) {
+    OffscreenGl gl;
+    ASSERT_TRUE(gl.ready());
+    KeyTable keys{};
+    ASSERT_TRUE(initScene(nullptr, &keys));
+    EXPECT_EQ(sceneRandom(), 13672) << "the reset drew 4000 x 4 numbers from state 1";
+    ASSERT_TRUE(initScene(nullptr, &keys)); // as after a window recreation
+    EXPECT_EQ(sceneRandom(), 29463) << "the 32002nd number";
+
+    updateTiming(2000); // ends the wait: the cloud is drawn, too faint to see
+    drawFrame();
+    updateTiming(16); // every particle is born at the emitter, in the middle
+    drawFrame();
+    updateTiming(16);
+    drawFrame();
+    gl.finish();
+    EXPECT_GT(gl.pixel(CENTRE_COLUMN, CENTRE_ROW).red, 100);
+    EXPECT_TRUE(isBlack(gl.pixel(5, 5)));
 }
 
 } // namespace
