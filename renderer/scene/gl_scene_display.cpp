@@ -103,6 +103,8 @@ void GlSceneDisplay::drawCloud(const ParticleCloud& cloud, float sizeScale) {
     }
 }
 
-void GlSceneDisplay::finishFrame() { glFlush(); }
+void GlSceneDisplay::finishFrame() {
+    glFlush();
+}
 
 } // namespace kestro

@@ -11,7 +11,7 @@ namespace kestro {
 constexpr const char* SPRITE_FILE = "C:\\v_nalo\\Kestrovalinde.bmp";
 
 class GlSceneDisplay : public SceneDisplay {
-public:
+  public:
     GlSceneDisplay(TextureImage& sprite, const char* spritePath)
         : sprite_(sprite), spritePath_(spritePath) {}
 
@@ -21,7 +21,7 @@ public:
     void drawCloud(const ParticleCloud& cloud, float sizeScale) override;
     void finishFrame() override;
 
-private:
+  private:
     TextureImage& sprite_;
     const char* spritePath_;
 };

@@ -112,12 +112,15 @@ void resetParticles(ResetForm form, ParticleCloud& cloud, SceneTimeline& timelin
         particle.red = RESET_COLOUR.red;
         particle.green = RESET_COLOUR.green;
         particle.blue = RESET_COLOUR.blue;
-        particle.paceX = static_cast<float>(random.next() % RESET_PACE_MODULUS - RESET_PACE_OFFSET_X) *
-                         RESET_PACE_FACTOR;
-        particle.paceY = static_cast<float>(random.next() % RESET_PACE_MODULUS - RESET_PACE_OFFSET) *
-                         RESET_PACE_FACTOR;
-        particle.paceZ = static_cast<float>(random.next() % RESET_PACE_MODULUS - RESET_PACE_OFFSET) *
-                         RESET_PACE_FACTOR;
+        particle.paceX =
+            static_cast<float>(random.next() % RESET_PACE_MODULUS - RESET_PACE_OFFSET_X) *
+            RESET_PACE_FACTOR;
+        particle.paceY =
+            static_cast<float>(random.next() % RESET_PACE_MODULUS - RESET_PACE_OFFSET) *
+            RESET_PACE_FACTOR;
+        particle.paceZ =
+            static_cast<float>(random.next() % RESET_PACE_MODULUS - RESET_PACE_OFFSET) *
+            RESET_PACE_FACTOR;
         particle.paceDriftX = 0.0f;
         particle.paceDriftY = 0.0f;
         particle.paceDriftZ = 0.0f;

@@ -16,10 +16,16 @@ bool initScene(RendererWindow* window, KeyTable* keyTable) {
     return setUpScene(theScene, theDisplay, window, keyTable);
 }
 
-void updateTiming(uint32_t elapsedMilliseconds) { updateSceneTiming(theScene, elapsedMilliseconds); }
+void updateTiming(uint32_t elapsedMilliseconds) {
+    updateSceneTiming(theScene, elapsedMilliseconds);
+}
 
-void drawFrame() { drawSceneFrame(theScene, theDisplay); }
+void drawFrame() {
+    drawSceneFrame(theScene, theDisplay);
+}
 
-int32_t sceneRandom() { return theScene.random.next(); }
+int32_t sceneRandom() {
+    return theScene.random.next();
+}
 
 } // namespace kestro

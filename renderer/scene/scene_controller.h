@@ -14,7 +14,7 @@
 namespace kestro {
 
 class SceneDisplay {
-public:
+  public:
     virtual ~SceneDisplay() = default;
     // The fixed drawing state, once per window creation.
     virtual void setUpState() = 0;

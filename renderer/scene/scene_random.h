@@ -11,12 +11,12 @@ constexpr uint32_t SCENE_RANDOM_START_STATE = 1;
 constexpr int32_t SCENE_RANDOM_MAX = 0x7FFF;
 
 class SceneRandom {
-public:
+  public:
     // Next value of the linear congruential sequence, 0 to 32767.
     int32_t next();
     uint32_t state() const { return state_; }
 
-private:
+  private:
     uint32_t state_ = SCENE_RANDOM_START_STATE;
 };
 

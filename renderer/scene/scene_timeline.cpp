@@ -7,7 +7,9 @@ void recordElapsed(SceneTimeline& timeline, uint32_t elapsedMilliseconds) {
     timeline.waitMs += elapsedMilliseconds;
 }
 
-bool waitIsOver(const SceneTimeline& timeline) { return timeline.waitMs > WAIT_LENGTH_MS; }
+bool waitIsOver(const SceneTimeline& timeline) {
+    return timeline.waitMs > WAIT_LENGTH_MS;
+}
 
 void startParticlePhase(SceneTimeline& timeline) {
     timeline.scenePhase = PHASE_PARTICLES;

@@ -23,7 +23,7 @@ namespace {
 constexpr uint32_t FRAME_MS = 16;
 
 class NoDisplay : public SceneDisplay {
-public:
+  public:
     void setUpState() override {}
     void loadSprite() override {}
     void clearScreen() override {}
@@ -94,7 +94,11 @@ BENCHMARK(BM_FullFrameOffscreen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The native preset links the leak checker into every program; Mesa's
 // off-screen driver keeps some allocations until the process ends.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
-extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libOSMesa.so\n";
+}
+extern "C" const char* __lsan_default_options() {
+    return "print_suppressions=0";
+}
 
 BENCHMARK_MAIN();

@@ -26,11 +26,13 @@ constexpr int CENTRE_ROW = testing::SCREEN_HEIGHT / 2;
 // = 24.36 pixels.
 constexpr double PIXELS_PER_UNIT = 24.36;
 
-std::string tempPath(const std::string& name) { return ::testing::TempDir() + name; }
+std::string tempPath(const std::string& name) {
+    return ::testing::TempDir() + name;
+}
 
 // Draws nothing: lets the timeline run ahead quickly.
 class NoDisplay : public SceneDisplay {
-public:
+  public:
     void setUpState() override {}
     void loadSprite() override {}
     void clearScreen() override {}
@@ -40,8 +42,8 @@ public:
 
 Particle lonelyParticle(float x, float y, float opacity) {
     // A 1.2 x 1.2 square: base half-size 0.1 plus pads of 0.5.
-    return Particle{1, opacity, 1000.0f, 0.25f, 0.5f, 0.125f, x, y, 0.0f,
-                    100.0f, 100.0f, 100.0f, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f};
+    return Particle{1,      opacity, 1000.0f, 0.25f, 0.5f, 0.125f, x,    y,   0.0f,
+                    100.0f, 100.0f,  100.0f,  0.0f,  0.0f, 0.0f,   0.5f, 0.5f};
 }
 
 void expectNear(const Rgb& actual, const Rgb& expected, int tolerance, const char* where) {
@@ -50,10 +52,12 @@ void expectNear(const Rgb& actual, const Rgb& expected, int tolerance, const cha
     EXPECT_NEAR(actual.blue, expected.blue, tolerance) << where;
 }
 
-bool isBlack(const Rgb& colour) { return colour.red == 0 && colour.green == 0 && colour.blue == 0; }
+bool isBlack(const Rgb& colour) {
+    return colour.red == 0 && colour.green == 0 && colour.blue == 0;
+}
 
 class GlSceneDisplayTest : public ::testing::Test {
-protected:
+  protected:
     OffscreenGl gl;
     TextureImage sprite;
     std::unique_ptr<ParticleCloud> cloud = std::make_unique<ParticleCloud>();
@@ -137,7 +141,7 @@ TEST_F(GlSceneDisplayTest, PositiveSpinTurnsTheCloudCounterClockwise) {
 }
 
 class GlSceneRunTest : public GlSceneDisplayTest {
-protected:
+  protected:
     std::unique_ptr<SceneState> scene = std::make_unique<SceneState>();
     KeyTable keys{};
     std::string spritePath = tempPath("run_glow_sprite.bmp");

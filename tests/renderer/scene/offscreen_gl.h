@@ -21,7 +21,7 @@ struct Rgb {
 };
 
 class OffscreenGl {
-public:
+  public:
     OffscreenGl(int width = SCREEN_WIDTH, int height = SCREEN_HEIGHT);
     ~OffscreenGl();
     OffscreenGl(const OffscreenGl&) = delete;
@@ -35,7 +35,7 @@ public:
     // Sum of all channels of all pixels.
     uint64_t totalLight() const;
 
-private:
+  private:
     struct Context;
 
     // The renderer's view: viewport and projection as the shell sets them.

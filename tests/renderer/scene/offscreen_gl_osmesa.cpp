@@ -32,6 +32,8 @@ OffscreenGl::~OffscreenGl() {
     }
 }
 
-void OffscreenGl::finish() { glFinish(); }
+void OffscreenGl::finish() {
+    glFinish();
+}
 
 } // namespace kestro::testing

@@ -13,7 +13,7 @@ namespace {
 constexpr int32_t DRAW_AFTER_ONE_RESET = 13672;
 
 class ParticleCloudTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<ParticleCloud> cloud = std::make_unique<ParticleCloud>();
     CloudParameters& params = cloud->params;
     SceneTimeline timeline;
@@ -119,7 +119,7 @@ TEST_F(ParticleCloudTest, RespawnDrawsSpanThenPacesAndIsBornWhereTheEmitterStood
     EXPECT_EQ(particle.opacity, 1.0f);
     // 41 AND 6000 = 32 (41 mod 6000 would be 41).
     EXPECT_EQ(particle.lifeSpanMs, 32.0f);
-    EXPECT_EQ(particle.x, 0.0f);  // sin 0 x 0.01
+    EXPECT_EQ(particle.x, 0.0f);        // sin 0 x 0.01
     EXPECT_FLOAT_EQ(particle.y, 0.01f); // cos 0 x 0.01
     EXPECT_EQ(particle.z, 0.0f);
     // 18467 mod 300 - 150, 6334 mod 300 - 150, 26500 mod 20 - 10.
@@ -141,8 +141,8 @@ TEST_F(ParticleCloudTest, RespawnDrawsSpanThenPacesAndIsBornWhereTheEmitterStood
     respawnParticle(next, params, timeline, random);
     // 19169 AND 6000 = 608.
     EXPECT_EQ(next.lifeSpanMs, 608.0f);
-    EXPECT_FLOAT_EQ(next.x, 2.6808855e-05f);  // sin(0.0026666666) x 0.010053333
-    EXPECT_FLOAT_EQ(next.y, 0.010053307f);    // cos(0.0022857142) x 0.010053333
+    EXPECT_FLOAT_EQ(next.x, 2.6808855e-05f); // sin(0.0026666666) x 0.010053333
+    EXPECT_FLOAT_EQ(next.y, 0.010053307f);   // cos(0.0022857142) x 0.010053333
     EXPECT_EQ(next.paceX, -26.0f);
     EXPECT_EQ(next.paceY, -72.0f);
     EXPECT_EQ(next.paceZ, 8.0f);
@@ -204,8 +204,8 @@ TEST_F(ParticleCloudTest, MotionDividesElapsedTimeByPaceAndScale) {
 
 TEST_F(ParticleCloudTest, AgeingFadesByElapsedOverSpanAndDriftsThePaces) {
     Particle& particle = cloud->particles[0];
-    particle = Particle{1, 1.0f, 2000.0f, 0, 0, 0, 0, 0, 0, 100.0f, 100.0f, 100.0f, 1.0f, -2.0f,
-                        0.5f, 0, 0};
+    particle = Particle{1,      1.0f,   2000.0f, 0,    0,     0,    0, 0, 0,
+                        100.0f, 100.0f, 100.0f,  1.0f, -2.0f, 0.5f, 0, 0};
     params.paceScaleX = params.paceScaleY = params.paceScaleZ = 1.0f;
     frameOf(500, 4);
     advanceParticles(*cloud, timeline, random);

@@ -9,6 +9,8 @@ std::vector<RendererWindow*>& quitRequests() {
 }
 } // namespace testing
 
-void requestQuit(RendererWindow* window) { testing::quitRequests().push_back(window); }
+void requestQuit(RendererWindow* window) {
+    testing::quitRequests().push_back(window);
+}
 
 } // namespace kestro

@@ -19,7 +19,7 @@ namespace {
 
 // Stands in for OpenGL: records what the scene asked to draw.
 class RecordingDisplay : public SceneDisplay {
-public:
+  public:
     struct DrawnCloud {
         float sizeScale;
         float firstOpacity;
@@ -54,7 +54,7 @@ void unmaskDivideByZeroTrap() {
 RendererWindow* const SHELL_WINDOW = reinterpret_cast<RendererWindow*>(0x5150);
 
 class SceneControllerTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<SceneState> scene = std::make_unique<SceneState>();
     SceneTimeline& timeline = scene->timeline;
     RecordingDisplay display;
@@ -116,8 +116,7 @@ TEST_F(SceneControllerTest, WaitEndsOnThe63rdFrameAt16MsAndThatFrameDrawsTheStil
 
     display.calls.clear();
     frame(16); // 63 x 16 = 1008 > 1000
-    EXPECT_EQ(display.calls,
-              (std::vector<std::string>{"clearScreen", "drawCloud", "finishFrame"}));
+    EXPECT_EQ(display.calls, (std::vector<std::string>{"clearScreen", "drawCloud", "finishFrame"}));
     EXPECT_EQ(timeline.scenePhase, PHASE_PARTICLES);
     EXPECT_EQ(timeline.stage, 4);
     EXPECT_EQ(timeline.stageFrame, 63) << "stage 4 begins part-way";

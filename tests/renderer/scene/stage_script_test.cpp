@@ -10,8 +10,8 @@ namespace kestro {
 namespace {
 
 TEST(StageScript, TableHoldsOneCueAtMostPerPairInOrderOnScriptedStagesOnly) {
-    const std::set<int32_t> cueFrames{0, 16, 32, 48, 56, 60, 64, 80, 96, 104, 108, 112, 116, 120,
-                                      124, 126};
+    const std::set<int32_t> cueFrames{0,  16,  32,  48,  56,  60,  64,  80,
+                                      96, 104, 108, 112, 116, 120, 124, 126};
     std::map<int32_t, int> cuesPerStage;
     for (size_t i = 0; i < STAGE_CUES.size(); ++i) {
         const StageCue& cue = STAGE_CUES[i];
@@ -110,7 +110,7 @@ TEST(StageScript, Stage14FlickersItsBlueFromCueToCue) {
 }
 
 class SpinTest : public ::testing::Test {
-protected:
+  protected:
     std::unique_ptr<ParticleCloud> cloud = std::make_unique<ParticleCloud>();
     SceneTimeline timeline;
     SceneRandom random;
@@ -140,10 +140,10 @@ TEST_F(SpinTest, NegativeDivisorTurns100DegreesPerSecondClockwise) {
 }
 
 TEST_F(SpinTest, ReversalsAtFrames56To64) {
-    runStage8Frames(0, 55);   // 56 frames x 2 degrees
-    runStage8Frames(56, 59);  // 4 frames x -2
-    runStage8Frames(60, 63);  // 4 frames x 2
-    runStage8Frames(64, 65);  // 2 frames x -2
+    runStage8Frames(0, 55);  // 56 frames x 2 degrees
+    runStage8Frames(56, 59); // 4 frames x -2
+    runStage8Frames(60, 63); // 4 frames x 2
+    runStage8Frames(64, 65); // 2 frames x -2
     EXPECT_NEAR(cloud->params.spinAngle, 112.0f - 8.0f + 8.0f - 4.0f, 1e-3f);
 }
 
