@@ -1,3 +1,8 @@
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "renderer/shell/renderer_shell_win32.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine,
+                   int showCommand) {
+    return kestro::rendererMain(instance, previousInstance, commandLine, showCommand);
+}

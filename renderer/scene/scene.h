@@ -12,4 +12,7 @@ bool initScene(RendererWindow* window, KeyTable* keyTable);
 void updateTiming(uint32_t elapsedMilliseconds);
 void drawFrame();
 
+// The scene's random source: 0 to 32767, the same sequence in every run.
+int32_t sceneRandom();
+
 } // namespace kestro

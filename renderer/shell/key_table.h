@@ -15,7 +15,7 @@ struct KeyTable {
     int32_t keys[KEY_COUNT];
 };
 
-// Defined by the Win32 shell (renderer_window_win32.h); the scene only passes
+// Defined by the shell (renderer_window.h); the scene only passes
 // the pointer back to requestQuit.
 struct RendererWindow;
 

@@ -1,0 +1,110 @@
+#include "renderer/scene/gl_scene_display.h"
+
+#include "renderer/scene/scene_gl.h"
+
+namespace kestro {
+
+namespace {
+
+// Lighting and fog are configured but never switched on; the values are
+// kept so that turning either on gives the intended look.
+constexpr GLfloat LIGHT_AMBIENT[] = {0.2f, 0.2f, 0.2f, 1.0f};
+constexpr GLfloat LIGHT_DIFFUSE[] = {0.8f, 0.8f, 0.8f, 1.0f};
+constexpr GLfloat LIGHT_SPECULAR[] = {1.0f, 1.0f, 1.0f, 1.0f};
+constexpr GLfloat LIGHT_POSITION[] = {2.0f, 6.0f, 4.0f, 1.0f};
+constexpr GLfloat FOG_COLOUR[] = {0.0f, 0.0f, 0.0f, 1.0f};
+constexpr GLfloat FOG_DENSITY = 10.35f;
+constexpr GLfloat FOG_START = 0.0f;
+constexpr GLfloat FOG_END = 60.0f;
+
+// The cloud's origin lies this far in front of the viewer.
+constexpr GLfloat CLOUD_DISTANCE = 50.0f;
+constexpr float BASE_HALF_SIZE = 0.1f;
+
+void drawParticle(const Particle& particle, float baseHalfSize) {
+    const float halfWidth = baseHalfSize + particle.padX;
+    const float halfHeight = baseHalfSize + particle.padY;
+    const float left = particle.x - halfWidth;
+    const float right = particle.x + halfWidth;
+    const float bottom = particle.y - halfHeight;
+    const float top = particle.y + halfHeight;
+
+    glColor4f(particle.red, particle.green, particle.blue, particle.opacity);
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2d(1, 1);
+    glVertex3f(right, top, particle.z);
+    glTexCoord2d(0, 1);
+    glVertex3f(left, top, particle.z);
+    glTexCoord2d(1, 0);
+    glVertex3f(right, bottom, particle.z);
+    glTexCoord2d(0, 0);
+    glVertex3f(left, bottom, particle.z);
+    glEnd();
+}
+
+} // namespace
+
+void GlSceneDisplay::setUpState() {
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    // Additive blending weighted by alpha: crowded places grow bright.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glLightfv(GL_LIGHT1, GL_AMBIENT, LIGHT_AMBIENT);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, LIGHT_DIFFUSE);
+    glLightfv(GL_LIGHT1, GL_SPECULAR, LIGHT_SPECULAR);
+    glLightfv(GL_LIGHT1, GL_POSITION, LIGHT_POSITION);
+    glEnable(GL_LIGHT1);
+    glDisable(GL_LIGHT0);
+    glDisable(GL_LIGHTING);
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glFogfv(GL_FOG_COLOR, FOG_COLOUR);
+    glFogf(GL_FOG_DENSITY, FOG_DENSITY);
+    glHint(GL_FOG_HINT, GL_DONT_CARE);
+    glFogf(GL_FOG_START, FOG_START);
+    glFogf(GL_FOG_END, FOG_END);
+}
+
+void GlSceneDisplay::loadSprite() {
+    // A sprite that cannot be read leaves the texture without an image;
+    // OpenGL then draws the particles as plain squares.
+    sprite_.load(spritePath_);
+    sprite_.flipVertical();
+    sprite_.createTexture();
+}
+
+void GlSceneDisplay::clearScreen() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+}
+
+void GlSceneDisplay::drawCloud(const ParticleCloud& cloud, float sizeScale) {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glDisable(GL_LIGHTING);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glRotatef(cloud.params.spinAngle, 0.0f, 0.0f, 1.0f);
+    glTranslatef(0.0f, 0.0f, -CLOUD_DISTANCE);
+    sprite_.bind();
+
+    const float baseHalfSize = sizeScale * BASE_HALF_SIZE;
+    for (const Particle& particle : cloud.particles) {
+        if (addsToPicture(particle)) {
+            drawParticle(particle, baseHalfSize);
+        }
+    }
+}
+
+void GlSceneDisplay::finishFrame() {
+    glFlush();
+}
+
+} // namespace kestro

@@ -1,0 +1,36 @@
+#pragma once
+// What the renderer window does with each window message. The Windows
+// window procedure hands every message here and falls back to the default
+// procedure for those not handled.
+
+#include <cstdint>
+
+#include "renderer/shell/renderer_window.h"
+
+namespace kestro {
+
+// Message numbers and parameters of the Windows user interface, under names
+// of their own so that this header needs no <windows.h>.
+constexpr uint32_t MESSAGE_SIZE = 0x0005;
+constexpr uint32_t MESSAGE_CLOSE = 0x0010;
+constexpr uint32_t MESSAGE_KEY_DOWN = 0x0100;
+constexpr uint32_t MESSAGE_KEY_UP = 0x0101;
+constexpr uint32_t MESSAGE_SYSTEM_COMMAND = 0x0112;
+constexpr uint32_t MESSAGE_USER = 0x0400;
+constexpr uintptr_t SIZE_TYPE_RESTORED = 0;
+constexpr uintptr_t SIZE_TYPE_MINIMIZED = 1;
+constexpr uintptr_t SIZE_TYPE_MAXIMIZED = 2;
+constexpr uintptr_t SYSTEM_COMMAND_SCREEN_SAVE = 0xF140;
+constexpr uintptr_t SYSTEM_COMMAND_MONITOR_POWER = 0xF170;
+// The system keeps the four low bits of a system command for itself.
+constexpr uintptr_t SYSTEM_COMMAND_MASK = 0xFFF0;
+
+// The renderer's own message: recreate the window in the other screen mode.
+constexpr uint32_t TOGGLE_SCREEN_MODE_MSG = MESSAGE_USER + 1;
+
+// True when the message was handled (the window procedure then returns 0);
+// false sends it on to the default window procedure.
+bool handleRendererMessage(RendererWindow* window, uint32_t message, uintptr_t wParam,
+                           intptr_t lParam);
+
+} // namespace kestro

@@ -1,0 +1,57 @@
+#pragma once
+// Everything the renderer shell asks of the system, one call per step of
+// its behaviour. The Windows implementation is SystemShellPort; native tests
+// use a recording fake.
+
+#include <cstdint>
+
+#include "renderer/shell/renderer_window.h"
+
+namespace kestro {
+
+// How the window is framed, decided by createGlWindow.
+enum class WindowFrame {
+    FullScreenPopup,    // popup, topmost, outer size = the display mode
+    FallbackOverlapped, // framed, outer size 1024 x 768 (full screen refused)
+    AdjustedOverlapped, // framed, client area 1024 x 768
+};
+
+// What taking one message from the window's queue did.
+enum class TakenMessage { None, Quit, Dispatched };
+
+class ShellPort {
+public:
+    virtual ~ShellPort() = default;
+
+    virtual bool registerClass(const RendererClass& rendererClass) = 0;
+    virtual void unregisterClass(const RendererClass& rendererClass) = 0;
+
+    // True when the display now runs width x height at bits per pixel.
+    virtual bool switchDisplayMode(int32_t width, int32_t height, int32_t bits) = 0;
+    virtual void restoreDisplayMode() = 0;
+    virtual void showCursor(bool visible) = 0;
+
+    virtual WindowHandle createWindow(RendererWindow& window, WindowFrame frame) = 0;
+    virtual DeviceContext getDeviceContext(WindowHandle window) = 0;
+    // 0 when no pixel format fits.
+    virtual int choosePixelFormat(DeviceContext dc, int32_t colourBits) = 0;
+    virtual bool setPixelFormat(DeviceContext dc, int format, int32_t colourBits) = 0;
+    virtual GlContext createGlContext(DeviceContext dc) = 0;
+    // A null context releases the current one.
+    virtual bool makeCurrent(DeviceContext dc, GlContext context) = 0;
+    virtual void deleteGlContext(GlContext context) = 0;
+    virtual void releaseDeviceContext(WindowHandle window, DeviceContext dc) = 0;
+    virtual void destroyWindow(WindowHandle window) = 0;
+    virtual void showWindow(WindowHandle window) = 0;
+    virtual void resizeView(int32_t width, int32_t height) = 0;
+
+    virtual uint32_t tickCount() = 0;
+    // Takes one message of the window's queue; any but the quit message is
+    // dispatched to the window procedure.
+    virtual TakenMessage takeMessage(WindowHandle window) = 0;
+    virtual void waitMessage() = 0;
+    virtual void swapBuffers(DeviceContext dc) = 0;
+    virtual void postQuit(WindowHandle window) = 0;
+};
+
+} // namespace kestro

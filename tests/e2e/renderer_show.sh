@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The renderer on its own, started as the host starts it, with the host's
+# sprite in place: a black wait of about a second, then a bright, moving,
+# colour-changing particle cloud; Escape held ends the program and its window.
+# The screenshots are kept under build/<preset>/e2e-shots/renderer_show.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/renderer_show_lib.bash"
+
+shots="$(dirname "$E2E_BIN")/e2e-shots/renderer_show"
+rm -rf "$shots"
+mkdir -p "$shots"
+
+show_write_sprite "$E2E_DRIVE_C/v_nalo/Kestrovalinde.bmp"
+install="$E2E_DRIVE_C/kestro-show"
+rm -rf "$install"
+mkdir -p "$install"
+cp "$E2E_RENDERER_EXE" "$install/Kestrovalinde.dll"
+
+show_window_exists && e2e_fail "a $SHOW_TITLE window is open before the renderer starts"
+# Mesa counts the frames for us without drawing anything over the picture.
+export GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$shots"
+e2e_start 'C:\kestro-show\Kestrovalinde.dll'
+renderer=$E2E_PID
+window="$(show_find_window 60)" || e2e_fail "no $SHOW_TITLE window appeared"
+started=$(date +%s.%N)
+
+# The wait: shots as fast as they come until the cloud shows. Before the
+# first frame the window may still show its class background; the wait's
+# frames are black, and the first light must come after black.
+black_seen=""
+light_seen=""
+for n in $(seq 1 200); do
+  shot="$shots/early_$n.png"
+  show_screenshot "$shot"
+  at=$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
+  read -r max mean _ <<<"$(show_region_stats "$shot" "$SHOW_MIDDLE")"
+  echo "shot $n at ${at}s: max $max mean $mean"
+  if [ "$max" = 0 ] && [ -z "$light_seen" ]; then
+    black_seen="$shot"
+  fi
+  if show_is "$max" '>' 0.3; then
+    light_seen="$shot"
+    break
+  fi
+  show_is "$at" '<' 60 || break
+done
+[ -n "$black_seen" ] || e2e_fail "no black picture during the wait"
+[ -n "$light_seen" ] || e2e_fail "no particles within a minute"
+echo "wait: black in $(basename "$black_seen"), cloud in $(basename "$light_seen")"
+
+# The show: bright, additive, and changing colour as the script goes on.
+sleep 2
+show_screenshot "$shots/show_a.png"
+sleep 5
+show_screenshot "$shots/show_b.png"
+read -r max_a mean_a red_a green_a blue_a <<<"$(show_region_stats "$shots/show_a.png" "$SHOW_MIDDLE")"
+read -r max_b mean_b red_b green_b blue_b <<<"$(show_region_stats "$shots/show_b.png" "$SHOW_MIDDLE")"
+echo "show a: max $max_a mean $mean_a rgb $red_a $green_a $blue_a"
+echo "show b: max $max_b mean $mean_b rgb $red_b $green_b $blue_b"
+show_is "$max_a" '>' 0.5 || e2e_fail "first show picture is not bright ($max_a)"
+show_is "$max_b" '>' 0.5 || e2e_fail "second show picture is not bright ($max_b)"
+show_is "$mean_a" '>' 0.002 || e2e_fail "first show picture is nearly empty ($mean_a)"
+# Colour as the share of blue in the light: the script moves from the reset's
+# red towards violet and blue.
+share_a=$(awk -v r="$red_a" -v g="$green_a" -v b="$blue_a" 'BEGIN { printf "%.4f", b / (r + g + b) }')
+share_b=$(awk -v r="$red_b" -v g="$green_b" -v b="$blue_b" 'BEGIN { printf "%.4f", b / (r + g + b) }')
+echo "blue share: $share_a then $share_b"
+show_is "$(awk -v a="$share_a" -v b="$share_b" 'BEGIN { print (a > b ? a - b : b - a) }')" '>' 0.02 ||
+  e2e_fail "the colour did not change between the two shots"
+changed=$(compare -metric AE "$shots/show_a.png" "$shots/show_b.png" null: 2>&1 >/dev/null)
+echo "pixels changed between the shots: $changed"
+show_is "${changed%% *}" '>' 10000 || e2e_fail "the cloud did not move"
+convert "$shots/show_b.png" -crop 1024x768+0+0 +repage "$shots/show_window.png"
+
+# Escape held: the scene sees it at the start of a frame and asks to quit.
+xdotool keydown --window "$window" Escape
+e2e_wait_exit "$renderer" 30
+ended=$?
+xdotool keyup --window "$window" Escape 2>/dev/null
+[ "$ended" = 0 ] || e2e_fail "the renderer kept running with Escape held"
+[ "$E2E_STATUS" = 0 ] || e2e_fail "the renderer ended with status $E2E_STATUS"
+show_window_exists && e2e_fail "the $SHOW_TITLE window stayed after the renderer ended"
+
+if [ -f "$shots/fps" ]; then
+  echo "frame rate (Mesa's count, per sample): $(awk '{ printf "%s ", $NF }' "$shots/fps")"
+fi
+echo "show: black wait, bright changing cloud, ended by Escape"

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Prints the CPU time the saver host uses while it runs: 30 s of a running
+# saver (renderer window open, audio-CD watcher switched off, renderer
+# watcher ticking), measured from /proc on the host's Wine process (all its
+# threads), plus the Wine server's share over the same time.
+#
+#   scripts/with-display bash tests/e2e/saver_cpu_bench.bash <host.scr> <renderer.dll> [real]
+#
+# With "real" the renderer given is used and its CPU time is shown too;
+# otherwise the fake renderer (an idle window) stands in for it.
+set -u
+source "$(dirname "$0")/saver_lib.bash"
+saver_init "$1" "$2"
+MEASURE_SECONDS=${KESTRO_MEASURE_SECONDS:-30}
+
+renderer="$SAVER_FAKE_RENDERER"
+if [ "${3:-}" = real ]; then
+  renderer="$SAVER_RENDERER_EXE"
+  # Mesa counts the renderer's frames without drawing over them.
+  export GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$SAVER_WORK"
+fi
+saver_install "$renderer"
+saver_settings 1
+export KESTRO_FAKE_RENDERER_DELAY_MS=0 KESTRO_FAKE_RENDERER_LIFETIME_MS=$(( (MEASURE_SECONDS + 60) * 1000 ))
+
+# CPU nanoseconds of all threads of a process (scheduler statistics).
+cpu_ns() {
+  local total=0 ns _
+  for stat in /proc/"$1"/task/*/schedstat; do
+    read -r ns _ <"$stat" 2>/dev/null && total=$(( total + ns ))
+  done
+  echo "$total"
+}
+
+# The Wine server of this prefix: it works in a folder named after the
+# prefix's device and inode numbers.
+wineserver_pid() {
+  local server_dir pid
+  server_dir="$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")"
+  for pid in $(pgrep -x 'wineserver(64)?'); do
+    [ "$(basename "$(readlink "/proc/$pid/cwd" 2>/dev/null)")" = "$server_dir" ] && { echo "$pid"; return; }
+  done
+}
+
+saver_start /s
+saver_probe wait present Kestrovalinde_Main 30000 || saver_fail "no saver window"
+window=$(saver_wait_renderer_x_window 60000) || saver_fail "no renderer window"
+sleep 3  # start-up done, CD watcher off
+renderer_pid=$(saver_run_pids | while read -r pid; do
+  tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q 'Kestrovalinde.dll' && echo "$pid"; done | head -n1)
+server_pid=$(wineserver_pid)
+echo "host pid $SAVER_HOST_PID, renderer pid ${renderer_pid:-none}, wine server pid ${server_pid:-none}"
+
+host_before=$(cpu_ns "$SAVER_HOST_PID")
+renderer_before=$([ -n "$renderer_pid" ] && cpu_ns "$renderer_pid" || echo 0)
+server_before=$([ -n "$server_pid" ] && cpu_ns "$server_pid" || echo 0)
+sleep "$MEASURE_SECONDS"
+saver_host_running || saver_fail "the saver ended during the measurement"
+host_used=$(( $(cpu_ns "$SAVER_HOST_PID") - host_before ))
+renderer_used=$(( $([ -n "$renderer_pid" ] && cpu_ns "$renderer_pid" || echo 0) - renderer_before ))
+server_used=$(( $([ -n "$server_pid" ] && cpu_ns "$server_pid" || echo 0) - server_before ))
+
+printf 'saver host CPU over %d s: %d.%03d ms\n' "$MEASURE_SECONDS" $(( host_used / 1000000 )) $(( host_used / 1000 % 1000 ))
+printf 'wine server CPU over the same time (host and renderer calls): %d ms\n' $(( server_used / 1000000 ))
+printf 'renderer (%s) CPU over the same time: %d ms\n' "$( [ "${3:-}" = real ] && echo real || echo fake)" $(( renderer_used / 1000000 ))
+if [ -s "$SAVER_WORK/fps" ]; then
+  echo "renderer frame rate (Mesa's count, last samples): $(tail -n 5 "$SAVER_WORK/fps" | awk '{ printf "%s ", $NF }')"
+fi
+# The real renderer looks at Escape at the start of a frame: hold it.
+xdotool keydown --window "$window" Escape
+saver_end_renderer_and_time_host "$window" nokey >/dev/null
+xdotool keyup --window "$window" Escape 2>/dev/null

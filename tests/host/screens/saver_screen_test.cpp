@@ -1,0 +1,256 @@
+#include "host/screens/saver_screen.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "host/music/music_player.h"
+#include "host/music/music_settings.h"
+#include "tests/host/music/recording_mci.h"
+
+namespace kestro {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing::RecordingMci;
+
+constexpr char HOST_FOLDER[] = "C:\\Program Files\\Kestro";
+constexpr int32_t MCIERR_HARDWARE = 262;
+
+const char* timerName(SaverTimer timer) {
+    switch (timer) {
+    case SaverTimer::Timer1:
+        return "Timer1";
+    case SaverTimer::Timer2:
+        return "Timer2";
+    case SaverTimer::Timer3:
+        return "Timer3";
+    }
+    return "?";
+}
+
+// The saver window's form and system, recorded into the same log as the
+// music calls so that their order shows.
+class RecordingSaverPort : public SaverPort {
+public:
+    explicit RecordingSaverPort(std::vector<std::string>& log) : log_(log) {}
+
+    bool spriteSaves = true;
+    bool programStarts = true;
+    bool rendererWindow = false;
+    uint32_t now = 5000;
+    SaverScreen* screen = nullptr;  // closeWindow runs its close handler
+    std::map<SaverTimer, bool> timers{{SaverTimer::Timer1, false},
+                                      {SaverTimer::Timer2, false},
+                                      {SaverTimer::Timer3, true}};
+
+    bool saveSprite(const std::string& path) override {
+        log_.push_back("save sprite " + path);
+        return spriteSaves;
+    }
+    bool startProgram(const std::string& path) override {
+        log_.push_back("start " + path);
+        return programStarts;
+    }
+    bool windowExists(const std::string& title) override {
+        return title == "Kestrovalinde_VC" && rendererWindow;
+    }
+    uint32_t tickCount() override { return now; }
+    void showCursor() override { log_.push_back("show cursor"); }
+    void setTimerEnabled(SaverTimer timer, bool enabled) override {
+        timers[timer] = enabled;
+        log_.push_back(std::string(enabled ? "enable " : "disable ") + timerName(timer));
+    }
+    bool timerEnabled(SaverTimer timer) override { return timers[timer]; }
+    void closeWindow() override {
+        log_.push_back("close window");
+        if (screen) screen->onClose();
+    }
+    void endProcess() override { log_.push_back("end process"); }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+class SaverScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetMciPort(mci);
+        BgmKind = BGM_NONE;
+        BgmRepeatTrack = 0;
+        BgmFile.clear();
+        CdAvailable = BGM_FALSE;
+        port.screen = &screen;
+    }
+
+    // Ticks of the renderer watcher until the saver closes or the time runs out.
+    uint32_t millisecondsUntilClosed(uint32_t limitMs) {
+        for (uint32_t waited = 0; waited <= limitMs; waited += TIMER3_INTERVAL_MS) {
+            if (!port.timers[SaverTimer::Timer3]) return waited;
+            screen.onTimer3();
+            if (!port.timers[SaverTimer::Timer3]) return waited;
+            port.now += TIMER3_INTERVAL_MS;
+        }
+        return UINT32_MAX;
+    }
+
+    std::vector<std::string> log;
+    RecordingMci mci{log};
+    RecordingSaverPort port{log};
+    SaverScreen screen{port, HOST_FOLDER, 'S'};
+};
+
+TEST_F(SaverScreenTest, LoadWritesTheSpriteThenStartsTheRendererThenTheCd) {
+    BgmKind = BGM_AUDIO_CD;
+    screen.onLoad();
+    EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
+                                 "start C:\\Program Files\\Kestro\\Kestrovalinde.dll",
+                                 "mci:open cdaudio/-", "mci:set cdaudio time format tmsf/-",
+                                 "enable Timer2"));
+}
+
+TEST_F(SaverScreenTest, UnwritableSpriteStillStartsTheRenderer) {
+    port.spriteSaves = false;
+    screen.onLoad();
+    EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
+                                 "start C:\\Program Files\\Kestro\\Kestrovalinde.dll"));
+}
+
+TEST_F(SaverScreenTest, MusicFileIsPlayedByItsEndingAndStoppedTheSameWay) {
+    BgmKind = BGM_MUSIC_FILE;
+    BgmFile = "D:\\tunes\\song.Mp3";
+    screen.onLoad();
+    log.erase(log.begin(), log.begin() + 2);
+    EXPECT_THAT(log, ElementsAre("mci:open \"D:\\tunes\\song.Mp3\" type MPEGVideo Alias MP3Play/-",
+                                 "mci:play MP3Play/-", "enable Timer1"));
+    log.clear();
+    screen.onClose();
+    EXPECT_THAT(log, ElementsAre("disable Timer1", "mci:stop MP3Play/-", "mci:close MP3Play/-",
+                                 "show cursor", "end process"));
+
+    log.clear();
+    mci.waveDevices = 1;
+    BgmFile = "D:\\tunes\\loop.WAV";
+    screen.onLoad();
+    screen.onClose();
+    EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
+                                 "start C:\\Program Files\\Kestro\\Kestrovalinde.dll",
+                                 "sound:D:\\tunes\\loop.WAV/9", "sound:(none)/0", "show cursor",
+                                 "end process"));
+}
+
+TEST_F(SaverScreenTest, NoMusicForOtherEndingsAndOtherKinds) {
+    for (auto [kind, file] : {std::pair<int16_t, const char*>{BGM_MUSIC_FILE, "D:\\tune.mid"},
+                              {BGM_NONE, "D:\\tune.mp3"},
+                              {3, "D:\\tune.mp3"},
+                              {-1, "D:\\tune.wav"}}) {
+        log.clear();
+        BgmKind = kind;
+        BgmFile = file;
+        screen.onLoad();
+        screen.onClose();
+        EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
+                                     "start C:\\Program Files\\Kestro\\Kestrovalinde.dll",
+                                     "show cursor", "end process"))
+            << "kind " << kind << " file " << file;
+    }
+}
+
+TEST_F(SaverScreenTest, CdWatcherFollowsTheDiscAndTheCdIsClosedAtTheEnd) {
+    BgmKind = BGM_AUDIO_CD;
+    screen.onLoad();
+    mci.answers["status cdaudio current track"] = {0, "1"};
+    mci.answers["status cdaudio mode"] = {0, "stopped"};
+    log.clear();
+    screen.onTimer2();
+    EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512",
+                                 "mci:status cdaudio number of tracks/512",
+                                 "mci:status cdaudio mode/255", "mci:play cdaudio/512",
+                                 "enable Timer2"));
+    log.clear();
+    screen.onClose();
+    EXPECT_THAT(log, ElementsAre("disable Timer2", "mci:stop cdaudio/-", "mci:close cdaudio/-",
+                                 "show cursor", "end process"));
+}
+
+TEST_F(SaverScreenTest, CdThatStopsAnsweringSwitchesTheWatcherOffForGood) {
+    BgmKind = BGM_AUDIO_CD;
+    mci.answers["open cdaudio"] = {MCIERR_HARDWARE, ""};
+    mci.answers["status cdaudio current track"] = {MCIERR_HARDWARE, ""};
+    screen.onLoad();
+    log.clear();
+    screen.onTimer2();
+    EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512", "disable Timer2"));
+    EXPECT_FALSE(port.timers[SaverTimer::Timer2]);
+
+    // The device is then left as it is at the end.
+    log.clear();
+    screen.onClose();
+    EXPECT_THAT(log, ElementsAre("show cursor", "end process"));
+}
+
+TEST_F(SaverScreenTest, Mp3WatcherRestartsTheFile) {
+    mci.answers["status MP3Play mode"] = {0, "stopped"};
+    screen.onTimer1();
+    EXPECT_THAT(log, ElementsAre("mci:status MP3Play mode/30", "mci:stop MP3Play/-",
+                                 "mci:play MP3Play from 0/-"));
+}
+
+TEST_F(SaverScreenTest, RendererGoneClosesTheSaverWithTheMusicStopped) {
+    BgmKind = BGM_AUDIO_CD;
+    screen.onLoad();
+    port.rendererWindow = true;
+    EXPECT_EQ(millisecondsUntilClosed(3000), UINT32_MAX) << "kept open while the window exists";
+    port.rendererWindow = false;
+    log.clear();
+    EXPECT_EQ(millisecondsUntilClosed(3000), 0u) << "closed at the first tick without it";
+    EXPECT_THAT(log, ElementsAre("disable Timer3", "close window", "disable Timer2",
+                                 "mci:stop cdaudio/-", "mci:close cdaudio/-", "show cursor",
+                                 "end process"));
+}
+
+TEST_F(SaverScreenTest, SlowRendererIsWaitedForThenWatched) {
+    screen.onLoad();
+    // The window shows up 4 s after the start: the watcher waits for it.
+    EXPECT_EQ(millisecondsUntilClosed(4000), UINT32_MAX);
+    port.rendererWindow = true;
+    screen.onTimer3();
+    port.now += 20000;  // long past the grace period, the renderer still runs
+    screen.onTimer3();
+    EXPECT_TRUE(port.timers[SaverTimer::Timer3]);
+    port.rendererWindow = false;
+    EXPECT_EQ(millisecondsUntilClosed(3000), 0u);
+}
+
+TEST_F(SaverScreenTest, RendererThatNeverShowsAWindowCountsAsGoneAfterTheGracePeriod) {
+    screen.onLoad();
+    const uint32_t waited = millisecondsUntilClosed(RENDERER_APPEAR_GRACE_MS + 2000);
+    EXPECT_GE(waited, RENDERER_APPEAR_GRACE_MS);
+    EXPECT_LT(waited, RENDERER_APPEAR_GRACE_MS + TIMER3_INTERVAL_MS);
+}
+
+TEST_F(SaverScreenTest, GracePeriodSurvivesTheTickCounterWrapping) {
+    port.now = UINT32_MAX - 1000;
+    screen.onLoad();
+    EXPECT_EQ(millisecondsUntilClosed(4000), UINT32_MAX);
+}
+
+TEST_F(SaverScreenTest, RendererThatCouldNotStartEndsTheSaverAtTheFirstTick) {
+    port.programStarts = false;
+    screen.onLoad();
+    EXPECT_EQ(millisecondsUntilClosed(3000), 0u);
+}
+
+TEST_F(SaverScreenTest, CursorIsShownAgainOnlyWhenStartupHidIt) {
+    for (char mode : {'\0', 'X'}) {
+        log.clear();
+        SaverScreen unhiddenScreen{port, HOST_FOLDER, mode};
+        unhiddenScreen.onClose();
+        EXPECT_THAT(log, ElementsAre("end process")) << "mode " << static_cast<int>(mode);
+    }
+}
+
+} // namespace
+} // namespace kestro

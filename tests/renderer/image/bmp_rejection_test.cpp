@@ -1,0 +1,230 @@
+// Files the reader refuses: wrong kind, unsupported forms, damaged or
+// inconsistent sizes. Each must end with no image held and the file closed.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "renderer/image/texture_image.h"
+#include "tests/renderer/image/bmp_file_builder.h"
+#include "tests/renderer/image/scratch_folder.h"
+
+namespace kestro {
+namespace {
+
+using testing_bmp::BmpLayout;
+using testing_bmp::buildBmp;
+
+BmpLayout validTwentyFourBit() {
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.bitsPerPixel = 24;
+    layout.pixelArray = std::vector<uint8_t>(16, 0x40);
+    return layout;
+}
+
+struct RejectedFile {
+    const char* name;
+    std::function<std::vector<uint8_t>()> bytes;
+};
+
+std::vector<uint8_t> withLayout(const std::function<void(BmpLayout&)>& change) {
+    BmpLayout layout = validTwentyFourBit();
+    change(layout);
+    return buildBmp(layout);
+}
+
+std::vector<RejectedFile> rejectedFiles() {
+    return {
+        {"wrong signature", [] { return withLayout([](BmpLayout& l) { l.signature[1] = 'A'; }); }},
+        {"core header", [] { return withLayout([](BmpLayout& l) { l.headerSize = 12; }); }},
+        {"run-length 8", [] { return withLayout([](BmpLayout& l) { l.compression = 1; }); }},
+        {"run-length 4", [] { return withLayout([](BmpLayout& l) { l.compression = 2; }); }},
+        {"one bit",
+         [] {
+             return withLayout([](BmpLayout& l) {
+                 l.bitsPerPixel = 1;
+                 l.paletteBgr = {0, 0xFFFFFF};
+                 l.pixelArray = std::vector<uint8_t>(8, 0xFF);
+             });
+         }},
+        {"depth 15", [] { return withLayout([](BmpLayout& l) { l.bitsPerPixel = 15; }); }},
+        {"depth 0", [] { return withLayout([](BmpLayout& l) { l.bitsPerPixel = 0; }); }},
+        {"truncated pixels",
+         [] { return withLayout([](BmpLayout& l) { l.pixelArray.resize(15); }); }},
+        {"no pixels at all", [] { return withLayout([](BmpLayout& l) { l.pixelArray.clear(); }); }},
+        {"truncated header",
+         [] {
+             auto bytes = buildBmp(validTwentyFourBit());
+             bytes.resize(40);
+             return bytes;
+         }},
+        {"empty file", [] { return std::vector<uint8_t>{}; }},
+        {"pixel offset past the end",
+         [] {
+             return withLayout([](BmpLayout& l) {
+                 l.pixelOffset = 4096;
+                 l.padToPixelOffset = false;
+             });
+         }},
+        {"pixel offset beyond 2 GiB",
+         [] {
+             return withLayout([](BmpLayout& l) {
+                 l.pixelOffset = 0xFFFFFFF0u;
+                 l.padToPixelOffset = false;
+             });
+         }},
+        {"zero width", [] { return withLayout([](BmpLayout& l) { l.width = 0; }); }},
+        {"zero height", [] { return withLayout([](BmpLayout& l) { l.height = 0; }); }},
+        {"top-down (negative height)",
+         [] { return withLayout([](BmpLayout& l) { l.height = -2; }); }},
+        {"negative width", [] { return withLayout([](BmpLayout& l) { l.width = -2; }); }},
+        {"width over the limit",
+         [] { return withLayout([](BmpLayout& l) { l.width = BMP_MAX_DIMENSION + 1; }); }},
+        {"byte count overflowing 32 bits",
+         [] {
+             return withLayout([](BmpLayout& l) {
+                 l.width = 0x7FFFFFFF;
+                 l.height = 0x7FFFFFFF;
+                 l.bitsPerPixel = 32;
+             });
+         }},
+        {"huge picture in a tiny file",
+         [] {
+             return withLayout([](BmpLayout& l) {
+                 l.width = BMP_MAX_DIMENSION;
+                 l.height = BMP_MAX_DIMENSION;
+                 l.bitsPerPixel = 32;
+             });
+         }},
+        {"image size smaller than stride x height",
+         [] { return withLayout([](BmpLayout& l) { l.imageSizeField = 12; }); }},
+        {"image size beyond the file",
+         [] { return withLayout([](BmpLayout& l) { l.imageSizeField = 0x7FFFFFF0; }); }},
+        {"image size above 2 GiB",
+         [] { return withLayout([](BmpLayout& l) { l.imageSizeField = 0xFFFFFFF0u; }); }},
+        {"32-bit image size larger than the pixel buffer",
+         [] {
+             return withLayout([](BmpLayout& l) {
+                 l.bitsPerPixel = 32;
+                 l.imageSizeField = 20;
+                 l.pixelArray = std::vector<uint8_t>(20, 1);
+             });
+         }},
+        {"32-bit image size smaller than the pixel buffer",
+         [] {
+             return withLayout([](BmpLayout& l) {
+                 l.bitsPerPixel = 32;
+                 l.imageSizeField = 12;
+                 l.pixelArray = std::vector<uint8_t>(16, 1);
+             });
+         }},
+        {"more than 256 colours used",
+         [] {
+             return withLayout([](BmpLayout& l) {
+                 l.bitsPerPixel = 8;
+                 l.coloursUsed = 257;
+                 l.paletteBgr = std::vector<uint32_t>(257, 0);
+                 l.pixelArray = std::vector<uint8_t>(8, 0);
+             });
+         }},
+        {"palette cut short",
+         [] {
+             BmpLayout l = validTwentyFourBit();
+             l.bitsPerPixel = 8;
+             l.pixelArray.clear();
+             auto bytes = buildBmp(l);
+             bytes.resize(54 + 100); // 256 entries expected, 25 present
+             return bytes;
+         }},
+        {"bit-field masks cut short",
+         [] {
+             BmpLayout l = validTwentyFourBit();
+             l.bitsPerPixel = 16;
+             l.compression = 3;
+             l.pixelArray.clear();
+             auto bytes = buildBmp(l);
+             bytes.resize(60);
+             return bytes;
+         }},
+    };
+}
+
+// Open descriptors of this process where the system can tell, else 0.
+long openFileCount() {
+#ifdef __linux__
+    return static_cast<long>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                           std::filesystem::directory_iterator()));
+#else
+    return 0;
+#endif
+}
+
+class BmpRejection : public ::testing::Test {
+protected:
+    testing_bmp::ScratchFolder scratch;
+};
+
+TEST_F(BmpRejection, EveryRejectedFileLeavesNoImageEvenAfterAGoodOne) {
+    const std::string goodPath = scratch.path("good.bmp");
+    ASSERT_TRUE(testing_bmp::writeFile(goodPath, buildBmp(validTwentyFourBit())));
+    for (const auto& rejected : rejectedFiles()) {
+        SCOPED_TRACE(rejected.name);
+        TextureImage image;
+        ASSERT_TRUE(image.load(goodPath.c_str()));
+        const std::string path = scratch.path("rejected.bmp");
+        ASSERT_TRUE(testing_bmp::writeFile(path, rejected.bytes()));
+        EXPECT_FALSE(image.load(path.c_str()));
+        EXPECT_EQ(image.pixels, nullptr);
+        // readBmp on its own drops the earlier image too.
+        ASSERT_TRUE(image.load(goodPath.c_str()));
+        EXPECT_FALSE(image.readBmp(path.c_str()));
+        EXPECT_EQ(image.pixels, nullptr);
+    }
+}
+
+TEST_F(BmpRejection, TheFileIsClosedOnEveryPath) {
+    // A file still held open cannot be removed on Windows, and leaves a
+    // descriptor behind elsewhere; both show up here.
+    const auto before = openFileCount();
+    auto files = rejectedFiles();
+    files.push_back({"good", [] { return buildBmp(validTwentyFourBit()); }});
+    for (const auto& rejected : files) {
+        SCOPED_TRACE(rejected.name);
+        const std::string path = scratch.path("closed.bmp");
+        ASSERT_TRUE(testing_bmp::writeFile(path, rejected.bytes()));
+        TextureImage image;
+        image.load(path.c_str());
+        std::error_code error;
+        EXPECT_TRUE(std::filesystem::remove(path, error)) << error.message();
+        EXPECT_EQ(openFileCount(), before);
+    }
+}
+
+TEST_F(BmpRejection, DecodersCalledOnTheirOwnCheckTheStatedSizes) {
+    const std::string path = scratch.path("raw.bin");
+    ASSERT_TRUE(testing_bmp::writeFile(path, std::vector<uint8_t>(64, 0x11)));
+    TextureImage image;
+    image.width = 4;
+    image.height = 4;
+    image.imageSize = 8; // far less than 4 x 4 pixels need at any depth
+    const std::function<bool(FILE*)> decoders[] = {
+        [&](FILE* f) { image.bitsPerPixel = 32; return image.decode32(f); },
+        [&](FILE* f) { image.bitsPerPixel = 24; return image.decode24(f); },
+        [&](FILE* f) { image.bitsPerPixel = 16; return image.decode16(f); },
+        [&](FILE* f) { image.bitsPerPixel = 8; return image.decode8(f); },
+        [&](FILE* f) { image.bitsPerPixel = 4; return image.decode4(f); },
+    };
+    for (const auto& decode : decoders) {
+        FILE* file = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(file, nullptr);
+        EXPECT_FALSE(decode(file));
+        EXPECT_EQ(image.pixels, nullptr);
+        std::fclose(file);
+    }
+}
+
+} // namespace
+} // namespace kestro

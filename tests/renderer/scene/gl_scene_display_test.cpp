@@ -1,0 +1,235 @@
+// The scene drawn for real, off-screen at the renderer's size, and checked by
+// its pixels.
+
+#include "renderer/scene/gl_scene_display.h"
+#include "renderer/scene/scene.h"
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/renderer/scene/glow_sprite_file.h"
+#include "tests/renderer/scene/offscreen_gl.h"
+
+namespace kestro {
+namespace {
+
+using testing::OffscreenGl;
+using testing::Rgb;
+
+constexpr int CENTRE_COLUMN = testing::SCREEN_WIDTH / 2;
+constexpr int CENTRE_ROW = testing::SCREEN_HEIGHT / 2;
+// At 50 units with a 35-degree view, one unit is 768 / (100 tan 17.5 deg)
+// = 24.36 pixels.
+constexpr double PIXELS_PER_UNIT = 24.36;
+
+std::string tempPath(const std::string& name) {
+    return ::testing::TempDir() + name;
+}
+
+// Draws nothing: lets the timeline run ahead quickly.
+class NoDisplay : public SceneDisplay {
+  public:
+    void setUpState() override {}
+    void loadSprite() override {}
+    void clearScreen() override {}
+    void drawCloud(const ParticleCloud&, float) override {}
+    void finishFrame() override {}
+};
+
+Particle lonelyParticle(float x, float y, float opacity) {
+    // A 1.2 x 1.2 square: base half-size 0.1 plus pads of 0.5.
+    return Particle{1,      opacity, 1000.0f, 0.25f, 0.5f, 0.125f, x,    y,   0.0f,
+                    100.0f, 100.0f,  100.0f,  0.0f,  0.0f, 0.0f,   0.5f, 0.5f};
+}
+
+void expectNear(const Rgb& actual, const Rgb& expected, int tolerance, const char* where) {
+    EXPECT_NEAR(actual.red, expected.red, tolerance) << where;
+    EXPECT_NEAR(actual.green, expected.green, tolerance) << where;
+    EXPECT_NEAR(actual.blue, expected.blue, tolerance) << where;
+}
+
+bool isBlack(const Rgb& colour) {
+    return colour.red == 0 && colour.green == 0 && colour.blue == 0;
+}
+
+class GlSceneDisplayTest : public ::testing::Test {
+  protected:
+    OffscreenGl gl;
+    TextureImage sprite;
+    std::unique_ptr<ParticleCloud> cloud = std::make_unique<ParticleCloud>();
+
+    void SetUp() override { ASSERT_TRUE(gl.ready()); }
+
+    // Draws the hand-made cloud once with the sprite at path.
+    void drawOnce(const std::string& spritePath) {
+        GlSceneDisplay display(sprite, spritePath.c_str());
+        display.setUpState();
+        display.loadSprite();
+        display.clearScreen();
+        display.drawCloud(*cloud, 1.0f);
+        display.finishFrame();
+        gl.finish();
+    }
+};
+
+TEST_F(GlSceneDisplayTest, WithoutSpriteAParticleIsAPlainSquareOfItsColourTimesOpacity) {
+    cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
+    drawOnce(tempPath("missing_sprite.bmp"));
+
+    const Rgb expected{64, 128, 32}; // 0.25, 0.5, 0.125 of 255
+    expectNear(gl.pixel(CENTRE_COLUMN, CENTRE_ROW), expected, 1, "centre");
+    // 1.2 units make about 29 pixels: 12 pixels out is still inside.
+    expectNear(gl.pixel(CENTRE_COLUMN - 12, CENTRE_ROW - 12), expected, 1, "inside corner");
+    expectNear(gl.pixel(CENTRE_COLUMN + 12, CENTRE_ROW + 12), expected, 1, "inside corner");
+    EXPECT_TRUE(isBlack(gl.pixel(CENTRE_COLUMN + 17, CENTRE_ROW))) << "outside";
+    EXPECT_TRUE(isBlack(gl.pixel(CENTRE_COLUMN, CENTRE_ROW - 17))) << "outside";
+}
+
+TEST_F(GlSceneDisplayTest, OverlappingParticlesAddUpAndOpacityWeightsThem) {
+    cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
+    cloud->particles[1] = lonelyParticle(0.0f, 0.0f, 1.0f);
+    cloud->particles[2] = lonelyParticle(-8.0f, 0.0f, 0.5f);
+    cloud->particles[3] = lonelyParticle(8.0f, 0.0f, -0.5f);
+    cloud->particles[4] = lonelyParticle(0.0f, 8.0f, 1.0f);
+    cloud->particles[4].x = std::numeric_limits<float>::quiet_NaN();
+    drawOnce(tempPath("missing_sprite.bmp"));
+
+    expectNear(gl.pixel(CENTRE_COLUMN, CENTRE_ROW), {128, 255, 64}, 2, "two added");
+    const int eightUnits = static_cast<int>(std::lround(8 * PIXELS_PER_UNIT));
+    expectNear(gl.pixel(CENTRE_COLUMN - eightUnits, CENTRE_ROW), {32, 64, 16}, 1, "half opacity");
+    EXPECT_TRUE(isBlack(gl.pixel(CENTRE_COLUMN + eightUnits, CENTRE_ROW))) << "faded out";
+    EXPECT_TRUE(isBlack(gl.pixel(CENTRE_COLUMN, CENTRE_ROW - eightUnits))) << "lost position";
+}
+
+TEST_F(GlSceneDisplayTest, GlowSpriteMakesASoftRoundParticle) {
+    const std::string path = tempPath("glow_sprite.bmp");
+    ASSERT_TRUE(testing::writeGlowSprite(path));
+    cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
+    drawOnce(path);
+
+    const Rgb centre = gl.pixel(CENTRE_COLUMN, CENTRE_ROW);
+    EXPECT_GE(centre.green, 100);
+    EXPECT_NEAR(centre.red * 2, centre.green, 4) << "the white sprite keeps the tint";
+    const Rgb nearRim = gl.pixel(CENTRE_COLUMN + 12, CENTRE_ROW);
+    EXPECT_LT(nearRim.green, centre.green / 4);
+    EXPECT_LE(gl.pixel(CENTRE_COLUMN + 13, CENTRE_ROW - 13).green, 2) << "square's corner";
+}
+
+TEST_F(GlSceneDisplayTest, PictureTopEdgeLiesAtTheSquaresBottomEdge) {
+    const std::string path = tempPath("top_half_sprite.bmp");
+    ASSERT_TRUE(testing::writeGreySprite(
+        path, [](int, int rowFromTop) { return rowFromTop < testing::SPRITE_SIZE / 2 ? 255 : 0; }));
+    cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
+    drawOnce(path);
+
+    EXPECT_GE(gl.pixel(CENTRE_COLUMN, CENTRE_ROW + 8).green, 120) << "lower half of the square";
+    EXPECT_LE(gl.pixel(CENTRE_COLUMN, CENTRE_ROW - 8).green, 8) << "upper half of the square";
+}
+
+TEST_F(GlSceneDisplayTest, PositiveSpinTurnsTheCloudCounterClockwise) {
+    cloud->particles[0] = lonelyParticle(5.0f, 0.0f, 1.0f);
+    cloud->params.spinAngle = 90.0f;
+    drawOnce(tempPath("missing_sprite.bmp"));
+
+    const int fiveUnits = static_cast<int>(std::lround(5 * PIXELS_PER_UNIT));
+    EXPECT_FALSE(isBlack(gl.pixel(CENTRE_COLUMN, CENTRE_ROW - fiveUnits))) << "now straight up";
+    EXPECT_TRUE(isBlack(gl.pixel(CENTRE_COLUMN + fiveUnits, CENTRE_ROW)));
+}
+
+class GlSceneRunTest : public GlSceneDisplayTest {
+  protected:
+    std::unique_ptr<SceneState> scene = std::make_unique<SceneState>();
+    KeyTable keys{};
+    std::string spritePath = tempPath("run_glow_sprite.bmp");
+
+    void SetUp() override {
+        GlSceneDisplayTest::SetUp();
+        ASSERT_TRUE(testing::writeGlowSprite(spritePath));
+    }
+
+    void frames(SceneDisplay& display, int count, uint32_t elapsedMs) {
+        for (int i = 0; i < count; ++i) {
+            updateSceneTiming(*scene, elapsedMs);
+            drawSceneFrame(*scene, display);
+        }
+        gl.finish();
+    }
+
+    // Light summed per channel over the middle of the screen, where the
+    // cloud starts; single pixels saturate to white where many particles meet.
+    Rgb lightNearCentre() const {
+        Rgb total{0, 0, 0};
+        for (int row = CENTRE_ROW - 150; row < CENTRE_ROW + 150; ++row) {
+            for (int column = CENTRE_COLUMN - 150; column < CENTRE_COLUMN + 150; ++column) {
+                const Rgb colour = gl.pixel(column, row);
+                total.red += colour.red;
+                total.green += colour.green;
+                total.blue += colour.blue;
+            }
+        }
+        return total;
+    }
+};
+
+TEST_F(GlSceneRunTest, BlackWaitThenAnAdditiveVioletGlowFromTheCentre) {
+    GlSceneDisplay display(sprite, spritePath.c_str());
+    ASSERT_TRUE(setUpScene(*scene, display, nullptr, &keys));
+    frames(display, 62, 16);
+    EXPECT_EQ(gl.totalLight(), 0u) << "the wait is black";
+
+    frames(display, 20, 16);
+    ASSERT_EQ(scene->timeline.scenePhase, PHASE_PARTICLES);
+    // One particle adds at most 0.1 x 255 = 26 to red; where the crowd
+    // meets, the light adds up.
+    EXPECT_GE(gl.pixel(CENTRE_COLUMN, CENTRE_ROW).red, 100);
+    // The first births (stage 4, frame 63) still take the reset's red; the
+    // cue at frame 64 turns later ones violet.
+    const Rgb light = lightNearCentre();
+    EXPECT_GT(light.red, light.blue * 2);
+    EXPECT_GT(light.blue, 0);
+    EXPECT_LT(light.green, light.blue);
+    EXPECT_TRUE(isBlack(gl.pixel(5, 5))) << "the cloud has not reached the corner yet";
+}
+
+TEST_F(GlSceneRunTest, LateInStage10TheCloudGlowsOrangeRed) {
+    NoDisplay fastForward;
+    GlSceneDisplay display(sprite, spritePath.c_str());
+    ASSERT_TRUE(setUpScene(*scene, display, nullptr, &keys));
+    // At 50 ms a frame a stage lasts 6.45 s, longer than any particle lives,
+    // so late in the stage nearly every particle was born under its cues.
+    while (!(scene->timeline.stage == 10 && scene->timeline.stageFrame == 120)) {
+        frames(fastForward, 1, 50);
+    }
+    frames(display, 1, 50);
+    const Rgb light = lightNearCentre();
+    EXPECT_GT(light.red, light.green * 3 / 2);
+    EXPECT_GT(light.green, light.blue * 2);
+}
+
+// The only test that touches the renderer's one process-wide scene.
+TEST(ProcessWideScene, EveryInitSceneResetsFromTheOneSequenceThatIsNeverReseeded) {
+    OffscreenGl gl;
+    ASSERT_TRUE(gl.ready());
+    KeyTable keys{};
+    ASSERT_TRUE(initScene(nullptr, &keys));
+    EXPECT_EQ(sceneRandom(), 13672) << "the reset drew 4000 x 4 numbers from state 1";
+    ASSERT_TRUE(initScene(nullptr, &keys)); // as after a window recreation
+    EXPECT_EQ(sceneRandom(), 29463) << "the 32002nd number";
+
+    updateTiming(2000); // ends the wait: the cloud is drawn, too faint to see
+    drawFrame();
+    updateTiming(16); // every particle is born at the emitter, in the middle
+    drawFrame();
+    updateTiming(16);
+    drawFrame();
+    gl.finish();
+    EXPECT_GT(gl.pixel(CENTRE_COLUMN, CENTRE_ROW).red, 100);
+    EXPECT_TRUE(isBlack(gl.pixel(5, 5)));
+}
+
+} // namespace
+} // namespace kestro

@@ -1,0 +1,136 @@
+#pragma once
+// A ShellPort that records each call in order, fails where a test says, and
+// plays a scripted message queue through the portable message handler the
+// way DispatchMessageA reaches the window procedure.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "renderer/shell/renderer_messages.h"
+#include "renderer/shell/shell_port.h"
+
+namespace kestro::testing_shell {
+
+struct QueuedMessage {
+    bool quit;
+    uint32_t message;
+    uintptr_t wParam;
+    intptr_t lParam;
+};
+
+class RecordingShellPort : public ShellPort {
+public:
+    std::vector<std::string> calls;
+    bool registerSucceeds = true;
+    bool displayModeSucceeds = false;
+    // Name of the one call to fail: "createWindow", "getDeviceContext",
+    // "choosePixelFormat", "setPixelFormat", "createGlContext", "makeCurrent".
+    std::string failingCall;
+    std::deque<QueuedMessage> queue;
+    uint32_t nextTick = 1000;
+    uint32_t tickStep = 16;
+    RendererWindow* createdFor = nullptr;
+    // Runs when the loop blocks for messages, so a test can deliver one.
+    std::function<void()> onWait;
+    int windowsCreated = 0;
+
+    void post(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
+        queue.push_back({false, message, wParam, lParam});
+    }
+
+    // Calls whose name starts with the prefix, in order.
+    std::vector<std::string> callsStartingWith(const std::string& prefix) const {
+        std::vector<std::string> found;
+        for (const auto& call : calls)
+            if (call.rfind(prefix, 0) == 0) found.push_back(call);
+        return found;
+    }
+
+    bool registerClass(const RendererClass& rendererClass) override {
+        calls.push_back(std::string("registerClass ") + rendererClass.className);
+        return registerSucceeds;
+    }
+    void unregisterClass(const RendererClass& rendererClass) override {
+        calls.push_back(std::string("unregisterClass ") + rendererClass.className);
+    }
+    bool switchDisplayMode(int32_t width, int32_t height, int32_t bits) override {
+        calls.push_back("switchDisplayMode " + std::to_string(width) + "x" +
+                        std::to_string(height) + "x" + std::to_string(bits));
+        return displayModeSucceeds;
+    }
+    void restoreDisplayMode() override { calls.push_back("restoreDisplayMode"); }
+    void showCursor(bool visible) override {
+        calls.push_back(visible ? "showCursor true" : "showCursor false");
+    }
+    WindowHandle createWindow(RendererWindow& window, WindowFrame frame) override {
+        static const char* const frames[] = {"popup", "fallback", "adjusted"};
+        calls.push_back(std::string("createWindow ") + frames[static_cast<int>(frame)]);
+        if (failingCall == "createWindow") return nullptr;
+        createdFor = &window;
+        ++windowsCreated;
+        return handle(0x100 + windowsCreated);
+    }
+    DeviceContext getDeviceContext(WindowHandle) override {
+        calls.push_back("getDeviceContext");
+        return failingCall == "getDeviceContext" ? nullptr : handle(0x200);
+    }
+    int choosePixelFormat(DeviceContext, int32_t colourBits) override {
+        calls.push_back("choosePixelFormat " + std::to_string(colourBits));
+        return failingCall == "choosePixelFormat" ? 0 : 7;
+    }
+    bool setPixelFormat(DeviceContext, int format, int32_t) override {
+        calls.push_back("setPixelFormat " + std::to_string(format));
+        return failingCall != "setPixelFormat";
+    }
+    GlContext createGlContext(DeviceContext) override {
+        calls.push_back("createGlContext");
+        return failingCall == "createGlContext" ? nullptr : handle(0x300);
+    }
+    bool makeCurrent(DeviceContext, GlContext context) override {
+        calls.push_back(context != nullptr ? "makeCurrent" : "makeCurrent none");
+        return context == nullptr || failingCall != "makeCurrent";
+    }
+    void deleteGlContext(GlContext) override { calls.push_back("deleteGlContext"); }
+    void releaseDeviceContext(WindowHandle, DeviceContext) override {
+        calls.push_back("releaseDeviceContext");
+    }
+    void destroyWindow(WindowHandle) override {
+        calls.push_back("destroyWindow");
+        createdFor = nullptr;
+        queue.clear(); // a destroyed window's queued messages go with it
+    }
+    void showWindow(WindowHandle) override { calls.push_back("showWindow"); }
+    void resizeView(int32_t width, int32_t height) override {
+        calls.push_back("resizeView " + std::to_string(width) + "x" + std::to_string(height));
+    }
+    uint32_t tickCount() override {
+        const uint32_t now = nextTick;
+        nextTick += tickStep;
+        return now;
+    }
+    TakenMessage takeMessage(WindowHandle) override {
+        if (queue.empty()) return TakenMessage::None;
+        const QueuedMessage taken = queue.front();
+        queue.pop_front();
+        if (taken.quit) return TakenMessage::Quit;
+        if (!handleRendererMessage(createdFor, taken.message, taken.wParam, taken.lParam))
+            calls.push_back("defaultProcedure " + std::to_string(taken.message));
+        return TakenMessage::Dispatched;
+    }
+    void waitMessage() override {
+        calls.push_back("waitMessage");
+        if (onWait) onWait();
+    }
+    void swapBuffers(DeviceContext) override { calls.push_back("swapBuffers"); }
+    void postQuit(WindowHandle) override {
+        calls.push_back("postQuit");
+        queue.push_back({true, 0, 0, 0});
+    }
+
+    static void* handle(uintptr_t value) { return reinterpret_cast<void*>(value); }
+};
+
+} // namespace kestro::testing_shell

@@ -1,0 +1,18 @@
+// Writes SaverSprite as a bitmap file: make_saver_sprite <output.bmp>.
+// The host keeps the result as a resource (resources/saver_sprite.bmp).
+
+#include <cstdio>
+
+#include "tools/sprite/saver_sprite.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output.bmp>\n", argv[0]);
+        return 2;
+    }
+    const std::vector<uint8_t> bitmap = kestro::SaverSpriteBitmap(kestro::MakeSaverSpritePixels());
+    std::FILE* out = std::fopen(argv[1], "wb");
+    if (!out) return 1;
+    const bool written = std::fwrite(bitmap.data(), 1, bitmap.size(), out) == bitmap.size();
+    return (std::fclose(out) == 0 && written) ? 0 : 1;
+}
