@@ -44,17 +44,21 @@ bool initScene(RendererWindow* window, KeyTable* keyTable) {
     return testScene.init ? testScene.init(window, keyTable) : true;
 }
 void updateTiming(uint32_t elapsed) {
-    if (testScene.update) testScene.update(elapsed);
+    if (testScene.update)
+        testScene.update(elapsed);
 }
 void drawFrame() {
-    if (testScene.draw) testScene.draw();
+    if (testScene.draw)
+        testScene.draw();
 }
 } // namespace kestro
 
 namespace kestro {
 namespace {
 
-HINSTANCE thisInstance() { return GetModuleHandleA(nullptr); }
+HINSTANCE thisInstance() {
+    return GetModuleHandleA(nullptr);
+}
 
 int cursorCount() {
     const int raised = ShowCursor(TRUE);
@@ -62,10 +66,12 @@ int cursorCount() {
     return raised - 1;
 }
 
-HWND rendererWindowOnScreen() { return FindWindowA(RENDERER_CLASS_NAME, RENDERER_TITLE); }
+HWND rendererWindowOnScreen() {
+    return FindWindowA(RENDERER_CLASS_NAME, RENDERER_TITLE);
+}
 
 class ShellWin32 : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = makeRendererWindow(&rendererClass, &keys, &port);
         ASSERT_TRUE(registerRendererClass(rendererClass));
@@ -180,7 +186,7 @@ TEST_F(ShellWin32, CloseMessagePostsTheQuitToTheWindowAndLeavesItStanding) {
 }
 
 class RendererProgram : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { testScene = TestScene{}; }
 };
 
@@ -194,7 +200,8 @@ TEST_F(RendererProgram, EscapeHeldEndsTheProgramAfterFrames) {
         return true;
     };
     testScene.update = [&](uint32_t) {
-        if (sceneKeys->keys[VK_ESCAPE] == 1) requestQuit(sceneWindow);
+        if (sceneKeys->keys[VK_ESCAPE] == 1)
+            requestQuit(sceneWindow);
     };
     testScene.draw = [&] {
         ++frames;
@@ -202,7 +209,8 @@ TEST_F(RendererProgram, EscapeHeldEndsTheProgramAfterFrames) {
             EXPECT_NE(rendererWindowOnScreen(), nullptr);
             PostMessageA(rendererWindowOnScreen(), WM_KEYDOWN, VK_ESCAPE, 0);
         }
-        if (frames > 500) requestQuit(sceneWindow); // not reached when Escape works
+        if (frames > 500)
+            requestQuit(sceneWindow); // not reached when Escape works
     };
     EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), 0);
     EXPECT_EQ(frames, 4);
@@ -221,7 +229,8 @@ TEST_F(RendererProgram, ToggleRecreatesTheWindowAndCloseEndsTheProgram) {
     };
     testScene.draw = [&] {
         ++frames;
-        if (frames != 2) return;
+        if (frames != 2)
+            return;
         if (inits == 1) {
             first = rendererWindowOnScreen();
             PostMessageA(first, TOGGLE_SCREEN_MODE_MSG, 0, 0);

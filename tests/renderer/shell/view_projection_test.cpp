@@ -22,7 +22,7 @@ std::array<double, 16> projection() {
 }
 
 class ViewProjection : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(gl.current()); }
     testing_gl::GlTestContext gl;
 };
@@ -51,7 +51,8 @@ TEST_F(ViewProjection, ZeroHeightStillGivesAFiniteProjection) {
     EXPECT_DOUBLE_EQ(viewAspect(800, 0), 800.0);
     EXPECT_DOUBLE_EQ(viewAspect(1024, 768), 1024.0 / 768.0);
     resizeView(800, 0);
-    for (double value : projection()) EXPECT_TRUE(std::isfinite(value)) << value;
+    for (double value : projection())
+        EXPECT_TRUE(std::isfinite(value)) << value;
 }
 
 } // namespace

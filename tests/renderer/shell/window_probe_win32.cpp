@@ -20,7 +20,9 @@ namespace {
 
 constexpr DWORD POLL_MS = 50;
 
-HWND findTitled(const char* title) { return FindWindowA(nullptr, title); }
+HWND findTitled(const char* title) {
+    return FindWindowA(nullptr, title);
+}
 
 unsigned long long handleValue(HWND window) {
     return static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window));
@@ -29,8 +31,10 @@ unsigned long long handleValue(HWND window) {
 template <typename Done> bool pollUntil(DWORD timeoutMs, Done done) {
     const DWORD start = GetTickCount();
     for (;;) {
-        if (done()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
+        if (done())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
         Sleep(POLL_MS);
     }
 }
@@ -41,27 +45,30 @@ int waitFor(const char* title, unsigned long long other, DWORD timeoutMs) {
         found = findTitled(title);
         return found != nullptr && handleValue(found) != other;
     });
-    if (!appeared) return 1;
+    if (!appeared)
+        return 1;
     std::printf("%llu\n", handleValue(found));
     return 0;
 }
 
 int geometry(const char* title) {
     HWND window = findTitled(title);
-    if (window == nullptr) return 1;
+    if (window == nullptr)
+        return 1;
     RECT outer;
     RECT client;
-    if (!GetWindowRect(window, &outer) || !GetClientRect(window, &client)) return 1;
+    if (!GetWindowRect(window, &outer) || !GetClientRect(window, &client))
+        return 1;
     std::printf("%ld %ld %ld %ld %ld %ld\n", outer.left, outer.top, outer.right - outer.left,
-                outer.bottom - outer.top, client.right - client.left,
-                client.bottom - client.top);
+                outer.bottom - outer.top, client.right - client.left, client.bottom - client.top);
     return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) return 2;
+    if (argc < 3)
+        return 2;
     const char* command = argv[1];
     const char* title = argv[2];
     if (std::strcmp(command, "wait") == 0 && argc == 4)
@@ -76,10 +83,12 @@ int main(int argc, char** argv) {
                    : 1;
     if (std::strcmp(command, "post") == 0 && argc == 4) {
         HWND window = findTitled(title);
-        if (window == nullptr) return 1;
+        if (window == nullptr)
+            return 1;
         const UINT message = static_cast<UINT>(std::strtoul(argv[3], nullptr, 10));
         return PostMessageA(window, message, 0, 0) ? 0 : 1;
     }
-    if (std::strcmp(command, "geometry") == 0 && argc == 3) return geometry(title);
+    if (std::strcmp(command, "geometry") == 0 && argc == 3)
+        return geometry(title);
     return 2;
 }
