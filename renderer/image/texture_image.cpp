@@ -61,15 +61,19 @@ int64_t strideFor(int32_t width, int32_t bits) {
 }
 
 bool endsWithBmp(const char* path) {
-    if (path == nullptr) return false;
+    if (path == nullptr)
+        return false;
     const size_t length = std::strlen(path);
-    if (length < 3) return false;
+    if (length < 3)
+        return false;
     const char* ending = path + length - 3;
     const char expected[] = "bmp";
     for (int i = 0; i < 3; ++i) {
         char c = ending[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != expected[i]) return false;
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != expected[i])
+            return false;
     }
     return true;
 }
@@ -77,9 +81,11 @@ bool endsWithBmp(const char* path) {
 // Bytes from the given position to the end of the file, or -1 when the
 // stream cannot tell.
 int64_t bytesFrom(FILE* file, uint32_t position) {
-    if (std::fseek(file, 0, SEEK_END) != 0) return -1;
+    if (std::fseek(file, 0, SEEK_END) != 0)
+        return -1;
     const long end = std::ftell(file);
-    if (end < 0) return -1;
+    if (end < 0)
+        return -1;
     return static_cast<int64_t>(end) - static_cast<int64_t>(position);
 }
 
@@ -95,7 +101,8 @@ int lowestSetBit(uint32_t mask) {
 
 int countSetBits(uint32_t mask) {
     int count = 0;
-    for (; mask != 0; mask &= mask - 1) ++count;
+    for (; mask != 0; mask &= mask - 1)
+        ++count;
     return count;
 }
 
@@ -104,14 +111,29 @@ int countSetBits(uint32_t mask) {
 uint8_t widenComponent(uint32_t v, int bits) {
     uint32_t wide = v;
     switch (bits) {
-    case 1: wide = v != 0 ? 255u : 0u; break;
-    case 2: wide = (v << 6) | (v << 4) | (v << 2) | v; break;
-    case 3: wide = (v << 5) | (v << 2) | (v >> 1); break;
-    case 4: wide = (v << 4) | v; break;
-    case 5: wide = (v << 3) | (v >> 2); break;
-    case 6: wide = (v << 2) | (v >> 4); break;
-    case 7: wide = (v << 1) | (v >> 6); break;
-    default: break;
+    case 1:
+        wide = v != 0 ? 255u : 0u;
+        break;
+    case 2:
+        wide = (v << 6) | (v << 4) | (v << 2) | v;
+        break;
+    case 3:
+        wide = (v << 5) | (v << 2) | (v >> 1);
+        break;
+    case 4:
+        wide = (v << 4) | v;
+        break;
+    case 5:
+        wide = (v << 3) | (v >> 2);
+        break;
+    case 6:
+        wide = (v << 2) | (v >> 4);
+        break;
+    case 7:
+        wide = (v << 1) | (v >> 6);
+        break;
+    default:
+        break;
     }
     return static_cast<uint8_t>(wide & 0xFFu);
 }
@@ -127,7 +149,8 @@ MaskShape shapeOf(uint32_t mask, bool shifted) {
 }
 
 uint8_t component(uint32_t word, const MaskShape& shape) {
-    if (shape.mask == 0) return 0;
+    if (shape.mask == 0)
+        return 0;
     return widenComponent((word & shape.mask) >> shape.shift, shape.bits);
 }
 
@@ -135,27 +158,32 @@ uint8_t component(uint32_t word, const MaskShape& shape) {
 // decoders walk stride x height source bytes and width x height pixels, so
 // both must be covered by what is read and allocated.
 bool pixelArrayFits(int32_t width, int32_t height, int32_t bits, int32_t imageSize) {
-    if (!isSupportedDimension(width) || !isSupportedDimension(height)) return false;
-    if (!isSupportedDepth(bits)) return false;
+    if (!isSupportedDimension(width) || !isSupportedDimension(height))
+        return false;
+    if (!isSupportedDepth(bits))
+        return false;
     const int64_t needed = strideFor(width, bits) * height;
-    if (imageSize < needed) return false;
+    if (imageSize < needed)
+        return false;
     // 32-bit pixels are read straight into the RGBA buffer, which holds
     // exactly stride x height bytes at that depth.
-    if (bits == 32 && imageSize > needed) return false;
+    if (bits == 32 && imageSize > needed)
+        return false;
     return true;
 }
 
 // Seeks from the start of the file; offsets the stream cannot express fail.
 bool seekTo(FILE* file, int64_t offset) {
-    if (offset < 0 || offset > LONG_MAX) return false;
+    if (offset < 0 || offset > LONG_MAX)
+        return false;
     return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
 }
 
 } // namespace
 
 TextureImage::TextureImage()
-    : textureName(0), width(0), height(0), bitsPerPixel(0), pixels(nullptr), palette{},
-      redMask(0), greenMask(0), blueMask(0), wrapS(TEXTURE_WRAP_CLAMP), wrapT(TEXTURE_WRAP_CLAMP),
+    : textureName(0), width(0), height(0), bitsPerPixel(0), pixels(nullptr), palette{}, redMask(0),
+      greenMask(0), blueMask(0), wrapS(TEXTURE_WRAP_CLAMP), wrapT(TEXTURE_WRAP_CLAMP),
       minFilter(TEXTURE_FILTER_LINEAR), magFilter(TEXTURE_FILTER_LINEAR), imageSize(0) {}
 
 TextureImage::~TextureImage() {
@@ -170,7 +198,8 @@ void TextureImage::releasePixels() {
 
 bool TextureImage::allocatePixels() {
     releasePixels();
-    if (!isSupportedDimension(width) || !isSupportedDimension(height)) return false;
+    if (!isSupportedDimension(width) || !isSupportedDimension(height))
+        return false;
     const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * RGBA_BYTES;
     pixels = static_cast<uint8_t*>(std::malloc(bytes));
     return pixels != nullptr;
@@ -181,9 +210,11 @@ int32_t TextureImage::rowStride() const {
 }
 
 uint8_t* TextureImage::readPixelArray(FILE* file) const {
-    if (!pixelArrayFits(width, height, bitsPerPixel, imageSize)) return nullptr;
+    if (!pixelArrayFits(width, height, bitsPerPixel, imageSize))
+        return nullptr;
     auto* buffer = static_cast<uint8_t*>(std::malloc(static_cast<size_t>(imageSize)));
-    if (buffer == nullptr) return nullptr;
+    if (buffer == nullptr)
+        return nullptr;
     if (std::fread(buffer, 1, static_cast<size_t>(imageSize), file) !=
         static_cast<size_t>(imageSize)) {
         std::free(buffer);
@@ -194,39 +225,48 @@ uint8_t* TextureImage::readPixelArray(FILE* file) const {
 
 bool TextureImage::load(const char* path) {
     releasePixels();
-    if (!endsWithBmp(path)) return false;
+    if (!endsWithBmp(path))
+        return false;
     return readBmp(path);
 }
 
 bool TextureImage::readBmp(const char* path) {
     releasePixels();
     FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return false;
+    if (file == nullptr)
+        return false;
 
     uint8_t header[FILE_HEADER_BYTES + INFO_HEADER_BYTES] = {};
     auto fail = [file]() {
         std::fclose(file);
         return false;
     };
-    if (std::fread(header, 1, FILE_HEADER_BYTES, file) != FILE_HEADER_BYTES) return fail();
-    if (header[SIGNATURE_OFFSET] != 'B' || header[SIGNATURE_OFFSET + 1] != 'M') return fail();
+    if (std::fread(header, 1, FILE_HEADER_BYTES, file) != FILE_HEADER_BYTES)
+        return fail();
+    if (header[SIGNATURE_OFFSET] != 'B' || header[SIGNATURE_OFFSET + 1] != 'M')
+        return fail();
     if (std::fread(header + FILE_HEADER_BYTES, 1, INFO_HEADER_BYTES, file) != INFO_HEADER_BYTES)
         return fail();
     const uint32_t headerSize = readLe32(header + HEADER_SIZE_OFFSET);
-    if (headerSize == CORE_HEADER_SIZE) return fail();
+    if (headerSize == CORE_HEADER_SIZE)
+        return fail();
 
     width = static_cast<int32_t>(readLe32(header + WIDTH_OFFSET));
     height = static_cast<int32_t>(readLe32(header + HEIGHT_OFFSET));
     bitsPerPixel = readLe16(header + DEPTH_OFFSET);
-    if (!isSupportedDimension(width) || !isSupportedDimension(height)) return fail();
-    if (!isSupportedDepth(bitsPerPixel)) return fail();
+    if (!isSupportedDimension(width) || !isSupportedDimension(height))
+        return fail();
+    if (!isSupportedDepth(bitsPerPixel))
+        return fail();
 
     const uint32_t compression = readLe32(header + COMPRESSION_OFFSET);
-    if (compression != COMPRESSION_RGB && compression != COMPRESSION_BITFIELDS) return fail();
+    if (compression != COMPRESSION_RGB && compression != COMPRESSION_BITFIELDS)
+        return fail();
     if (bitsPerPixel == 16) {
         if (compression == COMPRESSION_BITFIELDS) {
             uint8_t masks[MASK_COUNT * 4];
-            if (std::fread(masks, 1, sizeof masks, file) != sizeof masks) return fail();
+            if (std::fread(masks, 1, sizeof masks, file) != sizeof masks)
+                return fail();
             redMask = readLe32(masks);
             greenMask = readLe32(masks + 4);
             blueMask = readLe32(masks + 8);
@@ -239,45 +279,65 @@ bool TextureImage::readBmp(const char* path) {
 
     if (bitsPerPixel < PALETTED_DEPTH_LIMIT) {
         uint32_t entries = readLe32(header + COLOURS_USED_OFFSET);
-        if (entries == 0) entries = 1u << bitsPerPixel;
-        if (entries > PALETTE_ENTRY_COUNT) return fail();
+        if (entries == 0)
+            entries = 1u << bitsPerPixel;
+        if (entries > PALETTE_ENTRY_COUNT)
+            return fail();
         // The palette follows the information header, whatever its size;
         // for the common 40-byte header that is offset 54.
         const int64_t paletteOffset =
             FILE_HEADER_BYTES + (headerSize > INFO_HEADER_BYTES ? headerSize : INFO_HEADER_BYTES);
-        if (!seekTo(file, paletteOffset)) return fail();
+        if (!seekTo(file, paletteOffset))
+            return fail();
         std::memset(palette, 0, sizeof palette);
         const size_t paletteBytes = entries * sizeof(BmpPaletteEntry);
-        if (std::fread(palette, 1, paletteBytes, file) != paletteBytes) return fail();
+        if (std::fread(palette, 1, paletteBytes, file) != paletteBytes)
+            return fail();
     }
 
     const uint32_t pixelOffset = readLe32(header + PIXEL_OFFSET_OFFSET);
     const uint32_t statedImageSize = readLe32(header + IMAGE_SIZE_OFFSET);
     const int64_t neededBytes = static_cast<int64_t>(rowStride()) * height;
     const int64_t arrayBytes = statedImageSize != 0 ? statedImageSize : neededBytes;
-    if (arrayBytes > INT32_MAX) return fail();
+    if (arrayBytes > INT32_MAX)
+        return fail();
     imageSize = static_cast<int32_t>(arrayBytes);
-    if (!pixelArrayFits(width, height, bitsPerPixel, imageSize)) return fail();
+    if (!pixelArrayFits(width, height, bitsPerPixel, imageSize))
+        return fail();
     // Refuse before allocating when the file cannot hold the stated array,
     // so a tiny file cannot make the reader reserve a huge buffer.
     const int64_t available = bytesFrom(file, pixelOffset);
-    if (available < imageSize) return fail();
-    if (!seekTo(file, pixelOffset)) return fail();
+    if (available < imageSize)
+        return fail();
+    if (!seekTo(file, pixelOffset))
+        return fail();
 
     switch (bitsPerPixel) {
-    case 32: decode32(file); break;
-    case 24: decode24(file); break;
-    case 16: decode16(file); break;
-    case 8: decode8(file); break;
-    case 4: decode4(file); break;
-    default: break;
+    case 32:
+        decode32(file);
+        break;
+    case 24:
+        decode24(file);
+        break;
+    case 16:
+        decode16(file);
+        break;
+    case 8:
+        decode8(file);
+        break;
+    case 4:
+        decode4(file);
+        break;
+    default:
+        break;
     }
     std::fclose(file);
     return pixels != nullptr;
 }
 
 bool TextureImage::decode32(FILE* file) {
-    if (!pixelArrayFits(width, height, 32, imageSize) || !allocatePixels()) return false;
+    if (!pixelArrayFits(width, height, 32, imageSize) || !allocatePixels())
+        return false;
     if (std::fread(pixels, 1, static_cast<size_t>(imageSize), file) !=
         static_cast<size_t>(imageSize)) {
         releasePixels();
@@ -290,17 +350,21 @@ bool TextureImage::decode32(FILE* file) {
 
 bool TextureImage::decode24(FILE* file) {
     uint8_t* source = readPixelArray(file);
-    if (source == nullptr) return false;
-    if (allocatePixels()) expandRgb24(source, rowStride() - 3 * width, true);
+    if (source == nullptr)
+        return false;
+    if (allocatePixels())
+        expandRgb24(source, rowStride() - 3 * width, true);
     std::free(source);
-    if (pixels == nullptr) return false;
+    if (pixels == nullptr)
+        return false;
     bitsPerPixel = 32;
     return true;
 }
 
 bool TextureImage::decode16(FILE* file) {
     uint8_t* source = readPixelArray(file);
-    if (source == nullptr) return false;
+    if (source == nullptr)
+        return false;
     if (!allocatePixels()) {
         std::free(source);
         return false;
@@ -331,7 +395,8 @@ bool TextureImage::decode16(FILE* file) {
 
 bool TextureImage::decode8(FILE* file) {
     uint8_t* source = readPixelArray(file);
-    if (source == nullptr) return false;
+    if (source == nullptr)
+        return false;
     if (!allocatePixels()) {
         std::free(source);
         return false;
@@ -357,7 +422,8 @@ bool TextureImage::decode8(FILE* file) {
 
 bool TextureImage::decode4(FILE* file) {
     uint8_t* source = readPixelArray(file);
-    if (source == nullptr) return false;
+    if (source == nullptr)
+        return false;
     if (!allocatePixels()) {
         std::free(source);
         return false;
@@ -390,7 +456,8 @@ bool TextureImage::decode4(FILE* file) {
 }
 
 void TextureImage::swapRedBlue() {
-    if (pixels == nullptr) return;
+    if (pixels == nullptr)
+        return;
     const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
     for (size_t i = 0; i < count; ++i) {
         uint8_t* pixel = pixels + i * RGBA_BYTES;
@@ -401,13 +468,16 @@ void TextureImage::swapRedBlue() {
 }
 
 void TextureImage::fillAlpha(uint8_t value) {
-    if (pixels == nullptr) return;
+    if (pixels == nullptr)
+        return;
     const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
-    for (size_t i = 0; i < count; ++i) pixels[i * RGBA_BYTES + 3] = value;
+    for (size_t i = 0; i < count; ++i)
+        pixels[i * RGBA_BYTES + 3] = value;
 }
 
 void TextureImage::expandRgb24(const uint8_t* source, int32_t rowSkip, bool exchange) {
-    if (pixels == nullptr || source == nullptr) return;
+    if (pixels == nullptr || source == nullptr)
+        return;
     uint8_t* out = pixels;
     for (int32_t row = 0; row < height; ++row) {
         for (int32_t column = 0; column < width; ++column) {
@@ -423,10 +493,12 @@ void TextureImage::expandRgb24(const uint8_t* source, int32_t rowSkip, bool exch
 }
 
 bool TextureImage::flipVertical() {
-    if (pixels == nullptr) return false;
+    if (pixels == nullptr)
+        return false;
     const size_t rowBytes = static_cast<size_t>(width) * RGBA_BYTES;
     auto* spare = static_cast<uint8_t*>(std::malloc(rowBytes));
-    if (spare == nullptr) return false;
+    if (spare == nullptr)
+        return false;
     for (int32_t i = 0; i < height / 2; ++i) {
         uint8_t* upper = pixels + static_cast<size_t>(i) * rowBytes;
         uint8_t* lower = pixels + static_cast<size_t>(height - 1 - i) * rowBytes;

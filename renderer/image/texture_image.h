@@ -31,7 +31,7 @@ struct BmpPaletteEntry {
 };
 
 class TextureImage {
-public:
+  public:
     TextureImage();
     virtual ~TextureImage();
 
@@ -83,7 +83,7 @@ public:
     uint32_t magFilter;
     int32_t imageSize;
 
-private:
+  private:
     void releasePixels();
     bool allocatePixels();
     // Bytes of one stored row at the current width and depth.

@@ -21,17 +21,18 @@ void TextureImage::createTexture() {
     // Without pixels the texture stays incomplete, which OpenGL draws as if
     // texturing were off: untextured particles rather than no particles.
     if (pixels != nullptr) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
-                          pixels);
+        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
     }
 }
 
 void TextureImage::bind() {
-    if (textureName != 0) glBindTexture(GL_TEXTURE_2D, textureName);
+    if (textureName != 0)
+        glBindTexture(GL_TEXTURE_2D, textureName);
 }
 
 void TextureImage::deleteTexture() {
-    if (textureName == 0) return;
+    if (textureName == 0)
+        return;
     const GLuint name = textureName;
     glDeleteTextures(1, &name);
     textureName = 0;

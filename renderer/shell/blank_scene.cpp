@@ -21,7 +21,8 @@ bool initScene(RendererWindow* window, KeyTable* keyTable) {
 }
 
 void updateTiming(uint32_t) {
-    if (blankKeys != nullptr && blankKeys->keys[KEY_ESCAPE] == 1) requestQuit(blankWindow);
+    if (blankKeys != nullptr && blankKeys->keys[KEY_ESCAPE] == 1)
+        requestQuit(blankWindow);
 }
 
 void drawFrame() {

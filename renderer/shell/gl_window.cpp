@@ -21,7 +21,8 @@ void giveBackDisplay(ShellPort& port) {
 }
 
 WindowFrame chooseFrame(RendererWindow& window, ShellPort& port) {
-    if (window.fullScreen != 1) return WindowFrame::AdjustedOverlapped;
+    if (window.fullScreen != 1)
+        return WindowFrame::AdjustedOverlapped;
     if (port.switchDisplayMode(window.width, window.height, window.colourBits)) {
         port.showCursor(false);
         return WindowFrame::FullScreenPopup;
@@ -34,12 +35,16 @@ WindowFrame chooseFrame(RendererWindow& window, ShellPort& port) {
 
 bool attachGlContext(RendererWindow& window, ShellPort& port) {
     window.hdc = port.getDeviceContext(window.hwnd);
-    if (window.hdc == nullptr) return false;
+    if (window.hdc == nullptr)
+        return false;
     const int format = port.choosePixelFormat(window.hdc, window.colourBits);
-    if (format == 0) return false;
-    if (!port.setPixelFormat(window.hdc, format, window.colourBits)) return false;
+    if (format == 0)
+        return false;
+    if (!port.setPixelFormat(window.hdc, format, window.colourBits))
+        return false;
     window.glContext = port.createGlContext(window.hdc);
-    if (window.glContext == nullptr) return false;
+    if (window.glContext == nullptr)
+        return false;
     return port.makeCurrent(window.hdc, window.glContext);
 }
 
@@ -54,7 +59,8 @@ void undoCreation(RendererWindow& window, ShellPort& port) {
     }
     port.destroyWindow(window.hwnd);
     window.hwnd = nullptr;
-    if (window.fullScreen == 1) giveBackDisplay(port);
+    if (window.fullScreen == 1)
+        giveBackDisplay(port);
 }
 
 } // namespace
@@ -64,7 +70,8 @@ bool createGlWindow(RendererWindow* window) {
     const WindowFrame frame = chooseFrame(*window, port);
     window->hwnd = port.createWindow(*window, frame);
     if (window->hwnd == nullptr) {
-        if (window->fullScreen == 1) giveBackDisplay(port);
+        if (window->fullScreen == 1)
+            giveBackDisplay(port);
         return false;
     }
     if (!attachGlContext(*window, port)) {
@@ -94,12 +101,14 @@ bool destroyGlWindow(RendererWindow* window) {
         port.destroyWindow(window->hwnd);
         window->hwnd = nullptr;
     }
-    if (window->fullScreen != 0) giveBackDisplay(port);
+    if (window->fullScreen != 0)
+        giveBackDisplay(port);
     return true;
 }
 
 void requestQuit(RendererWindow* window) {
-    if (window != nullptr && window->port != nullptr) window->port->postQuit(window->hwnd);
+    if (window != nullptr && window->port != nullptr)
+        window->port->postQuit(window->hwnd);
     keepRunning = 0;
 }
 

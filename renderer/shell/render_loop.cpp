@@ -24,7 +24,8 @@ RendererWindow makeRendererWindow(RendererClass* rendererClass, KeyTable* keyTab
 
 int runRenderer(RendererClass& rendererClass, RendererWindow& window, const SceneHooks& scene) {
     ShellPort& port = *window.port;
-    if (!port.registerClass(rendererClass)) return -1;
+    if (!port.registerClass(rendererClass))
+        return -1;
     keepRunning = 1;
     fullScreenRequest = window.fullScreen;
     do {
@@ -48,8 +49,10 @@ void runMessageLoop(RendererWindow& window, const SceneHooks& scene) {
     ShellPort& port = *window.port;
     for (;;) {
         const TakenMessage taken = port.takeMessage(window.hwnd);
-        if (taken == TakenMessage::Quit) return;
-        if (taken == TakenMessage::Dispatched) continue;
+        if (taken == TakenMessage::Quit)
+            return;
+        if (taken == TakenMessage::Dispatched)
+            continue;
         if (window.drawing == 0) {
             port.waitMessage();
             continue;

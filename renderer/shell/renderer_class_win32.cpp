@@ -32,7 +32,8 @@ LRESULT CALLBACK rendererWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         return 0;
     }
     auto* window = reinterpret_cast<RendererWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (handleRendererMessage(window, message, wParam, lParam)) return 0;
+    if (handleRendererMessage(window, message, wParam, lParam))
+        return 0;
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 

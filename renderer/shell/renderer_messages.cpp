@@ -8,7 +8,9 @@ namespace kestro {
 
 namespace {
 
-uint16_t lowWord(intptr_t value) { return static_cast<uint16_t>(static_cast<uintptr_t>(value)); }
+uint16_t lowWord(intptr_t value) {
+    return static_cast<uint16_t>(static_cast<uintptr_t>(value));
+}
 
 uint16_t highWord(intptr_t value) {
     return static_cast<uint16_t>(static_cast<uintptr_t>(value) >> 16);
@@ -28,7 +30,8 @@ bool handleSize(RendererWindow& window, uintptr_t sizeType, intptr_t lParam) {
 }
 
 bool handleKey(RendererWindow& window, uintptr_t virtualKey, int32_t held) {
-    if (virtualKey >= static_cast<uintptr_t>(KEY_COUNT)) return false;
+    if (virtualKey >= static_cast<uintptr_t>(KEY_COUNT))
+        return false;
     window.keyTable->keys[virtualKey] = held;
     return true;
 }
@@ -42,21 +45,29 @@ bool isPowerSavingCommand(uintptr_t command) {
 
 bool handleRendererMessage(RendererWindow* window, uint32_t message, uintptr_t wParam,
                            intptr_t lParam) {
-    if (window == nullptr) return false;
+    if (window == nullptr)
+        return false;
     switch (message) {
-    case MESSAGE_SIZE: return handleSize(*window, wParam, lParam);
-    case MESSAGE_CLOSE: requestQuit(window); return true;
-    case MESSAGE_KEY_DOWN: return handleKey(*window, wParam, 1);
-    case MESSAGE_KEY_UP: return handleKey(*window, wParam, 0);
+    case MESSAGE_SIZE:
+        return handleSize(*window, wParam, lParam);
+    case MESSAGE_CLOSE:
+        requestQuit(window);
+        return true;
+    case MESSAGE_KEY_DOWN:
+        return handleKey(*window, wParam, 1);
+    case MESSAGE_KEY_UP:
+        return handleKey(*window, wParam, 0);
     // No screen saver and no monitor power-down while the renderer runs.
-    case MESSAGE_SYSTEM_COMMAND: return isPowerSavingCommand(wParam);
+    case MESSAGE_SYSTEM_COMMAND:
+        return isPowerSavingCommand(wParam);
     case TOGGLE_SCREEN_MODE_MSG:
         // Ends this window's loop without ending the program; the outer loop
         // then creates the window again in the other mode.
         fullScreenRequest = fullScreenRequest == 1 ? 0 : 1;
         window->port->postQuit(window->hwnd);
         return false;
-    default: return false;
+    default:
+        return false;
     }
 }
 

@@ -26,7 +26,7 @@ bool switchDisplayMode(int32_t width, int32_t height, int32_t bits);
 PIXELFORMATDESCRIPTOR rendererPixelFormat(int32_t colourBits);
 
 class SystemShellPort : public ShellPort {
-public:
+  public:
     bool registerClass(const RendererClass& rendererClass) override;
     void unregisterClass(const RendererClass& rendererClass) override;
     bool switchDisplayMode(int32_t width, int32_t height, int32_t bits) override;

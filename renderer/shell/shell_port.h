@@ -20,7 +20,7 @@ enum class WindowFrame {
 enum class TakenMessage { None, Quit, Dispatched };
 
 class ShellPort {
-public:
+  public:
     virtual ~ShellPort() = default;
 
     virtual bool registerClass(const RendererClass& rendererClass) = 0;

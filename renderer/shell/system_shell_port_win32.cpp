@@ -9,9 +9,15 @@ namespace {
 
 constexpr BYTE DEPTH_BUFFER_BITS = 32;
 
-HWND asWindow(WindowHandle handle) { return static_cast<HWND>(handle); }
-HDC asDc(DeviceContext handle) { return static_cast<HDC>(handle); }
-HGLRC asContext(GlContext handle) { return static_cast<HGLRC>(handle); }
+HWND asWindow(WindowHandle handle) {
+    return static_cast<HWND>(handle);
+}
+HDC asDc(DeviceContext handle) {
+    return static_cast<HDC>(handle);
+}
+HGLRC asContext(GlContext handle) {
+    return static_cast<HGLRC>(handle);
+}
 
 struct FrameStyle {
     DWORD style;
@@ -21,9 +27,12 @@ struct FrameStyle {
 
 FrameStyle styleOf(WindowFrame frame) {
     switch (frame) {
-    case WindowFrame::FullScreenPopup: return {WS_POPUP, WS_EX_APPWINDOW | WS_EX_TOPMOST, false};
-    case WindowFrame::FallbackOverlapped: return {WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW, false};
-    case WindowFrame::AdjustedOverlapped: return {WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW, true};
+    case WindowFrame::FullScreenPopup:
+        return {WS_POPUP, WS_EX_APPWINDOW | WS_EX_TOPMOST, false};
+    case WindowFrame::FallbackOverlapped:
+        return {WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW, false};
+    case WindowFrame::AdjustedOverlapped:
+        return {WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW, true};
     }
     return {WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW, true};
 }
@@ -64,14 +73,19 @@ bool SystemShellPort::switchDisplayMode(int32_t width, int32_t height, int32_t b
     return kestro::switchDisplayMode(width, height, bits);
 }
 
-void SystemShellPort::restoreDisplayMode() { ChangeDisplaySettingsA(nullptr, 0); }
+void SystemShellPort::restoreDisplayMode() {
+    ChangeDisplaySettingsA(nullptr, 0);
+}
 
-void SystemShellPort::showCursor(bool visible) { ShowCursor(visible ? TRUE : FALSE); }
+void SystemShellPort::showCursor(bool visible) {
+    ShowCursor(visible ? TRUE : FALSE);
+}
 
 WindowHandle SystemShellPort::createWindow(RendererWindow& window, WindowFrame frame) {
     const FrameStyle look = styleOf(frame);
     RECT bounds = {0, 0, window.width, window.height};
-    if (look.adjustToClientArea) AdjustWindowRectEx(&bounds, look.style, FALSE, look.extendedStyle);
+    if (look.adjustToClientArea)
+        AdjustWindowRectEx(&bounds, look.style, FALSE, look.extendedStyle);
     return CreateWindowExA(look.extendedStyle, window.classInfo->className, window.title,
                            look.style, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
                            nullptr, nullptr, static_cast<HINSTANCE>(window.classInfo->instance),
@@ -92,38 +106,56 @@ bool SystemShellPort::setPixelFormat(DeviceContext dc, int format, int32_t colou
     return SetPixelFormat(asDc(dc), format, &request) != FALSE;
 }
 
-GlContext SystemShellPort::createGlContext(DeviceContext dc) { return wglCreateContext(asDc(dc)); }
+GlContext SystemShellPort::createGlContext(DeviceContext dc) {
+    return wglCreateContext(asDc(dc));
+}
 
 bool SystemShellPort::makeCurrent(DeviceContext dc, GlContext context) {
     return wglMakeCurrent(asDc(dc), asContext(context)) != FALSE;
 }
 
-void SystemShellPort::deleteGlContext(GlContext context) { wglDeleteContext(asContext(context)); }
+void SystemShellPort::deleteGlContext(GlContext context) {
+    wglDeleteContext(asContext(context));
+}
 
 void SystemShellPort::releaseDeviceContext(WindowHandle window, DeviceContext dc) {
     ReleaseDC(asWindow(window), asDc(dc));
 }
 
-void SystemShellPort::destroyWindow(WindowHandle window) { DestroyWindow(asWindow(window)); }
+void SystemShellPort::destroyWindow(WindowHandle window) {
+    DestroyWindow(asWindow(window));
+}
 
-void SystemShellPort::showWindow(WindowHandle window) { ShowWindow(asWindow(window), SW_SHOWNORMAL); }
+void SystemShellPort::showWindow(WindowHandle window) {
+    ShowWindow(asWindow(window), SW_SHOWNORMAL);
+}
 
-void SystemShellPort::resizeView(int32_t width, int32_t height) { kestro::resizeView(width, height); }
+void SystemShellPort::resizeView(int32_t width, int32_t height) {
+    kestro::resizeView(width, height);
+}
 
-uint32_t SystemShellPort::tickCount() { return GetTickCount(); }
+uint32_t SystemShellPort::tickCount() {
+    return GetTickCount();
+}
 
 TakenMessage SystemShellPort::takeMessage(WindowHandle window) {
     MSG message;
-    if (!PeekMessageA(&message, asWindow(window), 0, 0, PM_REMOVE)) return TakenMessage::None;
-    if (message.message == WM_QUIT) return TakenMessage::Quit;
+    if (!PeekMessageA(&message, asWindow(window), 0, 0, PM_REMOVE))
+        return TakenMessage::None;
+    if (message.message == WM_QUIT)
+        return TakenMessage::Quit;
     // Keys are read as virtual-key codes, so no character translation.
     DispatchMessageA(&message);
     return TakenMessage::Dispatched;
 }
 
-void SystemShellPort::waitMessage() { WaitMessage(); }
+void SystemShellPort::waitMessage() {
+    WaitMessage();
+}
 
-void SystemShellPort::swapBuffers(DeviceContext dc) { SwapBuffers(asDc(dc)); }
+void SystemShellPort::swapBuffers(DeviceContext dc) {
+    SwapBuffers(asDc(dc));
+}
 
 void SystemShellPort::postQuit(WindowHandle window) {
     PostMessageA(asWindow(window), WM_QUIT, 0, 0);

@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
         const std::filesystem::path argument(argv[i]);
         if (std::filesystem::is_directory(argument)) {
             for (const auto& entry : std::filesystem::directory_iterator(argument))
-                if (entry.is_regular_file()) replayed += replay(entry.path());
+                if (entry.is_regular_file())
+                    replayed += replay(entry.path());
         } else {
             replayed += replay(argument);
         }

@@ -20,7 +20,8 @@ std::string scratchPath() {
 
 bool writeInput(const std::string& path, const uint8_t* data, size_t size) {
     FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
+    if (file == nullptr)
+        return false;
     const bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
     return std::fclose(file) == 0 && written;
 }
@@ -29,12 +30,15 @@ bool writeInput(const std::string& path, const uint8_t* data, size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = scratchPath();
-    if (!writeInput(path, data, size)) return 0;
+    if (!writeInput(path, data, size))
+        return 0;
 
     kestro::TextureImage image;
     const bool loaded = image.load(path.c_str());
-    if (loaded != (image.pixels != nullptr)) __builtin_trap();
-    if (!loaded) return 0;
+    if (loaded != (image.pixels != nullptr))
+        __builtin_trap();
+    if (!loaded)
+        return 0;
     if (image.bitsPerPixel != 32 || image.width <= 0 || image.height <= 0 ||
         image.width > kestro::BMP_MAX_DIMENSION || image.height > kestro::BMP_MAX_DIMENSION)
         __builtin_trap();
@@ -42,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Reading every byte lets the address checker prove the buffer's size.
     unsigned alphaMismatches = 0;
     const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
-    for (size_t i = 0; i < count; ++i) alphaMismatches += image.pixels[i * 4 + 3] != 255;
-    if (alphaMismatches != 0) __builtin_trap();
+    for (size_t i = 0; i < count; ++i)
+        alphaMismatches += image.pixels[i * 4 + 3] != 255;
+    if (alphaMismatches != 0)
+        __builtin_trap();
     return 0;
 }

@@ -21,7 +21,7 @@ Rgba pixelAt(const TextureImage& image, int x, int row) {
 }
 
 class BmpDecoding : public ::testing::Test {
-protected:
+  protected:
     bool loadLayout(const BmpLayout& layout, const std::string& name = "image.bmp") {
         const std::string path = scratch.path(name);
         EXPECT_TRUE(testing_bmp::writeFile(path, buildBmp(layout)));
@@ -36,7 +36,8 @@ TEST_F(BmpDecoding, FourBitOddWidthUsesHalfOfTheLastByteAndSkipsThePadding) {
     layout.width = 5;
     layout.height = 2;
     layout.bitsPerPixel = 4;
-    for (uint32_t i = 0; i < 16; ++i) layout.paletteBgr.push_back((i * 3) | (i * 5) << 8 | i << 16);
+    for (uint32_t i = 0; i < 16; ++i)
+        layout.paletteBgr.push_back((i * 3) | (i * 5) << 8 | i << 16);
     // Stride 4: three bytes of pixels (the last one half used) and one pad.
     layout.pixelArray = {0x12, 0x34, 0x5F, 0xEE, 0xFE, 0xDC, 0xBA, 0x99};
     ASSERT_TRUE(loadLayout(layout));
@@ -57,7 +58,8 @@ TEST_F(BmpDecoding, EightBitWithZeroColoursUsedReadsAFullPalette) {
     layout.height = 1;
     layout.bitsPerPixel = 8;
     layout.coloursUsed = 0;
-    for (uint32_t i = 0; i < 256; ++i) layout.paletteBgr.push_back(i | (255 - i) << 8 | (i / 2) << 16);
+    for (uint32_t i = 0; i < 256; ++i)
+        layout.paletteBgr.push_back(i | (255 - i) << 8 | (i / 2) << 16);
     layout.pixelArray = {0, 255, 128, 0x77};
     ASSERT_TRUE(loadLayout(layout));
     EXPECT_EQ(pixelAt(image, 0, 0), (Rgba{0, 255, 0, 255}));
@@ -69,7 +71,8 @@ TEST_F(BmpDecoding, PaletteEntriesTheFileDoesNotSupplyAreBlackEvenAfterAnEarlier
     BmpLayout full;
     full.width = 1;
     full.bitsPerPixel = 8;
-    for (uint32_t i = 0; i < 256; ++i) full.paletteBgr.push_back(0x00FFFFFF);
+    for (uint32_t i = 0; i < 256; ++i)
+        full.paletteBgr.push_back(0x00FFFFFF);
     full.pixelArray = {200, 0, 0, 0};
     ASSERT_TRUE(loadLayout(full, "full.bmp"));
     ASSERT_EQ(pixelAt(image, 0, 0), (Rgba{255, 255, 255, 255}));
@@ -97,7 +100,8 @@ TEST_F(BmpDecoding, PaletteFollowsALongerInformationHeader) {
 
 std::vector<uint8_t> words(std::initializer_list<uint16_t> values) {
     std::vector<uint8_t> bytes;
-    for (uint16_t v : values) testing_bmp::putLe16(bytes, v);
+    for (uint16_t v : values)
+        testing_bmp::putLe16(bytes, v);
     return bytes;
 }
 
@@ -151,7 +155,7 @@ TEST_F(BmpDecoding, TwentyFourBitWidthThreeSkipsThreePadBytesPerRow) {
     layout.width = 3;
     layout.height = 2;
     layout.bitsPerPixel = 24;
-    layout.pixelArray = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0xEE, 0xEE, 0xEE,
+    layout.pixelArray = {1,  2,  3,  4,  5,  6,  7,  8,  9,  0xEE, 0xEE, 0xEE,
                          11, 12, 13, 14, 15, 16, 17, 18, 19, 0xEE, 0xEE, 0xEE};
     ASSERT_TRUE(loadLayout(layout));
     EXPECT_EQ(image.bitsPerPixel, 32);
@@ -200,8 +204,7 @@ TEST_F(BmpDecoding, SpriteLayoutDecodesWithImageSizeZeroOrStated) {
         EXPECT_EQ(image.imageSize, 3072);
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
-                ASSERT_EQ(pixelAt(image, x, y), (Rgba{x ^ y, y * 8, x * 8, 255}))
-                    << x << "," << y;
+                ASSERT_EQ(pixelAt(image, x, y), (Rgba{x ^ y, y * 8, x * 8, 255})) << x << "," << y;
             }
         }
     }

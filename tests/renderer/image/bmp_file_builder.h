@@ -64,9 +64,12 @@ inline std::vector<uint8_t> buildBmp(const BmpLayout& layout) {
     putLe32(info, 2835);
     putLe32(info, layout.coloursUsed);
     putLe32(info, 0);
-    for (uint32_t mask : layout.masks) putLe32(info, mask);
-    while (info.size() < layout.headerSize && layout.headerSize >= 40) info.push_back(0);
-    for (uint32_t entry : layout.paletteBgr) putLe32(info, entry);
+    for (uint32_t mask : layout.masks)
+        putLe32(info, mask);
+    while (info.size() < layout.headerSize && layout.headerSize >= 40)
+        info.push_back(0);
+    for (uint32_t entry : layout.paletteBgr)
+        putLe32(info, entry);
 
     const uint32_t naturalOffset = 14 + static_cast<uint32_t>(info.size());
     const uint32_t pixelOffset =
@@ -78,14 +81,16 @@ inline std::vector<uint8_t> buildBmp(const BmpLayout& layout) {
     putLe32(file, 0);
     putLe32(file, pixelOffset);
     file.insert(file.end(), info.begin(), info.end());
-    while (layout.padToPixelOffset && file.size() < pixelOffset) file.push_back(0);
+    while (layout.padToPixelOffset && file.size() < pixelOffset)
+        file.push_back(0);
     file.insert(file.end(), layout.pixelArray.begin(), layout.pixelArray.end());
     return file;
 }
 
 inline bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
+    if (file == nullptr)
+        return false;
     const bool written =
         bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;

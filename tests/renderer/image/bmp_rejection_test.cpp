@@ -163,7 +163,7 @@ long openFileCount() {
 }
 
 class BmpRejection : public ::testing::Test {
-protected:
+  protected:
     testing_bmp::ScratchFolder scratch;
 };
 
@@ -211,11 +211,26 @@ TEST_F(BmpRejection, DecodersCalledOnTheirOwnCheckTheStatedSizes) {
     image.height = 4;
     image.imageSize = 8; // far less than 4 x 4 pixels need at any depth
     const std::function<bool(FILE*)> decoders[] = {
-        [&](FILE* f) { image.bitsPerPixel = 32; return image.decode32(f); },
-        [&](FILE* f) { image.bitsPerPixel = 24; return image.decode24(f); },
-        [&](FILE* f) { image.bitsPerPixel = 16; return image.decode16(f); },
-        [&](FILE* f) { image.bitsPerPixel = 8; return image.decode8(f); },
-        [&](FILE* f) { image.bitsPerPixel = 4; return image.decode4(f); },
+        [&](FILE* f) {
+            image.bitsPerPixel = 32;
+            return image.decode32(f);
+        },
+        [&](FILE* f) {
+            image.bitsPerPixel = 24;
+            return image.decode24(f);
+        },
+        [&](FILE* f) {
+            image.bitsPerPixel = 16;
+            return image.decode16(f);
+        },
+        [&](FILE* f) {
+            image.bitsPerPixel = 8;
+            return image.decode8(f);
+        },
+        [&](FILE* f) {
+            image.bitsPerPixel = 4;
+            return image.decode4(f);
+        },
     };
     for (const auto& decode : decoders) {
         FILE* file = std::fopen(path.c_str(), "rb");

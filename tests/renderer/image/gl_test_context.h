@@ -7,7 +7,7 @@
 namespace kestro::testing_gl {
 
 class GlTestContext {
-public:
+  public:
     GlTestContext();
     ~GlTestContext();
     GlTestContext(const GlTestContext&) = delete;
@@ -18,7 +18,7 @@ public:
 
     struct Parts;
 
-private:
+  private:
     std::unique_ptr<Parts> parts_;
 };
 

@@ -21,7 +21,8 @@ struct SharedContext {
 
     SharedContext() {
         context = OSMesaCreateContextExt(OSMESA_RGBA, 24, 0, 0, nullptr);
-        if (context == nullptr) return;
+        if (context == nullptr)
+            return;
         current = OSMesaMakeCurrent(context, buffer.data(), GL_UNSIGNED_BYTE, BUFFER_SIDE,
                                     BUFFER_SIDE) == GL_TRUE;
     }
@@ -36,14 +37,20 @@ SharedContext& sharedContext() {
 
 struct GlTestContext::Parts {};
 
-GlTestContext::GlTestContext() : parts_(std::make_unique<Parts>()) { sharedContext(); }
+GlTestContext::GlTestContext() : parts_(std::make_unique<Parts>()) {
+    sharedContext();
+}
 
 GlTestContext::~GlTestContext() = default;
 
-bool GlTestContext::current() const { return sharedContext().current; }
+bool GlTestContext::current() const {
+    return sharedContext().current;
+}
 
 } // namespace kestro::testing_gl
 
 // Mesa keeps a few small allocations of the context where the leak checker
 // cannot see them; they are Mesa's own, not the renderer's.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libOSMesa.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libOSMesa.so\n";
+}

@@ -26,7 +26,8 @@ GlTestContext::GlTestContext() : parts_(std::make_unique<Parts>()) {
     RegisterClassA(&windowClass); // a second registration fails harmlessly
     parts_->window = CreateWindowExA(0, CLASS_NAME, "gl test", WS_OVERLAPPEDWINDOW, 0, 0, 64, 64,
                                      nullptr, nullptr, windowClass.hInstance, nullptr);
-    if (parts_->window == nullptr) return;
+    if (parts_->window == nullptr)
+        return;
     parts_->dc = GetDC(parts_->window);
     PIXELFORMATDESCRIPTOR format = {};
     format.nSize = sizeof format;
@@ -36,7 +37,8 @@ GlTestContext::GlTestContext() : parts_(std::make_unique<Parts>()) {
     format.cColorBits = 32;
     format.cDepthBits = 32;
     const int chosen = ChoosePixelFormat(parts_->dc, &format);
-    if (chosen == 0 || !SetPixelFormat(parts_->dc, chosen, &format)) return;
+    if (chosen == 0 || !SetPixelFormat(parts_->dc, chosen, &format))
+        return;
     parts_->context = wglCreateContext(parts_->dc);
     parts_->current = parts_->context != nullptr && wglMakeCurrent(parts_->dc, parts_->context);
 }
@@ -46,10 +48,14 @@ GlTestContext::~GlTestContext() {
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(parts_->context);
     }
-    if (parts_->dc != nullptr) ReleaseDC(parts_->window, parts_->dc);
-    if (parts_->window != nullptr) DestroyWindow(parts_->window);
+    if (parts_->dc != nullptr)
+        ReleaseDC(parts_->window, parts_->dc);
+    if (parts_->window != nullptr)
+        DestroyWindow(parts_->window);
 }
 
-bool GlTestContext::current() const { return parts_->current; }
+bool GlTestContext::current() const {
+    return parts_->current;
+}
 
 } // namespace kestro::testing_gl

@@ -17,7 +17,8 @@ void holdCountingPixels(TextureImage& image, int width, int height) {
     image.height = height;
     const size_t bytes = static_cast<size_t>(width) * height * 4;
     image.pixels = static_cast<uint8_t*>(std::malloc(bytes));
-    for (size_t i = 0; i < bytes; ++i) image.pixels[i] = static_cast<uint8_t>(i);
+    for (size_t i = 0; i < bytes; ++i)
+        image.pixels[i] = static_cast<uint8_t>(i);
 }
 
 std::vector<int> bytesOf(const TextureImage& image) {
@@ -73,7 +74,8 @@ TEST(PixelOperations, FlipVerticalLeavesASingleRowAndTheMiddleRowAlone) {
     TextureImage even;
     holdCountingPixels(even, 1, 4);
     EXPECT_TRUE(even.flipVertical());
-    EXPECT_EQ(bytesOf(even), (std::vector<int>{12, 13, 14, 15, 8, 9, 10, 11, 4, 5, 6, 7, 0, 1, 2, 3}));
+    EXPECT_EQ(bytesOf(even),
+              (std::vector<int>{12, 13, 14, 15, 8, 9, 10, 11, 4, 5, 6, 7, 0, 1, 2, 3}));
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 namespace kestro::testing_bmp {
 
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         static std::atomic<int> counter{0};
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -26,7 +26,7 @@ public:
 
     std::string path(const std::string& name) const { return (folder_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

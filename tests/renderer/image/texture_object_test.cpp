@@ -15,7 +15,7 @@ namespace kestro {
 namespace {
 
 class TextureObject : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(gl.current()) << "no OpenGL context"; }
 
     void loadSprite(TextureImage& image) {

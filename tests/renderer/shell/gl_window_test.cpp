@@ -16,7 +16,7 @@ using testing_shell::RecordingShellPort;
 using Calls = std::vector<std::string>;
 
 class GlWindow : public ::testing::Test {
-protected:
+  protected:
     GlWindow() { window = makeRendererWindow(&rendererClass, &keys, &port); }
 
     RecordingShellPort port;
@@ -41,9 +41,9 @@ TEST_F(GlWindow, CreatedWindowIsShownDrawingWithTheViewSetAndTheTickTaken) {
     window.drawing = 0;
     port.nextTick = 4242;
     ASSERT_TRUE(createGlWindow(&window));
-    EXPECT_EQ(port.calls, (Calls{"createWindow adjusted", "getDeviceContext", "choosePixelFormat 32",
-                                 "setPixelFormat 7", "createGlContext", "makeCurrent", "showWindow",
-                                 "resizeView 1024x768"}));
+    EXPECT_EQ(port.calls, (Calls{"createWindow adjusted", "getDeviceContext",
+                                 "choosePixelFormat 32", "setPixelFormat 7", "createGlContext",
+                                 "makeCurrent", "showWindow", "resizeView 1024x768"}));
     EXPECT_NE(window.hwnd, nullptr);
     EXPECT_NE(window.hdc, nullptr);
     EXPECT_NE(window.glContext, nullptr);
@@ -85,10 +85,9 @@ TEST_F(GlWindow, FailureAtEachStepUndoesInReverseOrderAndGivesBackTheDisplay) {
                 expected.push_back("restoreDisplayMode");
                 expected.push_back("showCursor true");
             }
-            const auto failedAt = std::find_if(failing.calls.begin(), failing.calls.end(),
-                                               [&](const std::string& call) {
-                                                   return call.rfind(step.call, 0) == 0;
-                                               });
+            const auto failedAt = std::find_if(
+                failing.calls.begin(), failing.calls.end(),
+                [&](const std::string& call) { return call.rfind(step.call, 0) == 0; });
             ASSERT_NE(failedAt, failing.calls.end());
             EXPECT_EQ(Calls(failedAt + 1, failing.calls.end()), expected);
         }

@@ -22,7 +22,7 @@ struct QueuedMessage {
 };
 
 class RecordingShellPort : public ShellPort {
-public:
+  public:
     std::vector<std::string> calls;
     bool registerSucceeds = true;
     bool displayModeSucceeds = false;
@@ -45,7 +45,8 @@ public:
     std::vector<std::string> callsStartingWith(const std::string& prefix) const {
         std::vector<std::string> found;
         for (const auto& call : calls)
-            if (call.rfind(prefix, 0) == 0) found.push_back(call);
+            if (call.rfind(prefix, 0) == 0)
+                found.push_back(call);
         return found;
     }
 
@@ -68,7 +69,8 @@ public:
     WindowHandle createWindow(RendererWindow& window, WindowFrame frame) override {
         static const char* const frames[] = {"popup", "fallback", "adjusted"};
         calls.push_back(std::string("createWindow ") + frames[static_cast<int>(frame)]);
-        if (failingCall == "createWindow") return nullptr;
+        if (failingCall == "createWindow")
+            return nullptr;
         createdFor = &window;
         ++windowsCreated;
         return handle(0x100 + windowsCreated);
@@ -112,17 +114,20 @@ public:
         return now;
     }
     TakenMessage takeMessage(WindowHandle) override {
-        if (queue.empty()) return TakenMessage::None;
+        if (queue.empty())
+            return TakenMessage::None;
         const QueuedMessage taken = queue.front();
         queue.pop_front();
-        if (taken.quit) return TakenMessage::Quit;
+        if (taken.quit)
+            return TakenMessage::Quit;
         if (!handleRendererMessage(createdFor, taken.message, taken.wParam, taken.lParam))
             calls.push_back("defaultProcedure " + std::to_string(taken.message));
         return TakenMessage::Dispatched;
     }
     void waitMessage() override {
         calls.push_back("waitMessage");
-        if (onWait) onWait();
+        if (onWait)
+            onWait();
     }
     void swapBuffers(DeviceContext) override { calls.push_back("swapBuffers"); }
     void postQuit(WindowHandle) override {

@@ -15,7 +15,7 @@ using testing_shell::ScriptedScene;
 using Calls = std::vector<std::string>;
 
 class RenderLoop : public ::testing::Test {
-protected:
+  protected:
     RenderLoop() {
         scene.port = &port;
         window = makeRendererWindow(&rendererClass, &keys, &port);
@@ -28,7 +28,8 @@ protected:
     // Escape goes down after the given frame, as WM_KEYDOWN would put it.
     void pressEscapeAfterFrame(int frame) {
         scene.afterFrame = [this, frame](int drawn) {
-            if (drawn == frame) port.post(MESSAGE_KEY_DOWN, KEY_ESCAPE);
+            if (drawn == frame)
+                port.post(MESSAGE_KEY_DOWN, KEY_ESCAPE);
         };
     }
 
@@ -42,18 +43,17 @@ protected:
 TEST_F(RenderLoop, RunsFramesUntilEscapeThenGivesEverythingBack) {
     pressEscapeAfterFrame(2);
     EXPECT_EQ(run(), 0);
-    EXPECT_EQ(port.calls,
-              (Calls{"registerClass OpenGL", "switchDisplayMode 1024x768x32", "createWindow fallback",
-                     "getDeviceContext", "choosePixelFormat 32", "setPixelFormat 7",
-                     "createGlContext", "makeCurrent", "showWindow", "resizeView 1024x768",
-                     "initScene",
-                     // frame 1, frame 2, then the key-down is dispatched before frame 3
-                     "updateTiming 16", "drawFrame", "swapBuffers", "updateTiming 16",
-                     "drawFrame", "swapBuffers",
-                     // Escape seen at the start of frame 3, which still runs to its end
-                     "updateTiming 16", "postQuit", "drawFrame", "swapBuffers",
-                     "makeCurrent none", "deleteGlContext", "releaseDeviceContext",
-                     "destroyWindow", "unregisterClass OpenGL"}));
+    EXPECT_EQ(port.calls, (Calls{"registerClass OpenGL", "switchDisplayMode 1024x768x32",
+                                 "createWindow fallback", "getDeviceContext",
+                                 "choosePixelFormat 32", "setPixelFormat 7", "createGlContext",
+                                 "makeCurrent", "showWindow", "resizeView 1024x768", "initScene",
+                                 // frame 1, frame 2, then the key-down is dispatched before frame 3
+                                 "updateTiming 16", "drawFrame", "swapBuffers", "updateTiming 16",
+                                 "drawFrame", "swapBuffers",
+                                 // Escape seen at the start of frame 3, which still runs to its end
+                                 "updateTiming 16", "postQuit", "drawFrame", "swapBuffers",
+                                 "makeCurrent none", "deleteGlContext", "releaseDeviceContext",
+                                 "destroyWindow", "unregisterClass OpenGL"}));
     EXPECT_EQ(keepRunning, 0);
     EXPECT_EQ(window.hwnd, nullptr);
     EXPECT_EQ(window.hdc, nullptr);
@@ -83,7 +83,8 @@ TEST_F(RenderLoop, RefusedFullScreenNeitherRestoresTheDisplayNorTouchesTheCursor
 
 TEST_F(RenderLoop, CloseMessageEndsTheProgram) {
     scene.afterFrame = [this](int drawn) {
-        if (drawn == 1) port.post(MESSAGE_CLOSE);
+        if (drawn == 1)
+            port.post(MESSAGE_CLOSE);
     };
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(scene.frameCount, 1);
@@ -101,18 +102,22 @@ TEST_F(RenderLoop, ElapsedTimeIsTheUnsignedDifferenceAcrossTheTickWrap) {
 
 TEST_F(RenderLoop, MinimisedWindowWaitsAndItsFirstFrameAfterwardsCoversTheWholePause) {
     scene.afterFrame = [this](int drawn) {
-        if (drawn == 1) port.post(MESSAGE_SIZE, SIZE_TYPE_MINIMIZED);
-        if (drawn == 2) port.post(MESSAGE_CLOSE);
+        if (drawn == 1)
+            port.post(MESSAGE_SIZE, SIZE_TYPE_MINIMIZED);
+        if (drawn == 2)
+            port.post(MESSAGE_CLOSE);
     };
     int waits = 0;
     port.onWait = [&] {
         // Time passes while minimised, then the window is restored.
         port.nextTick += 5000;
-        if (++waits == 2) port.post(MESSAGE_SIZE, SIZE_TYPE_RESTORED, (600 << 16) | 800);
+        if (++waits == 2)
+            port.post(MESSAGE_SIZE, SIZE_TYPE_RESTORED, (600 << 16) | 800);
     };
     run();
     EXPECT_EQ(waits, 2);
-    EXPECT_EQ(port.callsStartingWith("resizeView"), (Calls{"resizeView 1024x768", "resizeView 800x600"}));
+    EXPECT_EQ(port.callsStartingWith("resizeView"),
+              (Calls{"resizeView 1024x768", "resizeView 800x600"}));
     ASSERT_EQ(scene.elapsed.size(), 2u);
     EXPECT_EQ(scene.elapsed[1], 16u + 10000u);
 }
@@ -143,17 +148,20 @@ TEST_F(RenderLoop, FailedWindowCreationEndsTheProgramAfterUnregistering) {
 TEST_F(RenderLoop, ToggleRecreatesTheWindowInTheOtherModeAndSetsTheSceneUpAgain) {
     port.displayModeSucceeds = true;
     scene.afterFrame = [this](int drawn) {
-        if (drawn == 1) port.post(TOGGLE_SCREEN_MODE_MSG);
-        if (drawn == 2) port.post(TOGGLE_SCREEN_MODE_MSG);
-        if (drawn == 3) port.post(MESSAGE_CLOSE);
+        if (drawn == 1)
+            port.post(TOGGLE_SCREEN_MODE_MSG);
+        if (drawn == 2)
+            port.post(TOGGLE_SCREEN_MODE_MSG);
+        if (drawn == 3)
+            port.post(MESSAGE_CLOSE);
     };
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(port.callsStartingWith("createWindow"),
               (Calls{"createWindow popup", "createWindow adjusted", "createWindow popup"}));
     // Each full-screen window hides the cursor and gives display and cursor
     // back when it goes; the framed one touches neither.
-    EXPECT_EQ(port.callsStartingWith("showCursor"),
-              (Calls{"showCursor false", "showCursor true", "showCursor false", "showCursor true"}));
+    EXPECT_EQ(port.callsStartingWith("showCursor"), (Calls{"showCursor false", "showCursor true",
+                                                           "showCursor false", "showCursor true"}));
     EXPECT_EQ(port.callsStartingWith("restoreDisplayMode").size(), 2u);
     EXPECT_EQ(scene.initCount, 3);
     // The toggle itself is left to the default procedure as well.
@@ -162,8 +170,10 @@ TEST_F(RenderLoop, ToggleRecreatesTheWindowInTheOtherModeAndSetsTheSceneUpAgain)
 
 TEST_F(RenderLoop, ToggleAfterARefusedModeChangeAsksForAWindowFirst) {
     scene.afterFrame = [this](int drawn) {
-        if (drawn == 1) port.post(TOGGLE_SCREEN_MODE_MSG);
-        if (drawn == 2) port.post(MESSAGE_CLOSE);
+        if (drawn == 1)
+            port.post(TOGGLE_SCREEN_MODE_MSG);
+        if (drawn == 2)
+            port.post(MESSAGE_CLOSE);
     };
     run();
     // The refused request still counts as full screen, so the toggle asks

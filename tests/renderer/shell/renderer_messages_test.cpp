@@ -15,7 +15,7 @@ using testing_shell::RecordingShellPort;
 using Calls = std::vector<std::string>;
 
 class RendererMessages : public ::testing::Test {
-protected:
+  protected:
     RendererMessages() {
         window = makeRendererWindow(&rendererClass, &keys, &port);
         window.hwnd = RecordingShellPort::handle(0x101);

@@ -37,20 +37,25 @@ struct ScriptedScene {
         ++scene.initCount;
         scene.window = window;
         scene.keys = keys;
-        if (scene.port) scene.port->calls.push_back("initScene");
+        if (scene.port)
+            scene.port->calls.push_back("initScene");
         return scene.initSucceeds;
     }
     static void update(uint32_t elapsedMilliseconds) {
         ScriptedScene& scene = *current();
         scene.elapsed.push_back(elapsedMilliseconds);
-        if (scene.port) scene.port->calls.push_back("updateTiming " + std::to_string(elapsedMilliseconds));
-        if (scene.keys->keys[KEY_ESCAPE] == 1) requestQuit(scene.window);
+        if (scene.port)
+            scene.port->calls.push_back("updateTiming " + std::to_string(elapsedMilliseconds));
+        if (scene.keys->keys[KEY_ESCAPE] == 1)
+            requestQuit(scene.window);
     }
     static void draw() {
         ScriptedScene& scene = *current();
         ++scene.frameCount;
-        if (scene.port) scene.port->calls.push_back("drawFrame");
-        if (scene.afterFrame) scene.afterFrame(scene.frameCount);
+        if (scene.port)
+            scene.port->calls.push_back("drawFrame");
+        if (scene.afterFrame)
+            scene.afterFrame(scene.frameCount);
         if (scene.frameCount >= scene.frameLimit) {
             ADD_FAILURE() << "the shell did not stop";
             requestQuit(scene.window);

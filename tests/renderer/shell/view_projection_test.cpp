@@ -13,6 +13,8 @@
 namespace kestro {
 namespace {
 
+constexpr double PI = 3.14159265358979323846;
+
 std::array<double, 16> projection() {
     std::array<double, 16> matrix{};
     glGetDoublev(GL_PROJECTION_MATRIX, matrix.data());
@@ -20,7 +22,7 @@ std::array<double, 16> projection() {
 }
 
 class ViewProjection : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(gl.current()); }
     testing_gl::GlTestContext gl;
 };
@@ -28,13 +30,13 @@ protected:
 TEST_F(ViewProjection, ThirtyFiveDegreesAtTheWindowsAspect) {
     resizeView(1024, 768);
     const auto m = projection();
-    const double focal = 1.0 / std::tan(35.0 / 2.0 * M_PI / 180.0);
+    const double focal = 1.0 / std::tan(35.0 / 2.0 * PI / 180.0);
     // OpenGL keeps the matrix in single precision.
     EXPECT_FLOAT_EQ(m[5], focal);
     EXPECT_FLOAT_EQ(m[0], focal / (1024.0 / 768.0));
-    const double near = 0.009999999776482582, far = 6000.0;
-    EXPECT_FLOAT_EQ(m[10], -(far + near) / (far - near));
-    EXPECT_FLOAT_EQ(m[14], -2.0 * far * near / (far - near));
+    const double nearPlane = 0.009999999776482582, farPlane = 6000.0;
+    EXPECT_FLOAT_EQ(m[10], -(farPlane + nearPlane) / (farPlane - nearPlane));
+    EXPECT_FLOAT_EQ(m[14], -2.0 * farPlane * nearPlane / (farPlane - nearPlane));
 
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
@@ -49,7 +51,8 @@ TEST_F(ViewProjection, ZeroHeightStillGivesAFiniteProjection) {
     EXPECT_DOUBLE_EQ(viewAspect(800, 0), 800.0);
     EXPECT_DOUBLE_EQ(viewAspect(1024, 768), 1024.0 / 768.0);
     resizeView(800, 0);
-    for (double value : projection()) EXPECT_TRUE(std::isfinite(value)) << value;
+    for (double value : projection())
+        EXPECT_TRUE(std::isfinite(value)) << value;
 }
 
 } // namespace

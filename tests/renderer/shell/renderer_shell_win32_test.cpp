@@ -1,0 +1,272 @@
+// The Win32 layer under a real window manager of messages: class, window,
+// pixel format and context, the window procedure, and whole runs of the
+// program entry with a scene that drives it from inside its frames.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <GL/gl.h>
+
+#include <functional>
+
+#include "renderer/scene/scene.h"
+#include "renderer/shell/render_loop.h"
+#include "renderer/shell/renderer_messages.h"
+#include "renderer/shell/renderer_shell_win32.h"
+
+static_assert(kestro::MESSAGE_SIZE == WM_SIZE);
+static_assert(kestro::MESSAGE_CLOSE == WM_CLOSE);
+static_assert(kestro::MESSAGE_KEY_DOWN == WM_KEYDOWN);
+static_assert(kestro::MESSAGE_KEY_UP == WM_KEYUP);
+static_assert(kestro::MESSAGE_SYSTEM_COMMAND == WM_SYSCOMMAND);
+static_assert(kestro::TOGGLE_SCREEN_MODE_MSG == WM_USER + 1 && WM_USER + 1 == 1025);
+static_assert(kestro::SIZE_TYPE_RESTORED == SIZE_RESTORED);
+static_assert(kestro::SIZE_TYPE_MINIMIZED == SIZE_MINIMIZED);
+static_assert(kestro::SIZE_TYPE_MAXIMIZED == SIZE_MAXIMIZED);
+static_assert(kestro::SYSTEM_COMMAND_SCREEN_SAVE == SC_SCREENSAVE);
+static_assert(kestro::SYSTEM_COMMAND_MONITOR_POWER == SC_MONITORPOWER);
+static_assert(kestro::KEY_ESCAPE == VK_ESCAPE);
+
+// The scene the program entry drives in these tests: each hook runs what
+// the current test put there.
+namespace {
+struct TestScene {
+    std::function<bool(kestro::RendererWindow*, kestro::KeyTable*)> init;
+    std::function<void(uint32_t)> update;
+    std::function<void()> draw;
+};
+TestScene testScene;
+} // namespace
+
+namespace kestro {
+bool initScene(RendererWindow* window, KeyTable* keyTable) {
+    return testScene.init ? testScene.init(window, keyTable) : true;
+}
+void updateTiming(uint32_t elapsed) {
+    if (testScene.update)
+        testScene.update(elapsed);
+}
+void drawFrame() {
+    if (testScene.draw)
+        testScene.draw();
+}
+} // namespace kestro
+
+namespace kestro {
+namespace {
+
+HINSTANCE thisInstance() {
+    return GetModuleHandleA(nullptr);
+}
+
+int cursorCount() {
+    const int raised = ShowCursor(TRUE);
+    ShowCursor(FALSE);
+    return raised - 1;
+}
+
+HWND rendererWindowOnScreen() {
+    return FindWindowA(RENDERER_CLASS_NAME, RENDERER_TITLE);
+}
+
+class ShellWin32 : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = makeRendererWindow(&rendererClass, &keys, &port);
+        ASSERT_TRUE(registerRendererClass(rendererClass));
+        keepRunning = 1;
+    }
+    void TearDown() override {
+        destroyGlWindow(&window);
+        UnregisterClassA(RENDERER_CLASS_NAME, thisInstance());
+    }
+
+    HWND hwnd() const { return static_cast<HWND>(window.hwnd); }
+
+    SystemShellPort port;
+    KeyTable keys{};
+    RendererClass rendererClass{thisInstance(), RENDERER_CLASS_NAME};
+    RendererWindow window{};
+};
+
+TEST_F(ShellWin32, ClassHasTheRenderersStyleProcedureAndBackground) {
+    WNDCLASSEXA info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetClassInfoExA(thisInstance(), RENDERER_CLASS_NAME, &info));
+    EXPECT_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_OWNDC));
+    EXPECT_EQ(info.style, 0x23u);
+    EXPECT_EQ(info.lpfnWndProc, rendererWindowProc);
+    EXPECT_EQ(info.hbrBackground, reinterpret_cast<HBRUSH>(12));
+    EXPECT_NE(info.hCursor, nullptr);
+    EXPECT_EQ(info.cbClsExtra, 0);
+    EXPECT_EQ(info.cbWndExtra, 0);
+    // A second registration fails, as the entry would see it.
+    EXPECT_FALSE(registerRendererClass(rendererClass));
+}
+
+TEST_F(ShellWin32, FullScreenRequestOpensTheTitledWindowWithACurrentContext) {
+    const int cursorsBefore = cursorCount();
+    ASSERT_TRUE(createGlWindow(&window));
+    ASSERT_EQ(rendererWindowOnScreen(), hwnd());
+    EXPECT_EQ(reinterpret_cast<RendererWindow*>(GetWindowLongPtrA(hwnd(), GWLP_USERDATA)), &window);
+    EXPECT_EQ(wglGetCurrentContext(), static_cast<HGLRC>(window.glContext));
+    EXPECT_TRUE(IsWindowVisible(hwnd()));
+    EXPECT_EQ(window.drawing, 1);
+
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    EXPECT_EQ(outer.left, 0);
+    EXPECT_EQ(outer.top, 0);
+    const LONG style = GetWindowLongA(hwnd(), GWL_STYLE);
+    const LONG extended = GetWindowLongA(hwnd(), GWL_EXSTYLE);
+    if (window.fullScreen == 1) {
+        // The display took the mode: a topmost popup and a hidden cursor.
+        EXPECT_TRUE(style & WS_POPUP);
+        EXPECT_TRUE(extended & WS_EX_TOPMOST);
+        EXPECT_EQ(cursorCount(), cursorsBefore - 1);
+    } else {
+        // The display refused it (always so under Wine on Xvfb): a framed
+        // window whose outer size is 1024 x 768, cursor left alone.
+        EXPECT_EQ(outer.right - outer.left, 1024);
+        EXPECT_EQ(outer.bottom - outer.top, 768);
+        EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+        EXPECT_FALSE(extended & WS_EX_TOPMOST);
+        EXPECT_EQ(cursorCount(), cursorsBefore);
+    }
+    ASSERT_TRUE(destroyGlWindow(&window));
+    EXPECT_EQ(rendererWindowOnScreen(), nullptr);
+    EXPECT_EQ(wglGetCurrentContext(), nullptr);
+    EXPECT_EQ(cursorCount(), cursorsBefore);
+}
+
+TEST_F(ShellWin32, WindowedModeHasAClientAreaOf1024By768AndAMatchingPixelFormat) {
+    window.fullScreen = 0;
+    ASSERT_TRUE(createGlWindow(&window));
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    EXPECT_EQ(client.right, 1024);
+    EXPECT_EQ(client.bottom, 768);
+
+    HDC dc = static_cast<HDC>(window.hdc);
+    PIXELFORMATDESCRIPTOR chosen = {};
+    ASSERT_NE(DescribePixelFormat(dc, GetPixelFormat(dc), sizeof chosen, &chosen), 0);
+    EXPECT_TRUE(chosen.dwFlags & PFD_DOUBLEBUFFER);
+    EXPECT_TRUE(chosen.dwFlags & PFD_SUPPORT_OPENGL);
+    EXPECT_EQ(chosen.iPixelType, PFD_TYPE_RGBA);
+    EXPECT_GT(chosen.cDepthBits, 0);
+
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 1024);
+    EXPECT_EQ(viewport[3], 768);
+}
+
+TEST_F(ShellWin32, WindowProcedureFillsTheKeyTableAndSwallowsPowerSaving) {
+    window.fullScreen = 0;
+    ASSERT_TRUE(createGlWindow(&window));
+    EXPECT_EQ(SendMessageA(hwnd(), WM_KEYDOWN, VK_ESCAPE, 0), 0);
+    EXPECT_EQ(keys.keys[VK_ESCAPE], 1);
+    SendMessageA(hwnd(), WM_KEYUP, VK_ESCAPE, 0);
+    EXPECT_EQ(keys.keys[VK_ESCAPE], 0);
+    EXPECT_EQ(SendMessageA(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
+    EXPECT_EQ(SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
+    EXPECT_TRUE(IsWindow(hwnd()));
+}
+
+TEST_F(ShellWin32, CloseMessagePostsTheQuitToTheWindowAndLeavesItStanding) {
+    window.fullScreen = 0;
+    ASSERT_TRUE(createGlWindow(&window));
+    EXPECT_EQ(SendMessageA(hwnd(), WM_CLOSE, 0, 0), 0);
+    EXPECT_EQ(keepRunning, 0);
+    EXPECT_TRUE(IsWindow(hwnd()));
+    MSG message;
+    ASSERT_TRUE(PeekMessageA(&message, hwnd(), WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
+}
+
+class RendererProgram : public ::testing::Test {
+  protected:
+    void TearDown() override { testScene = TestScene{}; }
+};
+
+TEST_F(RendererProgram, EscapeHeldEndsTheProgramAfterFrames) {
+    int frames = 0;
+    KeyTable* sceneKeys = nullptr;
+    RendererWindow* sceneWindow = nullptr;
+    testScene.init = [&](RendererWindow* w, KeyTable* k) {
+        sceneWindow = w;
+        sceneKeys = k;
+        return true;
+    };
+    testScene.update = [&](uint32_t) {
+        if (sceneKeys->keys[VK_ESCAPE] == 1)
+            requestQuit(sceneWindow);
+    };
+    testScene.draw = [&] {
+        ++frames;
+        if (frames == 3) {
+            EXPECT_NE(rendererWindowOnScreen(), nullptr);
+            PostMessageA(rendererWindowOnScreen(), WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+        if (frames > 500)
+            requestQuit(sceneWindow); // not reached when Escape works
+    };
+    EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), 0);
+    EXPECT_EQ(frames, 4);
+    EXPECT_EQ(rendererWindowOnScreen(), nullptr);
+}
+
+TEST_F(RendererProgram, ToggleRecreatesTheWindowAndCloseEndsTheProgram) {
+    int inits = 0;
+    int frames = 0;
+    HWND first = nullptr;
+    HWND second = nullptr;
+    testScene.init = [&](RendererWindow*, KeyTable*) {
+        ++inits;
+        frames = 0;
+        return true;
+    };
+    testScene.draw = [&] {
+        ++frames;
+        if (frames != 2)
+            return;
+        if (inits == 1) {
+            first = rendererWindowOnScreen();
+            PostMessageA(first, TOGGLE_SCREEN_MODE_MSG, 0, 0);
+        } else {
+            second = rendererWindowOnScreen();
+            RECT client;
+            GetClientRect(second, &client);
+            // The toggle after a refused mode change asks for a window.
+            EXPECT_EQ(client.right, 1024);
+            EXPECT_EQ(client.bottom, 768);
+            PostMessageA(second, WM_CLOSE, 0, 0);
+        }
+    };
+    EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), 0);
+    EXPECT_EQ(inits, 2);
+    EXPECT_NE(first, nullptr);
+    EXPECT_NE(second, nullptr);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(rendererWindowOnScreen(), nullptr);
+}
+
+TEST_F(RendererProgram, SceneThatFailsToSetUpEndsTheProgramWithoutFrames) {
+    int frames = 0;
+    testScene.init = [](RendererWindow*, KeyTable*) { return false; };
+    testScene.draw = [&] { ++frames; };
+    EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), 0);
+    EXPECT_EQ(frames, 0);
+    EXPECT_EQ(rendererWindowOnScreen(), nullptr);
+}
+
+TEST_F(RendererProgram, ClassAlreadyRegisteredEndsWithMinusOne) {
+    RendererClass taken{GetModuleHandleA(nullptr), RENDERER_CLASS_NAME};
+    ASSERT_TRUE(registerRendererClass(taken));
+    EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), -1);
+    UnregisterClassA(RENDERER_CLASS_NAME, GetModuleHandleA(nullptr));
+}
+
+} // namespace
+} // namespace kestro
