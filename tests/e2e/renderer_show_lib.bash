@@ -16,11 +16,12 @@ show_write_sprite() {
   [ "$(od -An -tu4 -j14 -N4 "$path" | tr -d ' ')" = 40 ] || e2e_fail "sprite header is not 40 bytes"
 }
 
-# Prints the X window id of the renderer's window once it exists; $1 seconds at most.
+# Prints the X window id of the renderer's window once it is shown on the
+# screen; $1 seconds at most.
 show_find_window() {
   local seconds="$1" tries=0 id
   while [ "$tries" -lt $((seconds * 20)) ]; do
-    id="$(xdotool search --name "^${SHOW_TITLE}\$" 2>/dev/null | head -1)"
+    id="$(xdotool search --onlyvisible --name "^${SHOW_TITLE}\$" 2>/dev/null | head -1)"
     if [ -n "$id" ]; then
       echo "$id"
       return 0
