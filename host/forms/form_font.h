@@ -21,6 +21,6 @@ struct FormFontSpec {
 int fontPixelHeight(double points);
 
 // A new font the caller deletes with DeleteObject; null on failure.
-HFONT createFormFont(const FormFontSpec& spec);
+HFONT createFormFont(const FormFontSpec& wanted);
 
 } // namespace kestro

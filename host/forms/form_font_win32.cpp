@@ -18,17 +18,17 @@ int fontPixelHeight(double points) {
     return static_cast<int>(std::lround(points * dotsPerInch / POINTS_PER_INCH));
 }
 
-HFONT createFormFont(const FormFontSpec& spec) {
+HFONT createFormFont(const FormFontSpec& wanted) {
     LOGFONTA font{};
-    font.lfHeight = -fontPixelHeight(spec.points); // character height, not cell height
-    font.lfWeight = spec.weight;
-    font.lfUnderline = spec.underline ? TRUE : FALSE;
-    font.lfCharSet = static_cast<BYTE>(spec.charset);
+    font.lfHeight = -fontPixelHeight(wanted.points); // character height, not cell height
+    font.lfWeight = wanted.weight;
+    font.lfUnderline = wanted.underline ? TRUE : FALSE;
+    font.lfCharSet = static_cast<BYTE>(wanted.charset);
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::strncpy(font.lfFaceName, spec.faceName.c_str(), LF_FACESIZE - 1);
+    std::strncpy(font.lfFaceName, wanted.faceName.c_str(), LF_FACESIZE - 1);
     return CreateFontIndirectA(&font);
 }
 
