@@ -179,6 +179,14 @@ bool seekTo(FILE* file, int64_t offset) {
     return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0;
 }
 
+// One opaque RGBA pixel.
+void putPixel(uint8_t* out, uint8_t red, uint8_t green, uint8_t blue) {
+    out[0] = red;
+    out[1] = green;
+    out[2] = blue;
+    out[3] = OPAQUE_ALPHA;
+}
+
 } // namespace
 
 TextureImage::TextureImage()
@@ -361,98 +369,58 @@ bool TextureImage::decode24(FILE* file) {
     return true;
 }
 
-bool TextureImage::decode16(FILE* file) {
+template <typename ConvertRow>
+bool TextureImage::convertPixelArray(FILE* file, ConvertRow convertRow) {
     uint8_t* source = readPixelArray(file);
     if (source == nullptr)
         return false;
-    if (!allocatePixels()) {
-        std::free(source);
-        return false;
+    const bool allocated = allocatePixels();
+    if (allocated) {
+        const size_t sourceStride = static_cast<size_t>(rowStride());
+        const size_t pixelStride = static_cast<size_t>(width) * RGBA_BYTES;
+        for (int32_t row = 0; row < height; ++row) {
+            convertRow(source + static_cast<size_t>(row) * sourceStride,
+                       pixels + static_cast<size_t>(row) * pixelStride);
+        }
+        bitsPerPixel = 32;
     }
+    std::free(source);
+    return allocated;
+}
+
+bool TextureImage::decode16(FILE* file) {
     const MaskShape red = shapeOf(redMask, true);
     const MaskShape green = shapeOf(greenMask, true);
     // Blue is taken to start at bit 0, as in the 5-5-5 and 5-6-5 layouts.
     const MaskShape blue = shapeOf(blueMask, false);
-    const int32_t rowSkip = rowStride() - 2 * width;
-    const uint8_t* in = source;
-    uint8_t* out = pixels;
-    for (int32_t row = 0; row < height; ++row) {
-        for (int32_t column = 0; column < width; ++column) {
+    return convertPixelArray(file, [&](const uint8_t* in, uint8_t* out) {
+        for (int32_t column = 0; column < width; ++column, in += 2, out += RGBA_BYTES) {
             const uint32_t word = readLe16(in);
-            in += 2;
-            out[0] = component(word, red);
-            out[1] = component(word, green);
-            out[2] = component(word, blue);
-            out[3] = OPAQUE_ALPHA;
-            out += RGBA_BYTES;
+            putPixel(out, component(word, red), component(word, green), component(word, blue));
         }
-        in += rowSkip;
-    }
-    std::free(source);
-    bitsPerPixel = 32;
-    return true;
+    });
 }
 
 bool TextureImage::decode8(FILE* file) {
-    uint8_t* source = readPixelArray(file);
-    if (source == nullptr)
-        return false;
-    if (!allocatePixels()) {
-        std::free(source);
-        return false;
-    }
-    const int32_t rowSkip = rowStride() - width;
-    const uint8_t* in = source;
-    uint8_t* out = pixels;
-    for (int32_t row = 0; row < height; ++row) {
-        for (int32_t column = 0; column < width; ++column) {
-            const BmpPaletteEntry& colour = palette[*in++];
-            out[0] = colour.red;
-            out[1] = colour.green;
-            out[2] = colour.blue;
-            out[3] = OPAQUE_ALPHA;
-            out += RGBA_BYTES;
+    return convertPixelArray(file, [&](const uint8_t* in, uint8_t* out) {
+        for (int32_t column = 0; column < width; ++column, out += RGBA_BYTES) {
+            const BmpPaletteEntry& colour = palette[in[column]];
+            putPixel(out, colour.red, colour.green, colour.blue);
         }
-        in += rowSkip;
-    }
-    std::free(source);
-    bitsPerPixel = 32;
-    return true;
+    });
 }
 
 bool TextureImage::decode4(FILE* file) {
-    uint8_t* source = readPixelArray(file);
-    if (source == nullptr)
-        return false;
-    if (!allocatePixels()) {
-        std::free(source);
-        return false;
-    }
-    // An odd width leaves the last byte half used; the skip steps over it.
-    const int32_t rowSkip = rowStride() - width / 2;
-    const uint8_t* in = source;
-    uint8_t* out = pixels;
-    for (int32_t row = 0; row < height; ++row) {
-        for (int32_t column = 0; column < width; ++column) {
-            uint8_t index;
-            if (column % 2 == 0) {
-                index = static_cast<uint8_t>(*in >> 4);
-            } else {
-                index = static_cast<uint8_t>(*in & 0x0F);
-                ++in;
-            }
+    // Two pixels a byte, the left one in the high half; an odd width leaves
+    // the row's last byte half used.
+    return convertPixelArray(file, [&](const uint8_t* in, uint8_t* out) {
+        for (int32_t column = 0; column < width; ++column, out += RGBA_BYTES) {
+            const uint8_t pair = in[column / 2];
+            const uint8_t index = static_cast<uint8_t>(column % 2 == 0 ? pair >> 4 : pair & 0x0F);
             const BmpPaletteEntry& colour = palette[index];
-            out[0] = colour.red;
-            out[1] = colour.green;
-            out[2] = colour.blue;
-            out[3] = OPAQUE_ALPHA;
-            out += RGBA_BYTES;
+            putPixel(out, colour.red, colour.green, colour.blue);
         }
-        in += rowSkip;
-    }
-    std::free(source);
-    bitsPerPixel = 32;
-    return true;
+    });
 }
 
 void TextureImage::swapRedBlue() {
@@ -481,10 +449,8 @@ void TextureImage::expandRgb24(const uint8_t* source, int32_t rowSkip, bool exch
     uint8_t* out = pixels;
     for (int32_t row = 0; row < height; ++row) {
         for (int32_t column = 0; column < width; ++column) {
-            out[0] = exchange ? source[2] : source[0];
-            out[1] = source[1];
-            out[2] = exchange ? source[0] : source[2];
-            out[3] = OPAQUE_ALPHA;
+            putPixel(out, exchange ? source[2] : source[0], source[1],
+                     exchange ? source[0] : source[2]);
             source += 3;
             out += RGBA_BYTES;
         }

@@ -91,6 +91,9 @@ class TextureImage {
     // Reads the pixel array into a fresh buffer of imageSize bytes, or
     // returns null on a short read or allocation failure.
     uint8_t* readPixelArray(FILE* file) const;
+    // Reads the pixel array and hands each stored row, with the matching row
+    // of fresh RGBA pixels, to convertRow; the result is a 32-bit image.
+    template <typename ConvertRow> bool convertPixelArray(FILE* file, ConvertRow convertRow);
     void deleteTexture();
 };
 
