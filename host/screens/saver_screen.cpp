@@ -8,10 +8,6 @@
 
 namespace kestro {
 
-namespace {
-constexpr char MODE_SAVER = 'S';
-} // namespace
-
 SaverScreen::SaverScreen(SaverPort& port, std::string hostFolder, char modeLetter)
     : port_(port), hostFolder_(std::move(hostFolder)), modeLetter_(modeLetter) {}
 

@@ -12,9 +12,6 @@ namespace kestro {
 namespace {
 constexpr size_t MODE_LETTER_INDEX = 1;
 constexpr size_t PREVIEW_HANDLE_INDEX = 3;
-constexpr char MODE_PREVIEW = 'P';
-constexpr char MODE_SETTINGS = 'C';
-constexpr char MODE_SAVER = 'S';
 } // namespace
 
 std::string HostArgumentText;

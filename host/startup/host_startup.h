@@ -16,6 +16,9 @@ constexpr char WORK_FOLDER[] = "C:\\v_nalo";
 constexpr char RENDERER_FILE_NAME[] = "Kestrovalinde.dll";
 constexpr char HOST_TITLE[] = "Kestrovalinde (ScreenSaver)";
 constexpr char NO_MODE_LETTER = '\0';
+constexpr char MODE_PREVIEW = 'P';
+constexpr char MODE_SETTINGS = 'C';
+constexpr char MODE_SAVER = 'S';
 
 // "Kestrovalinde.dll が同じﾌｫﾙﾀﾞに見つかりません！" in the ANSI code page.
 std::string missingRendererMessage();
