@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-namespace kestro {
+#include "common/shared_names.h"
 
-constexpr char SPRITE_FILE_PATH[] = "C:\\v_nalo\\Kestrovalinde.bmp";
+namespace kestro {
 
 constexpr uint32_t TIMER1_INTERVAL_MS = 1000;  // MP3 watcher
 constexpr uint32_t TIMER2_INTERVAL_MS = 200;   // audio-CD watcher

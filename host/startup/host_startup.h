@@ -5,16 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "common/shared_names.h"
 #include "host/startup/profile_port.h"
 
 namespace kestro {
 
-constexpr char SAVER_WINDOW_TITLE[] = "Kestrovalinde_Main";
-constexpr char SETTINGS_WINDOW_TITLE[] = "<Kestrovalinde>";
-constexpr char RENDERER_WINDOW_TITLE[] = "Kestrovalinde_VC";
-constexpr char WORK_FOLDER[] = "C:\\v_nalo";
-constexpr char RENDERER_FILE_NAME[] = "Kestrovalinde.dll";
-constexpr char HOST_TITLE[] = "Kestrovalinde (ScreenSaver)";
 constexpr char NO_MODE_LETTER = '\0';
 constexpr char MODE_PREVIEW = 'P';
 constexpr char MODE_SETTINGS = 'C';

@@ -2,13 +2,11 @@
 // The scene drawn with OpenGL 1.1 in immediate mode: additive, textured
 // squares, one triangle strip each.
 
+#include "common/shared_names.h"
 #include "renderer/image/texture_image.h"
 #include "renderer/scene/scene_controller.h"
 
 namespace kestro {
-
-// Where the host writes the particle sprite before it starts the renderer.
-constexpr const char* SPRITE_FILE = "C:\\v_nalo\\Kestrovalinde.bmp";
 
 class GlSceneDisplay : public SceneDisplay {
   public:

@@ -9,7 +9,7 @@ namespace {
 // The renderer has one scene for the whole process; it outlives every
 // window the shell creates.
 SceneState theScene;
-GlSceneDisplay theDisplay(spriteImages[0], SPRITE_FILE);
+GlSceneDisplay theDisplay(spriteImages[0], SPRITE_FILE_PATH);
 } // namespace
 
 bool initScene(RendererWindow* window, KeyTable* keyTable) {

@@ -13,7 +13,7 @@ RendererWindow makeRendererWindow(RendererClass* rendererClass, KeyTable* keyTab
     RendererWindow window{};
     window.keyTable = keyTable;
     window.classInfo = rendererClass;
-    window.title = RENDERER_TITLE;
+    window.title = RENDERER_WINDOW_TITLE;
     window.width = RENDERER_WIDTH;
     window.height = RENDERER_HEIGHT;
     window.colourBits = RENDERER_COLOUR_BITS;

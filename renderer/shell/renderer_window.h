@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "common/shared_names.h"
 #include "renderer/shell/key_table.h"
 
 namespace kestro {
@@ -17,8 +18,6 @@ using WindowHandle = void*;
 using DeviceContext = void*;
 using GlContext = void*;
 
-constexpr char RENDERER_CLASS_NAME[] = "OpenGL";
-constexpr char RENDERER_TITLE[] = "Kestrovalinde_VC";
 constexpr int32_t RENDERER_WIDTH = 1024;
 constexpr int32_t RENDERER_HEIGHT = 768;
 constexpr int32_t RENDERER_COLOUR_BITS = 32;

@@ -10,9 +10,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/shared_names.h"
+
 namespace {
 
-constexpr char RENDERER_WINDOW_TITLE[] = "Kestrovalinde_VC";
+using kestro::RENDERER_WINDOW_TITLE;
 constexpr char WINDOW_CLASS[] = "KestroFakeRenderer";
 constexpr UINT_PTR LIFETIME_TIMER = 1;
 constexpr DWORD DEFAULT_LIFETIME_MS = 60000;

@@ -67,7 +67,7 @@ int cursorCount() {
 }
 
 HWND rendererWindowOnScreen() {
-    return FindWindowA(RENDERER_CLASS_NAME, RENDERER_TITLE);
+    return FindWindowA(RENDERER_CLASS_NAME, RENDERER_WINDOW_TITLE);
 }
 
 class ShellWin32 : public ::testing::Test {

@@ -1,0 +1,29 @@
+#pragma once
+// Names the host, the renderer and their tests must agree on. The host finds
+// the renderer's window by its title, the renderer reads the sprite the host
+// writes, and the end-to-end scripts read these lines too (as NAME = "value"),
+// so each is written here once.
+
+namespace kestro {
+
+// The host's hidden saver window and its settings dialog; a second host
+// started while either exists ends at once.
+constexpr char SAVER_WINDOW_TITLE[] = "Kestrovalinde_Main";
+constexpr char SETTINGS_WINDOW_TITLE[] = "<Kestrovalinde>";
+
+// The renderer's one window: its class and title.
+constexpr char RENDERER_CLASS_NAME[] = "OpenGL";
+constexpr char RENDERER_WINDOW_TITLE[] = "Kestrovalinde_VC";
+
+// The caption of the host's message boxes.
+constexpr char HOST_TITLE[] = "Kestrovalinde (ScreenSaver)";
+
+// The renderer program, found beside the host.
+constexpr char RENDERER_FILE_NAME[] = "Kestrovalinde.dll";
+
+// The work folder the host makes at start-up, and the particle sprite it
+// writes there for the renderer to read.
+constexpr char WORK_FOLDER[] = "C:\\v_nalo";
+constexpr char SPRITE_FILE_PATH[] = "C:\\v_nalo\\Kestrovalinde.bmp";
+
+}  // namespace kestro
