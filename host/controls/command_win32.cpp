@@ -1,9 +1,9 @@
-#include "host/controls/command.h"
+#include "host/controls/command_win32.h"
 
 #include "host/controls/caption_label_win32.h"
 #include "host/controls/command_logic.h"
 #include "host/controls/skin_painter_win32.h"
-#include "host/forms/form_window.h"
+#include "host/forms/form_window_win32.h"
 #include "host/forms/twips.h"
 
 namespace kestro {

@@ -1,4 +1,4 @@
-#include "host/forms/form_combo_box.h"
+#include "host/forms/form_combo_box_win32.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "host/forms/form_font.h"
+#include "host/forms/form_font_win32.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "host/forms/form_image.h"
+#include "host/forms/form_image_win32.h"
 
 #include <algorithm>
 

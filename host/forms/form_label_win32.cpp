@@ -1,4 +1,4 @@
-#include "host/forms/form_label.h"
+#include "host/forms/form_label_win32.h"
 
 namespace kestro {
 

@@ -1,4 +1,4 @@
-#include "host/forms/form_shape.h"
+#include "host/forms/form_shape_win32.h"
 
 namespace kestro {
 

@@ -1,4 +1,4 @@
-#include "host/forms/form_window.h"
+#include "host/forms/form_window_win32.h"
 
 #include "host/forms/twips.h"
 
@@ -159,6 +159,20 @@ int runFormsMessageLoop() {
         DispatchMessageA(&message);
     }
     return 0;
+}
+
+void runModalLoop(HWND window) {
+    MSG message;
+    while (IsWindow(window)) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0)
+                PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
 }
 
 void endHostProcess() { ExitProcess(0); }

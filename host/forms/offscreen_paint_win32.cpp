@@ -1,4 +1,4 @@
-#include "host/forms/offscreen_paint.h"
+#include "host/forms/offscreen_paint_win32.h"
 
 namespace kestro {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The Windows multimedia calls the music module relies on, as the platform
+// The Windows multimedia calls the music player relies on, as the platform
 // offers them (ANSI texts in the system code page).
 
 #include <cstdint>
@@ -21,9 +21,5 @@ public:
     // PlaySoundA with no module; a null sound with flags 0 stops the sound.
     virtual int32_t playSound(const char* sound, uint32_t flags) = 0;
 };
-
-// Points the music module at the system it talks to (the Win32 one in the
-// host, a recording fake in tests). Until one is set every command fails.
-void SetMciPort(MciPort& port);
 
 } // namespace kestro

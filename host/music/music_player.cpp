@@ -5,15 +5,9 @@
 #include <optional>
 
 #include "host/forms/ansi_text.h"
-#include "host/music/mci_port.h"
-#include "host/music/music_settings.h"
 #include "host/music/music_text.h"
-#include "host/startup/last_api_result.h"
 
 namespace kestro {
-
-int16_t CdAvailable = BGM_FALSE;
-std::string MciReply;
 
 namespace {
 
@@ -24,29 +18,6 @@ constexpr char MODE_PLAYING[] = "playing";
 constexpr size_t MODE_WORD_LENGTH = 7;
 constexpr char FAILURE_MARK[] = "ERR";
 constexpr char QUERY_ERROR_PREFIX[] = "Error:";
-
-// MCI's answer to a device it does not know; what every command gets while
-// no system has been set.
-constexpr int32_t MCI_NO_SUCH_DEVICE = 263;
-
-class NoMciSystem : public MciPort {
-public:
-    int32_t sendString(const std::string&, char*, uint32_t) override { return MCI_NO_SUCH_DEVICE; }
-    bool errorString(int32_t, char*, uint32_t) override { return false; }
-    int32_t waveDeviceCount() override { return 0; }
-    int32_t playSound(const char*, uint32_t) override { return 0; }
-};
-
-NoMciSystem noMciSystem;
-MciPort* mciSystem = &noMciSystem;
-
-// The module's reply buffers. One spare byte beyond what MCI is offered
-// keeps every text terminated whatever the device writes. Each is cleared
-// before it is offered, so a failed call never shows an older reply.
-char MciReturnText[MCI_RETURN_TEXT_LENGTH + 1];
-char MciErrorText[MCI_ERROR_TEXT_LENGTH + 1];
-char CdModeText[CD_MODE_TEXT_SIZE + 1];
-char Mp3ModeText[MP3_MODE_TEXT_LENGTH + 1];
 
 template <size_t Size> char* clearedBuffer(char (&buffer)[Size]) {
     std::memset(buffer, 0, Size);
@@ -60,10 +31,6 @@ template <size_t Size> std::string textOf(const char (&buffer)[Size]) {
 // A reply's first characters, as the mode queries compare them.
 template <size_t Size> std::string modeWordOf(const char (&buffer)[Size]) {
     return textOf(buffer).substr(0, MODE_WORD_LENGTH);
-}
-
-int32_t sendWithoutReply(const std::string& command) {
-    return mciSystem->sendString(command, nullptr, 0);
 }
 
 bool repliesFailure(const std::string& reply) {
@@ -96,48 +63,20 @@ std::string mp3Command(const char* verb, const char* rest = nullptr) {
     return command;
 }
 
-// The watcher's tick without its outcome: false when the CD is unusable.
-bool pollCd() {
-    const std::string current = MciQuery(cdCommand("status", "current track"));
-    if (repliesFailure(current)) return false;
-    if (repliesFailure(MciQuery(cdCommand("status", "number of tracks")))) return false;
-
-    LastApiResult =
-        mciSystem->sendString(cdCommand("status", "mode"), clearedBuffer(CdModeText),
-                              CD_MODE_TEXT_OFFERED);
-    const bool stopped = modeWordOf(CdModeText) == MODE_STOPPED;
-
-    if (BgmRepeatTrack == 0) {
-        if (stopped) MciPlay(CD_DEVICE, "", "");
-        return true;
-    }
-    const std::optional<long> currentTrack = trackNumberOf(current);
-    if (!currentTrack) return false;  // a reply that is no track number: the device is unusable
-    if (stopped || *currentTrack != BgmRepeatTrack) {
-        const std::string trackStart =
-            MciQuery(cdCommand("status", "position track") + " " + std::to_string(BgmRepeatTrack));
-        MciPlay(CD_DEVICE, trackStart, "");
-    }
-    return true;
-}
-
 } // namespace
-
-void SetMciPort(MciPort& port) { mciSystem = &port; }
 
 std::string emptyCommandReply() { return ansiText("コマンド文字列が指定されていません"); }
 std::string missingErrorTextReply() { return ansiText("Error (文字列が取れません)"); }
 
-int32_t MciSend(const std::string& command, std::string& reply) {
+int32_t MusicPlayer::MciSend(const std::string& command, std::string& reply) {
     if (command.empty()) {
         reply = emptyCommandReply();
         return MCI_EMPTY_COMMAND;
     }
     const int32_t rc =
-        mciSystem->sendString(command, clearedBuffer(MciReturnText), MCI_RETURN_TEXT_LENGTH);
-    LastApiResult = rc;
+        mci_.sendString(command, clearedBuffer(MciReturnText), MCI_RETURN_TEXT_LENGTH);
     if (rc != 0) {
-        if (mciSystem->errorString(rc, clearedBuffer(MciErrorText), MCI_ERROR_TEXT_LENGTH)) {
+        if (mci_.errorString(rc, clearedBuffer(MciErrorText), MCI_ERROR_TEXT_LENGTH)) {
             reply = textOf(MciErrorText);
         } else {
             reply = missingErrorTextReply();
@@ -148,60 +87,88 @@ int32_t MciSend(const std::string& command, std::string& reply) {
     return 0;
 }
 
-std::string MciQuery(const std::string& command) {
+std::string MusicPlayer::MciQuery(const std::string& command) {
     const int32_t rc = MciSend(command, MciReply);
-    LastApiResult = rc;
     if (rc != 0) return QUERY_ERROR_PREFIX + std::to_string(rc);
     return MciReply;
 }
 
-int32_t MciPlay(const std::string& device, const std::string& from, const std::string& to) {
+int32_t MusicPlayer::MciPlay(const std::string& device, const std::string& from, const std::string& to) {
     std::string command = "play " + device;
     if (!from.empty()) command += " from " + from;
     if (!to.empty()) command += " to " + to;
     return MciSend(command, MciReply);
 }
 
-void BgmOpenCd() {
-    LastApiResult = sendWithoutReply(cdCommand("open"));
-    LastApiResult = sendWithoutReply(cdCommand("set", "time format tmsf"));
+// The watcher's tick without its outcome: false when the CD is unusable.
+bool MusicPlayer::pollCd(int16_t repeatTrack) {
+    const std::string current = MciQuery(cdCommand("status", "current track"));
+    if (repliesFailure(current)) return false;
+    if (repliesFailure(MciQuery(cdCommand("status", "number of tracks")))) return false;
+
+    mci_.sendString(cdCommand("status", "mode"), clearedBuffer(CdModeText), CD_MODE_TEXT_OFFERED);
+    const bool stopped = modeWordOf(CdModeText) == MODE_STOPPED;
+
+    if (repeatTrack == 0) {
+        if (stopped) MciPlay(CD_DEVICE, "", "");
+        return true;
+    }
+    const std::optional<long> currentTrack = trackNumberOf(current);
+    if (!currentTrack) return false;  // a reply that is no track number: the device is unusable
+    if (stopped || *currentTrack != repeatTrack) {
+        const std::string trackStart =
+            MciQuery(cdCommand("status", "position track") + " " + std::to_string(repeatTrack));
+        MciPlay(CD_DEVICE, trackStart, "");
+    }
+    return true;
 }
 
-void BgmPollCd() { CdAvailable = pollCd() ? BGM_TRUE : BGM_FALSE; }
-
-void BgmCloseCd() {
-    LastApiResult = sendWithoutReply(cdCommand("stop"));
-    LastApiResult = sendWithoutReply(cdCommand("close"));
+int32_t MusicPlayer::BgmOpenCd() {
+    sendWithoutReply(cdCommand("open"));
+    return sendWithoutReply(cdCommand("set", "time format tmsf"));
 }
 
-void BgmPlayMp3() {
+void MusicPlayer::BgmPollCd(int16_t repeatTrack) {
+    CdAvailable = pollCd(repeatTrack) ? BGM_TRUE : BGM_FALSE;
+}
+
+int32_t MusicPlayer::BgmCloseCd() {
+    sendWithoutReply(cdCommand("stop"));
+    return sendWithoutReply(cdCommand("close"));
+}
+
+void MusicPlayer::BgmPlayMp3(const std::string& file) {
     // The quotes let the path hold blanks.
-    const std::string open = "open \"" + BgmFile + "\" type MPEGVideo Alias " + MP3_ALIAS;
+    const std::string open = "open \"" + file + "\" type MPEGVideo Alias " + MP3_ALIAS;
     if (sendWithoutReply(open) == 0) sendWithoutReply(mp3Command("play"));
 }
 
-bool BgmIsMp3Playing() {
-    mciSystem->sendString(mp3Command("status", "mode"), clearedBuffer(Mp3ModeText),
+bool MusicPlayer::BgmIsMp3Playing() {
+    mci_.sendString(mp3Command("status", "mode"), clearedBuffer(Mp3ModeText),
                           MP3_MODE_TEXT_LENGTH);
     return modeWordOf(Mp3ModeText) == MODE_PLAYING;
 }
 
-void BgmRestartMp3() {
+void MusicPlayer::BgmRestartMp3() {
     if (BgmIsMp3Playing()) return;
     sendWithoutReply(mp3Command("stop"));
     sendWithoutReply(mp3Command("play", "from 0"));
 }
 
-void BgmCloseMp3() {
+void MusicPlayer::BgmCloseMp3() {
     sendWithoutReply(mp3Command("stop"));
     sendWithoutReply(mp3Command("close"));
 }
 
-void BgmPlayWav() {
-    if (mciSystem->waveDeviceCount() <= 0) return;
-    LastApiResult = mciSystem->playSound(BgmFile.c_str(), PLAY_SOUND_LOOP_ASYNC);
+int32_t MusicPlayer::BgmPlayWav(const std::string& file) {
+    if (mci_.waveDeviceCount() <= 0) return 0;
+    return mci_.playSound(file.c_str(), PLAY_SOUND_LOOP_ASYNC);
 }
 
-void BgmStopWav() { LastApiResult = mciSystem->playSound(nullptr, PLAY_SOUND_STOP); }
+int32_t MusicPlayer::BgmStopWav() { return mci_.playSound(nullptr, PLAY_SOUND_STOP); }
+
+int32_t MusicPlayer::sendWithoutReply(const std::string& command) {
+    return mci_.sendString(command, nullptr, 0);
+}
 
 } // namespace kestro

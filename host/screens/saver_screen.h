@@ -7,9 +7,14 @@
 #include <string>
 
 #include "common/shared_names.h"
+#include "host/music/mci_port.h"
+#include "host/music/music_player.h"
+#include "host/music/music_settings.h"
+#include "host/screens/saver_port.h"
 
 namespace kestro {
 
+// The saver window's three timers keep the names its designer gave them.
 constexpr uint32_t TIMER1_INTERVAL_MS = 1000;  // MP3 watcher
 constexpr uint32_t TIMER2_INTERVAL_MS = 200;   // audio-CD watcher
 constexpr uint32_t TIMER3_INTERVAL_MS = 500;   // renderer watcher
@@ -21,29 +26,21 @@ constexpr uint32_t RENDERER_APPEAR_GRACE_MS = 10000;
 
 enum class SaverTimer { Timer1, Timer2, Timer3 };
 
-// What the saver window asks of the system and of its own form.
-class SaverPort {
+// What the saver screen asks of its own window.
+class SaverForm {
 public:
-    virtual ~SaverPort() = default;
-    // Writes SaverSprite to the file, replacing it. False when it could not.
-    virtual bool saveSprite(const std::string& path) = 0;
-    // Starts the program with its path, unquoted, as the whole command line;
-    // keeps no handle. False when no process was started.
-    virtual bool startProgram(const std::string& path) = 0;
-    virtual bool windowExists(const std::string& title) = 0;  // FindWindowA, no class
-    virtual uint32_t tickCount() = 0;                          // milliseconds, wrapping
-    virtual void showCursor() = 0;
+    virtual ~SaverForm() = default;
     virtual void setTimerEnabled(SaverTimer timer, bool enabled) = 0;
     virtual bool timerEnabled(SaverTimer timer) = 0;
     virtual void closeWindow() = 0;  // asks the saver window to close: runs onClose
-    virtual void endProcess() = 0;   // never returns in the real host
 };
 
 class SaverScreen {
 public:
     // modeLetter: of the host's argument text; the cursor was hidden at
     // start-up in mode "S" only, so only then is it shown again.
-    SaverScreen(SaverPort& port, std::string hostFolder, char modeLetter);
+    SaverScreen(SaverPort& system, SaverForm& form, MciPort& mci, MusicSettings settings,
+                std::string hostFolder, char modeLetter);
 
     void onLoad();
     void onTimer1();
@@ -54,9 +51,12 @@ public:
 private:
     bool rendererGone();
 
-    SaverPort& port_;
-    std::string hostFolder_;
-    char modeLetter_;
+    SaverPort& system_;
+    SaverForm& form_;
+    MusicPlayer player_;
+    const MusicSettings settings_;
+    const std::string hostFolder_;
+    const char modeLetter_;
     bool rendererStarted_ = false;
     bool rendererSeen_ = false;
     uint32_t rendererStartTick_ = 0;

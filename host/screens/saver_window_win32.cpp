@@ -1,27 +1,19 @@
-#include "host/screens/saver_window.h"
+#include "host/screens/saver_window_win32.h"
 
-#include <windows.h>
-
-#include <memory>
-
-#include "host/forms/form_window.h"
-#include "host/music/mci_port_win32.h"
 #include "host/screens/saver_screen.h"
-#include "host/screens/saver_system_win32.h"
-#include "host/startup/host_startup.h"
-#include "host/startup/startup_system_win32.h"
 
 namespace kestro {
 
 namespace {
 
-constexpr int PIC1_SIZE_PIXELS = 32;  // the sprite's picture box
+constexpr int PIC1_SIZE_PIXELS = 32;  // Pic1, the picture box that holds the sprite
 
 // Kestrovalinde_S: never shown; its events drive SaverScreen.
-class SaverWindow : public FormWindow, private SaverPort {
+class SaverWindow : public FormWindow, private SaverForm {
 public:
-    SaverWindow()
-        : screen_(*this, HostFolder(), ModeLetter(HostArgumentText)),
+    SaverWindow(SaverPort& system, MciPort& mci, const MusicSettings& settings,
+                const std::string& hostFolder, char modeLetter)
+        : screen_(system, *this, mci, settings, hostFolder, modeLetter),
           timer1_(*this, TIMER1_INTERVAL_MS, [this] { screen_.onTimer1(); }),
           timer2_(*this, TIMER2_INTERVAL_MS, [this] { screen_.onTimer2(); }),
           timer3_(*this, TIMER3_INTERVAL_MS, [this] { screen_.onTimer3(); }) {
@@ -41,22 +33,11 @@ protected:
     }
 
 private:
-    // Pic1 holds SaverSprite; saving the picture writes its bitmap bytes.
-    bool saveSprite(const std::string& path) override {
-        return WriteWholeFile(path, SaverSpriteBytes());
-    }
-    bool startProgram(const std::string& path) override { return StartProgramUnquoted(path); }
-    bool windowExists(const std::string& title) override {
-        return FindWindowA(nullptr, title.c_str()) != nullptr;
-    }
-    uint32_t tickCount() override { return GetTickCount(); }
-    void showCursor() override { ShowCursor(TRUE); }
     void setTimerEnabled(SaverTimer timer, bool enabled) override {
         timerOf(timer).setEnabled(enabled);
     }
     bool timerEnabled(SaverTimer timer) override { return timerOf(timer).enabled(); }
     void closeWindow() override { close(); }
-    void endProcess() override { endHostProcess(); }
 
     FormTimer& timerOf(SaverTimer timer) {
         switch (timer) {
@@ -78,14 +59,16 @@ private:
 
 } // namespace
 
-void CreateSaverWindow() {
-    SetMciPort(SystemMciPort());
-    static SaverWindow saverWindow;
+std::unique_ptr<FormWindow> CreateSaverWindow(SaverPort& system, MciPort& mci,
+                                              const MusicSettings& settings,
+                                              const std::string& hostFolder, char modeLetter) {
+    auto window = std::make_unique<SaverWindow>(system, mci, settings, hostFolder, modeLetter);
     FormPlacement placement;
     placement.title = SAVER_WINDOW_TITLE;
     placement.clientWidth = PIC1_SIZE_PIXELS;  // room for Pic1; the window is never shown
     placement.clientHeight = PIC1_SIZE_PIXELS;
-    saverWindow.create(placement);
+    window->create(placement);
+    return window;
 }
 
 } // namespace kestro

@@ -1,4 +1,6 @@
-#include "host/settings/band_painter.h"
+#include "host/settings/band_painter_win32.h"
+
+#include "host/forms/offscreen_paint_win32.h"
 
 namespace kestro {
 
@@ -14,6 +16,16 @@ void paintBand(HDC dc, int width, int height, BandColour colourOfRow) {
         LineTo(dc, width, row);
     }
     RestoreDC(dc, savedState);
+}
+
+void paintBandedWindow(HWND window, HDC dc, BandColour colourOfRow,
+                       const WindowlessLayer& controls) {
+    paintOffscreen(window, dc, [&](HDC image) {
+        RECT client{};
+        GetClientRect(window, &client);
+        paintBand(image, client.right, client.bottom, colourOfRow);
+        controls.paint(image);
+    });
 }
 
 } // namespace kestro

@@ -1,7 +1,5 @@
 #include "host/settings/music_choice.h"
 
-#include "host/music/music_settings.h"
-
 namespace kestro {
 
 MusicChoiceLook MusicChoiceLookFor(int16_t kind) {
@@ -13,8 +11,8 @@ MusicChoiceLook MusicChoiceLookFor(int16_t kind) {
     return look;
 }
 
-MusicChoiceLook SelectMusicKind(int16_t kind) {
-    BgmKind = kind;
+MusicChoiceLook SelectMusicKind(MusicSettings& settings, int16_t kind) {
+    settings.BgmKind = kind;
     return MusicChoiceLookFor(kind);
 }
 

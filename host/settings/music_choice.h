@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "host/music/music_settings.h"
+
 namespace kestro {
 
 constexpr int MUSIC_KIND_COUNT = 3; // the marks stand for kinds 0, 1 and 2
@@ -20,6 +22,6 @@ struct MusicChoiceLook {
 MusicChoiceLook MusicChoiceLookFor(int16_t kind);
 
 // A mark or its label was pressed: BgmKind becomes the kind.
-MusicChoiceLook SelectMusicKind(int16_t kind);
+MusicChoiceLook SelectMusicKind(MusicSettings& settings, int16_t kind);
 
 } // namespace kestro

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "host/music/music_settings.h"
 #include "host/settings/settings_dialog_texts.h"
 #include "host/startup/path_helpers.h"
 
@@ -26,9 +25,9 @@ std::string ChosenMusicFile(const char* buffer, size_t size) {
     return std::string(buffer, end ? static_cast<const char*>(end) - buffer : size);
 }
 
-void ApplyChosenMusicFile(const std::string& path) {
-    BgmFile = path;
-    BgmFolder = FolderOfPath(BgmFile);
+void ApplyChosenMusicFile(MusicSettings& settings, const std::string& path) {
+    settings.BgmFile = path;
+    settings.BgmFolder = FolderOfPath(path);
 }
 
 } // namespace kestro

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "host/music/music_settings.h"
+
 namespace kestro {
 
 constexpr size_t MUSIC_FILE_BUFFER = 255; // characters the chooser may return, NUL included
@@ -20,6 +22,6 @@ std::string ChosenMusicFile(const char* buffer, size_t size);
 
 // A file was chosen: BgmFile takes it and BgmFolder its folder. BgmKind is
 // left alone.
-void ApplyChosenMusicFile(const std::string& path);
+void ApplyChosenMusicFile(MusicSettings& settings, const std::string& path);
 
 } // namespace kestro

@@ -1,8 +1,6 @@
-#include "host/settings/music_file_chooser.h"
+#include "host/settings/music_file_chooser_win32.h"
 
-#include "host/music/music_settings.h"
 #include "host/settings/music_file_choice.h"
-#include "host/startup/last_api_result.h"
 
 namespace kestro {
 
@@ -24,10 +22,9 @@ std::string MusicFileRequest::chosenFile() const {
     return ChosenMusicFile(fileBuffer_.data(), fileBuffer_.size());
 }
 
-std::optional<std::string> ChooseMusicFile(HWND owner) {
-    MusicFileRequest request(owner, BgmFolder);
-    LastApiResult = GetOpenFileNameA(&request.record());
-    if (LastApiResult <= 0)
+std::optional<std::string> ChooseMusicFile(HWND owner, const std::string& initialFolder) {
+    MusicFileRequest request(owner, initialFolder);
+    if (!GetOpenFileNameA(&request.record()))
         return std::nullopt;
     return request.chosenFile();
 }

@@ -22,6 +22,7 @@ SettingsDialogTextSet convertTexts() {
     texts.fileFilterDescription = ansiText("BGMﾌｧｲﾙ (MP3 WAV)");
     texts.fileFilterPattern = ansiText("*.MP3;*.WAV");
     texts.fileChooserTitle = ansiText("ﾌｧｲﾙを開く");
+    texts.saveFailed = ansiText("設定を保存できませんでした。");
     return texts;
 }
 

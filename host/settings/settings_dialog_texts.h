@@ -18,6 +18,7 @@ struct SettingsDialogTextSet {
     std::string fileFilterDescription; // "BGMﾌｧｲﾙ (MP3 WAV)"
     std::string fileFilterPattern;     // "*.MP3;*.WAV"
     std::string fileChooserTitle;      // "ﾌｧｲﾙを開く"
+    std::string saveFailed;            // "設定を保存できませんでした。"
 };
 
 // Converted once, on first use.

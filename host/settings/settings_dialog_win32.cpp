@@ -1,68 +1,28 @@
-#include "host/settings/settings_dialog.h"
+#include "host/settings/settings_dialog_win32.h"
 
 #include <windows.h>
 // After windows.h, which they need.
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include <array>
 #include <optional>
-#include <vector>
 
-#include "host/controls/command.h"
-#include "host/forms/form_combo_box.h"
-#include "host/forms/form_font.h"
-#include "host/forms/form_image.h"
-#include "host/forms/form_label.h"
-#include "host/forms/form_shape.h"
-#include "host/forms/form_window.h"
-#include "host/forms/offscreen_paint.h"
-#include "host/forms/twips.h"
-#include "host/music/music_settings.h"
-#include "host/settings/band_painter.h"
-#include "host/settings/dialog_placement.h"
+#include "common/shared_names.h"
+#include "host/forms/form_window_win32.h"
+#include "host/settings/band_painter_win32.h"
+#include "host/settings/dialog_geometry_win32.h"
 #include "host/settings/music_choice.h"
 #include "host/settings/music_file_choice.h"
-#include "host/settings/music_file_chooser.h"
-#include "host/settings/settings_dialog_layout.h"
-#include "host/settings/settings_dialog_texts.h"
+#include "host/settings/music_file_chooser_win32.h"
+#include "host/settings/settings_dialog_controls_win32.h"
+#include "host/settings/settings_dialog_resources_win32.h"
 #include "host/settings/settings_save.h"
 #include "host/settings/track_box_text.h"
-#include "host/startup/host_startup.h"
-#include "host/startup/last_api_result.h"
-#include "host/startup/settings_file.h"
-#include "host/startup/startup_system_win32.h"
-#include "host/startup/window_zoom.h"
+#include "host/settings/window_zoom_win32.h"
 
 namespace kestro {
 
 namespace {
-
-// Resource names (resources/settings_dialog.rc).
-constexpr char ICON_RESOURCE[] = "SETTINGS_ICON";
-constexpr char LINK_CURSOR_RESOURCE[] = "SETTINGS_LINK_CURSOR";
-constexpr char MARK_UNSELECTED_RESOURCE[] = "SETTINGS_MARK_OFF"; // Img_Ra(0)
-constexpr char MARK_SELECTED_RESOURCE[] = "SETTINGS_MARK_ON";    // Img_Ra(1)
-
-constexpr COLORREF DESIGNER_BACKGROUND = RGB(128, 128, 128); // covered by the painting
-constexpr COLORREF PANEL_DESIGNER_BACKGROUND = RGB(224, 224, 224);
-constexpr COLORREF LABEL_TEXT = RGB(0, 0, 0);
-constexpr COLORREF LIGHT_LABEL_TEXT = RGB(255, 255, 255);
-constexpr DWORD DIALOG_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr int TRACK_LIST_HEIGHT = 200; // pixels of the dropped list below the box
-
-RECT pixelRect(const DesignRect& twips) {
-    const int perPixelX = screenTwipsPerPixelX();
-    const int perPixelY = screenTwipsPerPixelY();
-    const int left = pixelsFromTwips(twips.left, perPixelX);
-    const int top = pixelsFromTwips(twips.top, perPixelY);
-    return RECT{left, top, left + pixelsFromTwips(twips.width, perPixelX),
-                top + pixelsFromTwips(twips.height, perPixelY)};
-}
-
-TwipsRect commandRect(const DesignRect& twips) {
-    return TwipsRect{twips.left, twips.top, twips.width, twips.height};
-}
 
 bool mouseButtonDown(UINT message) {
     return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
@@ -96,58 +56,48 @@ class SettingsPanel : public FormWindow {
 // Kestrovalinde_P.
 class SettingsDialog : public FormWindow {
   public:
-    SettingsDialog();
-    ~SettingsDialog() override;
+    SettingsDialog(SettingsPort& system, const MusicSettings& settings, std::string settingsFile)
+        : system_(system), settings_(settings), settingsFile_(std::move(settingsFile)) {}
 
-    void paintPanel(HDC dc);
+    void paintPanel(HDC dc) {
+        paintBandedWindow(panel_.hwnd(), dc, &PanelBandColour, controls_.panelLayer);
+    }
     void panelMouseDown(POINT point);
     bool setScreenPointerCursor();
 
   protected:
     void onLoad() override;
-    void onClose() override;
-    void onPaint(HDC dc) override;
+    void onClose() override { ZoomWindowClose(hwnd(), zoomOrigin_); }
+    void onPaint(HDC dc) override {
+        paintBandedWindow(hwnd(), dc, &WindowBandColour, controls_.dialogLayer);
+    }
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
     void createControls();
-    void createPanelControls();
-    void placeWindow();
     void setCommandButtons(bool initialise, bool enable);
     void showMusicChoice(const MusicChoiceLook& look);
-    void recordZoomOrigin();
     void selectMusicKind(int16_t kind);
     void chooseMusicFile();
     void saveAndClose();
     void openWebAddress();
     void setScreenPointer(ScreenPointer pointer);
 
+    SettingsPort& system_;
+    MusicSettings settings_;
+    const std::string settingsFile_;
     const SettingsDialogTextSet& texts_ = SettingsDialogTexts();
-    HFONT labelFont_ = nullptr;
-    HFONT linkFont_ = nullptr;
-    HBITMAP markUnselected_ = nullptr;
-    HBITMAP markSelected_ = nullptr;
-    HICON icon_ = nullptr;
-    HCURSOR linkCursor_ = nullptr;
-    FontDescription buttonFont_;
+    const SettingsDialogResources resources_{texts_};
+    ZoomOrigin zoomOrigin_;
     ScreenPointer screenPointer_ = ScreenPointer::Default;
-    bool linkPressed_ = false;
 
     SettingsPanel panel_{*this};
-    WindowlessLayer windowControls_;
-    WindowlessLayer panelControls_;
-    FormLabel creditLabel_;                              // lbl(7)
-    FormLabel linkLabel_;                                // lbl_URL
-    FormShape headingFrame_;                             // Shape3(3)
-    FormLabel headingLabel_;                             // lbl(15)
-    std::array<FormImage, MUSIC_KIND_COUNT> marks_;      // Img_BGM(kind)
-    std::array<FormLabel, MUSIC_KIND_COUNT> kindLabels_; // lbl_BGM(kind)
-    FormLabel repeatLabel_;                              // lbl(14)
-    FormLabel fileLabel_;                                // lbl_Fname(0)
-    FormComboBox trackBox_;                              // BGM_Repeat
-    Command fileButton_;                                 // Cmd_File(0)
-    Command saveButton_;                                 // Cmd_Set
-    Command cancelButton_;                               // Cmd_Can
+    SettingsDialogControls controls_;
+    // The dialog's own names for the controls it works with.
+    FormLinkLabel& linkLabel_ = controls_.linkLabel;
+    FormLabel& fileLabel_ = controls_.fileLabel;
+    FormComboBox& trackBox_ = controls_.trackBox;
+    Command& fileButton_ = controls_.fileButton;
 };
 
 void SettingsPanel::onPaint(HDC dc) {
@@ -171,141 +121,43 @@ bool SettingsPanel::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resu
     return false;
 }
 
-SettingsDialog::SettingsDialog() {
-    labelFont_ = createFormFont({texts_.fontName, DIALOG_FONT_POINTS, SHIFTJIS_CHARSET_CODE});
-    FormFontSpec linkSpec{texts_.fontName, DIALOG_FONT_POINTS, SHIFTJIS_CHARSET_CODE};
-    linkSpec.underline = true;
-    linkFont_ = createFormFont(linkSpec);
-    markUnselected_ = loadBitmapResource(MARK_UNSELECTED_RESOURCE);
-    markSelected_ = loadBitmapResource(MARK_SELECTED_RESOURCE);
-    icon_ = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), ICON_RESOURCE, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    linkCursor_ = static_cast<HCURSOR>(
-        LoadImageA(GetModuleHandleA(nullptr), LINK_CURSOR_RESOURCE, IMAGE_CURSOR, 0, 0, 0));
-
-    buttonFont_.faceName = texts_.fontName;
-    buttonFont_.pointSize = DIALOG_FONT_POINTS;
-    buttonFont_.charset = FONT_CHARSET_SHIFTJIS;
-}
-
-SettingsDialog::~SettingsDialog() {
-    for (HGDIOBJ object :
-         {static_cast<HGDIOBJ>(labelFont_), static_cast<HGDIOBJ>(linkFont_),
-          static_cast<HGDIOBJ>(markUnselected_), static_cast<HGDIOBJ>(markSelected_)}) {
-        if (object)
-            DeleteObject(object);
-    }
-    if (icon_)
-        DestroyIcon(icon_);
-    if (linkCursor_)
-        DestroyCursor(linkCursor_);
-}
-
 void SettingsDialog::onLoad() {
     createControls();
 
     // Load, in order; each step is skipped when it fails.
-    placeWindow();
+    placeDialogOnScreen(hwnd());
     setCommandButtons(true, true);
     trackBox_.setEnabled(false);
-    showMusicChoice(MusicChoiceLookFor(BgmKind));
-    trackBox_.setText(TrackBoxText(BgmRepeatTrack));
+    showMusicChoice(MusicChoiceLookFor(settings_.BgmKind));
+    trackBox_.setText(TrackBoxText(settings_.BgmRepeatTrack));
     trackBox_.addItems(TrackBoxEntries());
-    fileLabel_.setText(BgmFile);
-    recordZoomOrigin();
-    ZoomWindowOpen(hwnd());
+    fileLabel_.setText(settings_.BgmFile);
+    zoomOrigin_ = ZoomOriginAtPointer();
+    ZoomWindowOpen(hwnd(), zoomOrigin_);
     setScreenPointer(ScreenPointer::Default);
 }
 
 void SettingsDialog::createControls() {
-    if (icon_) {
-        SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-        SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    if (resources_.icon) {
+        SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(resources_.icon));
+        SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(resources_.icon));
     }
-
-    creditLabel_.place(pixelRect(CREDIT_LABEL));
-    creditLabel_.setText(texts_.credit);
-    creditLabel_.setFont(labelFont_);
-    creditLabel_.setColour(LIGHT_LABEL_TEXT);
-    linkLabel_.place(pixelRect(LINK_LABEL));
-    linkLabel_.setText(texts_.webAddress);
-    linkLabel_.setFont(linkFont_);
-    linkLabel_.setColour(LIGHT_LABEL_TEXT);
-    windowControls_.add(creditLabel_);
-    windowControls_.add(linkLabel_);
-
-    const RECT panelRect = pixelRect(PANEL);
-    FormPlacement panelPlacement;
-    panelPlacement.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    panelPlacement.x = panelRect.left;
-    panelPlacement.y = panelRect.top;
-    panelPlacement.clientWidth = panelRect.right - panelRect.left;
-    panelPlacement.clientHeight = panelRect.bottom - panelRect.top;
-    panelPlacement.parent = hwnd();
-    panelPlacement.background = PANEL_DESIGNER_BACKGROUND;
-    if (panel_.create(panelPlacement)) {
-        createPanelControls();
+    if (panel_.create(SettingsPanelPlacement(hwnd()))) {
+        controls_.createOnPanel(panel_.hwnd(), texts_, resources_);
         ShowWindow(panel_.hwnd(), SW_SHOWNA);
     }
-
-    saveButton_.create(hwnd(), commandRect(SAVE_BUTTON),
-                       {{"Caption", texts_.saveButton}, {"Font", buttonFont_}}, buttonFont_);
-    cancelButton_.create(hwnd(), commandRect(CANCEL_BUTTON),
-                         {{"Caption", texts_.cancelButton}, {"Font", buttonFont_}}, buttonFont_);
-    saveButton_.Click = [this] { saveAndClose(); };
-    cancelButton_.Click = [this] { close(); };
-}
-
-void SettingsDialog::createPanelControls() {
-    headingFrame_.place(pixelRect(HEADING_FRAME));
-    headingLabel_.place(pixelRect(HEADING_LABEL));
-    headingLabel_.setText(texts_.heading);
-    headingLabel_.setAlignment(LabelAlignment::Centre);
-    repeatLabel_.place(pixelRect(REPEAT_LABEL));
-    repeatLabel_.setText(texts_.repeatLabel);
-    fileLabel_.place(pixelRect(FILE_LABEL));
-    fileLabel_.setBorder(true);
-    panelControls_.add(headingFrame_);
-    panelControls_.add(headingLabel_);
-    panelControls_.add(repeatLabel_);
-    panelControls_.add(fileLabel_);
-    for (int kind = 0; kind < MUSIC_KIND_COUNT; ++kind) {
-        marks_[kind].place(pixelRect(KIND_MARKS[kind]));
-        kindLabels_[kind].place(pixelRect(KIND_LABELS[kind]));
-        kindLabels_[kind].setText(texts_.kindLabels[kind]);
-        panelControls_.add(marks_[kind]);
-        panelControls_.add(kindLabels_[kind]);
-    }
-    for (FormLabel* label : {&headingLabel_, &repeatLabel_, &fileLabel_, &kindLabels_[0],
-                             &kindLabels_[1], &kindLabels_[2]}) {
-        label->setFont(labelFont_);
-        label->setColour(LABEL_TEXT);
-    }
-
-    trackBox_.create(panel_.hwnd(), pixelRect(TRACK_BOX), TRACK_LIST_HEIGHT, labelFont_);
-    fileButton_.create(panel_.hwnd(), commandRect(FILE_BUTTON),
-                       {{"Caption", texts_.fileButton}, {"Font", buttonFont_}}, buttonFont_);
-    fileButton_.Click = [this] { chooseMusicFile(); };
-}
-
-void SettingsDialog::placeWindow() {
-    RECT outer{};
-    if (!GetWindowRect(hwnd(), &outer))
-        return;
-    const int perPixelX = screenTwipsPerPixelX();
-    const int perPixelY = screenTwipsPerPixelY();
-    const DialogOrigin origin = DialogPlacement(
-        GetSystemMetrics(SM_CXSCREEN) * perPixelX, GetSystemMetrics(SM_CYSCREEN) * perPixelY,
-        (outer.right - outer.left) * perPixelX, (outer.bottom - outer.top) * perPixelY);
-    SetWindowPos(hwnd(), nullptr, pixelsFromTwips(origin.left, perPixelX),
-                 pixelsFromTwips(origin.top, perPixelY), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    controls_.createOnDialog(hwnd(), texts_, resources_);
+    controls_.linkLabel.Click = [this] { openWebAddress(); };
+    controls_.fileButton.Click = [this] { chooseMusicFile(); };
+    controls_.saveButton.Click = [this] { saveAndClose(); };
+    controls_.cancelButton.Click = [this] { close(); };
 }
 
 // SetCommandButtons: every Command of the form is initialised, or has its
 // Enabled set.
 void SettingsDialog::setCommandButtons(bool initialise, bool enable) {
-    for (Command* button : {&fileButton_, &saveButton_, &cancelButton_}) {
+    for (Command* button :
+         {&controls_.fileButton, &controls_.saveButton, &controls_.cancelButton}) {
         if (initialise) {
             button->Initialize();
         } else {
@@ -316,7 +168,8 @@ void SettingsDialog::setCommandButtons(bool initialise, bool enable) {
 
 void SettingsDialog::showMusicChoice(const MusicChoiceLook& look) {
     for (int kind = 0; kind < MUSIC_KIND_COUNT; ++kind) {
-        marks_[kind].setPicture(look.markSelected[kind] ? markSelected_ : markUnselected_);
+        controls_.marks[kind].setPicture(look.markSelected[kind] ? resources_.markSelected
+                                                                 : resources_.markUnselected);
     }
     trackBox_.setEnabled(look.trackBoxEnabled);
     fileButton_.setEnabled(look.fileButtonEnabled ? COMMAND_TRUE : COMMAND_FALSE);
@@ -324,43 +177,9 @@ void SettingsDialog::showMusicChoice(const MusicChoiceLook& look) {
         InvalidateRect(panel_.hwnd(), nullptr, FALSE);
 }
 
-void SettingsDialog::recordZoomOrigin() {
-    POINT cursor{};
-    LastApiResult = GetCursorPos(&cursor);
-    if (LastApiResult) {
-        ZoomOriginX = static_cast<int16_t>(cursor.x);
-        ZoomOriginY = static_cast<int16_t>(cursor.y);
-    } else {
-        ZoomOriginX = 0;
-        ZoomOriginY = 0;
-    }
-}
-
-void SettingsDialog::onClose() {
-    ZoomWindowClose(hwnd());
-}
-
-void SettingsDialog::onPaint(HDC dc) {
-    paintOffscreen(hwnd(), dc, [this](HDC image) {
-        RECT client{};
-        GetClientRect(hwnd(), &client);
-        paintBand(image, client.right, client.bottom, &WindowBandColour);
-        windowControls_.paint(image);
-    });
-}
-
-void SettingsDialog::paintPanel(HDC dc) {
-    paintOffscreen(panel_.hwnd(), dc, [this](HDC image) {
-        RECT client{};
-        GetClientRect(panel_.hwnd(), &client);
-        paintBand(image, client.right, client.bottom, &PanelBandColour);
-        panelControls_.paint(image);
-    });
-}
-
 void SettingsDialog::panelMouseDown(POINT point) {
     for (int kind = 0; kind < MUSIC_KIND_COUNT; ++kind) {
-        if (marks_[kind].contains(point) || kindLabels_[kind].contains(point)) {
+        if (controls_.marks[kind].contains(point) || controls_.kindLabels[kind].contains(point)) {
             selectMusicKind(static_cast<int16_t>(kind));
             return;
         }
@@ -372,29 +191,35 @@ void SettingsDialog::selectMusicKind(int16_t kind) {
     // the marks are all cleared before the chosen one is set.
     fileButton_.setEnabled(COMMAND_FALSE);
     trackBox_.setEnabled(false);
-    showMusicChoice(SelectMusicKind(kind));
+    showMusicChoice(SelectMusicKind(settings_, kind));
 }
 
 void SettingsDialog::chooseMusicFile() {
-    const std::optional<std::string> chosen = ChooseMusicFile(hwnd());
+    const std::optional<std::string> chosen = ChooseMusicFile(hwnd(), settings_.BgmFolder);
     if (!chosen)
         return;
-    ApplyChosenMusicFile(*chosen);
-    fileLabel_.setText(BgmFile);
+    ApplyChosenMusicFile(settings_, *chosen);
+    fileLabel_.setText(settings_.BgmFile);
     if (panel_.hwnd())
         InvalidateRect(panel_.hwnd(), nullptr, FALSE);
 }
 
 void SettingsDialog::saveAndClose() {
-    const std::string settingsFile = SettingsFilePath(HostFolder());
-    if (SaveMusicSettings(SystemProfile(), settingsFile, trackBox_.text()) ==
-        SaveOutcome::TrackOutOfRange) {
+    switch (SaveMusicSettings(system_, settingsFile_, settings_, trackBox_.text())) {
+    case SaveOutcome::Saved:
+        close();
+        return;
+    case SaveOutcome::TrackOutOfRange:
         // No track can have that number: the user corrects it or cancels.
         MessageBeep(MB_OK);
         trackBox_.focusText();
         return;
+    case SaveOutcome::WriteFailed:
+        // The file keeps its old values; the dialog keeps the user's choice,
+        // to be saved again or cancelled.
+        MessageBoxA(hwnd(), SaveFailedMessage(settingsFile_).c_str(), SETTINGS_WINDOW_TITLE, MB_OK);
+        return;
     }
-    close();
 }
 
 void SettingsDialog::openWebAddress() {
@@ -432,36 +257,20 @@ bool SettingsDialog::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& res
     case WM_ERASEBKGND:
         result = 1; // the paint covers everything
         return true;
-    case WM_SETCURSOR: {
+    case WM_SETCURSOR:
         if (setScreenPointerCursor()) {
             result = TRUE;
             return true;
         }
-        POINT cursor{};
-        if (LOWORD(lParam) == HTCLIENT && linkCursor_ && GetCursorPos(&cursor) &&
-            ScreenToClient(hwnd(), &cursor) && linkLabel_.contains(cursor)) {
-            SetCursor(linkCursor_);
-            result = TRUE;
-            return true;
-        }
-        return false;
-    }
+        return linkLabel_.handleSetCursor(hwnd(), lParam, result);
     case WM_LBUTTONDOWN:
-        linkPressed_ = linkLabel_.contains(messagePoint(lParam));
-        if (linkPressed_)
-            SetCapture(hwnd());
+        linkLabel_.handleButtonDown(hwnd(), messagePoint(lParam));
         result = 0;
         return true;
-    case WM_LBUTTONUP: {
-        const bool clicked = linkPressed_ && linkLabel_.contains(messagePoint(lParam));
-        linkPressed_ = false;
-        if (GetCapture() == hwnd())
-            ReleaseCapture();
-        if (clicked)
-            openWebAddress();
+    case WM_LBUTTONUP:
+        linkLabel_.handleButtonUp(hwnd(), messagePoint(lParam));
         result = 0;
         return true;
-    }
     default:
         return false;
     }
@@ -469,32 +278,15 @@ bool SettingsDialog::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& res
 
 } // namespace
 
-void ShowSettingsDialog() {
-    SettingsDialog dialog;
-    FormPlacement placement;
-    placement.title = SETTINGS_WINDOW_TITLE;
-    placement.style = DIALOG_STYLE;
-    placement.clientWidth = pixelsFromTwips(DIALOG_CLIENT_WIDTH_TWIPS, screenTwipsPerPixelX());
-    placement.clientHeight = pixelsFromTwips(DIALOG_CLIENT_HEIGHT_TWIPS, screenTwipsPerPixelY());
-    placement.background = DESIGNER_BACKGROUND;
-    if (!dialog.create(placement))
+void ShowSettingsDialog(SettingsPort& system, const MusicSettings& settings,
+                        const std::string& settingsFile) {
+    SettingsDialog dialog(system, settings, settingsFile);
+    if (!dialog.create(SettingsDialogPlacement()))
         return;
     ShowWindow(dialog.hwnd(), SW_SHOW);
     UpdateWindow(dialog.hwnd());
-
-    // Modal: this loop runs until the dialog is gone; start-up then ends the
-    // process.
-    MSG message;
-    while (IsWindow(dialog.hwnd())) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0)
-                PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    // Start-up ends the process once the dialog is gone.
+    runModalLoop(dialog.hwnd());
 }
 
 } // namespace kestro

@@ -14,8 +14,6 @@ constexpr size_t MODE_LETTER_INDEX = 1;
 constexpr size_t PREVIEW_HANDLE_INDEX = 3;
 } // namespace
 
-std::string HostArgumentText;
-
 std::string missingRendererMessage() {
     return ansiText("Kestrovalinde.dll が同じﾌｫﾙﾀﾞに見つかりません！");
 }
@@ -34,12 +32,12 @@ int32_t PreviewHandleFromArguments(const std::string& argumentText) {
     for (; i < argumentText.size() && std::isdigit(static_cast<unsigned char>(argumentText[i]));
          ++i) {
         value = value * 10 + (argumentText[i] - '0');
-        if (value > INT32_MAX) return 0;  // no 32-bit handle: the preview steps are skipped
+        if (value > INT32_MAX) return 0;  // no 32-bit handle: no preview is embedded
     }
     return static_cast<int32_t>(value);
 }
 
-void HostStartup(StartupPort& system, const std::string& argumentText) {
+void HostStartup(StartupPort& system, HostModes& modes, const std::string& argumentText) {
     if (system.windowExists(SAVER_WINDOW_TITLE) || system.windowExists(SETTINGS_WINDOW_TITLE)) {
         system.endProcess();
         return;
@@ -47,12 +45,12 @@ void HostStartup(StartupPort& system, const std::string& argumentText) {
 
     const char mode = ModeLetter(argumentText);
     if (mode == MODE_PREVIEW) {
-        system.startPreview(PreviewHandleFromArguments(argumentText));
+        modes.startPreview(PreviewHandleFromArguments(argumentText));
         return;
     }
 
     const std::string hostFolder = system.hostFolder();
-    ReadSettings(system.profile(), hostFolder);
+    const MusicSettings settings = ReadSettings(system.profile(), hostFolder);
     system.createFolder(WORK_FOLDER);
 
     if (!FileExists(PathInFolder(hostFolder, RENDERER_FILE_NAME))) {
@@ -62,7 +60,7 @@ void HostStartup(StartupPort& system, const std::string& argumentText) {
     }
 
     if (mode == MODE_SETTINGS) {
-        system.showSettingsDialog();
+        modes.showSettingsDialog(settings, hostFolder);
         system.endProcess();
         return;
     }
@@ -71,7 +69,7 @@ void HostStartup(StartupPort& system, const std::string& argumentText) {
         return;
     }
     if (mode == MODE_SAVER) system.hideCursor();
-    system.createSaverWindow();
+    modes.createSaverWindow(settings, hostFolder, mode);
 }
 
 } // namespace kestro

@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "host/forms/ansi_text.h"
-#include "host/music/music_settings.h"
-#include "host/startup/last_api_result.h"
 #include "host/startup/path_helpers.h"
 
 namespace kestro {
@@ -28,12 +26,10 @@ std::string ReadIniValue(ProfilePort& profile, const std::string& section, const
     return std::string(buffer.data());
 }
 
-std::string WriteIniValue(ProfilePort& profile, const std::string& section,
-                          const std::string& key, const std::string& value,
-                          const std::string& file) {
-    LastApiResult = profile.writeProfileString(section.substr(0, PROFILE_NAME_LIMIT),
-                                               key.substr(0, PROFILE_NAME_LIMIT), value, file);
-    return {};
+bool WriteIniValue(ProfilePort& profile, const std::string& section, const std::string& key,
+                   const std::string& value, const std::string& file) {
+    return profile.writeProfileString(section.substr(0, PROFILE_NAME_LIMIT),
+                                      key.substr(0, PROFILE_NAME_LIMIT), value, file) != 0;
 }
 
 std::optional<int16_t> SettingNumber(const std::string& text) {
@@ -63,20 +59,24 @@ std::string SettingNumberText(int value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 
-void ReadSettings(ProfilePort& profile, const std::string& hostFolder) {
+MusicSettings ReadSettings(ProfilePort& profile, const std::string& hostFolder) {
     const std::string file = SettingsFilePath(hostFolder);
-
-    BgmKind = SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyKind(), file))
-                  .value_or(BGM_NONE);
-    BgmRepeatTrack =
+    MusicSettings settings;
+    settings.BgmKind =
+        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyKind(), file))
+            .value_or(BGM_NONE);
+    settings.BgmRepeatTrack =
         SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyRepeatTrack(), file))
             .value_or(0);
 
-    BgmFile = ReadIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), file);
-    if (!BgmFile.empty() && !FileExists(BgmFile)) BgmFile.clear();
-    if (BgmFile.empty() && BgmKind == BGM_MUSIC_FILE) BgmKind = BGM_NONE;
+    settings.BgmFile = ReadIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), file);
+    if (!settings.BgmFile.empty() && !FileExists(settings.BgmFile)) settings.BgmFile.clear();
+    if (settings.BgmFile.empty() && settings.BgmKind == BGM_MUSIC_FILE) {
+        settings.BgmKind = BGM_NONE;
+    }
 
-    BgmFolder = BgmFile.empty() ? hostFolder : FolderOfPath(BgmFile);
+    settings.BgmFolder = settings.BgmFile.empty() ? hostFolder : FolderOfPath(settings.BgmFile);
+    return settings;
 }
 
 } // namespace kestro

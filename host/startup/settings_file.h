@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "host/music/music_settings.h"
 #include "host/startup/profile_port.h"
 
 namespace kestro {
@@ -26,9 +27,9 @@ std::string SettingsFilePath(const std::string& hostFolder);
 std::string ReadIniValue(ProfilePort& profile, const std::string& section, const std::string& key,
                          const std::string& file);
 
-// Writes key = value (creating file and section); the platform's result goes
-// to LastApiResult. Always returns the empty string.
-std::string WriteIniValue(ProfilePort& profile, const std::string& section,
+// Writes key = value (creating file and section). False when the platform
+// reports that it could not.
+bool WriteIniValue(ProfilePort& profile, const std::string& section,
                           const std::string& key, const std::string& value,
                           const std::string& file);
 
@@ -39,7 +40,9 @@ std::optional<int16_t> SettingNumber(const std::string& text);
 // A number as the settings file stores it: one leading blank when not negative.
 std::string SettingNumberText(int value);
 
-// Loads BgmKind, BgmRepeatTrack, BgmFile and sets BgmFolder.
-void ReadSettings(ProfilePort& profile, const std::string& hostFolder);
+// The music settings stored beside the host. A music file that no longer
+// exists is dropped (and with it the music-file kind); BgmFolder is the
+// file's folder, or the host folder when there is no file.
+MusicSettings ReadSettings(ProfilePort& profile, const std::string& hostFolder);
 
 } // namespace kestro

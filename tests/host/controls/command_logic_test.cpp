@@ -111,7 +111,7 @@ TEST_F(CommandLogicTest, InitializeSetsNormalAndStartsThePollWithoutPainting) {
     EXPECT_TRUE(fresh.paints.empty());
 }
 
-TEST_F(CommandLogicTest, PointerMoveRows) {
+TEST_F(CommandLogicTest, PointerEnteringHighlightsOnceAndHighlightSelectsAFocusedButton) {
     hover();
     EXPECT_EQ(logic.currentState(), BS::HighLight);
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::HighLight, true}}));
@@ -180,7 +180,7 @@ TEST_F(CommandLogicTest, RightReleaseClicksWithoutChangingTheSkin) {
     EXPECT_EQ(port.clicks, 1);
 }
 
-TEST_F(CommandLogicTest, FocusRows) {
+TEST_F(CommandLogicTest, FocusSelectsAndLosingItReturnsToNormal) {
     logic.onFocusGained();
     EXPECT_EQ(logic.currentState(), BS::Selected);
     EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Selected, false}}));

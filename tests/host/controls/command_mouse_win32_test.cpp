@@ -9,7 +9,7 @@
 namespace kestro {
 namespace {
 
-using namespace kestro::test;
+using namespace kestro::testing;
 
 constexpr DWORD LONGER_THAN_A_TICK_MS = 300;
 

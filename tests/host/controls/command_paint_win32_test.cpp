@@ -11,7 +11,7 @@
 namespace kestro {
 namespace {
 
-using namespace kestro::test;
+using namespace kestro::testing;
 
 constexpr uint32_t FACE_LIGHT = 0xFFFFFF;
 constexpr uint32_t FACE_SHADE = 0xC6C5D7;

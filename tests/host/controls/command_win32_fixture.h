@@ -4,14 +4,14 @@
 
 #include <windows.h>
 
-#include "host/controls/command.h"
+#include "host/controls/command_win32.h"
 #include "host/controls/skin_painter_win32.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-namespace kestro::test {
+namespace kestro::testing {
 
 constexpr int HOST_LEFT = 100;
 constexpr int HOST_TOP = 100;
@@ -174,4 +174,4 @@ class SkinPixels {
     HGDIOBJ previous_ = nullptr;
 };
 
-} // namespace kestro::test
+} // namespace kestro::testing

@@ -1,7 +1,7 @@
-// The preview window embedded as start-up embeds it, inside one process so
+// The preview window embedded in a preview area, inside one process so
 // that its pixels can be read back: the picture unscaled from the top-left
 // corner, black beyond it, nothing of the preview area's own colour.
-#include "host/screens/preview_window.h"
+#include "host/screens/preview_window_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,9 +9,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <vector>
 
-#include "host/forms/form_image.h"
+#include "host/forms/form_image_win32.h"
 
 namespace kestro {
 namespace {
@@ -93,25 +94,21 @@ HWND createArea(int width, int height) {
     return area;
 }
 
-// Start-up's steps P3 to P8 for an area of the given pixel size.
-void embed(HWND preview, HWND area, int width, int height) {
-    SetWindowLongA(preview, GWL_STYLE, GetWindowLongA(preview, GWL_STYLE) | WS_CHILD);
-    SetParent(preview, area);
-    MoveWindow(preview, 0, 0, width, height, FALSE);
-    SizePreviewImage(width, height);
-    ShowWindow(preview, SW_SHOWNA);
-    pumpMessages();
-}
-
 class PreviewWindowTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { preview = CreatePreviewWindow(); }
-    static HWND preview;
+    // Embeds a new preview window in the area and lets it paint.
+    HWND embed(HWND area) {
+        embedded = EmbedPreview(area);
+        pumpMessages();
+        return embedded ? embedded->hwnd() : nullptr;
+    }
+    std::unique_ptr<PreviewWindow> embedded;
 };
-HWND PreviewWindowTest::preview = nullptr;
 
 TEST_F(PreviewWindowTest, IsCreatedHiddenBorderlessAndTitled) {
-    ASSERT_NE(preview, nullptr);
+    PreviewWindow window;
+    ASSERT_TRUE(window.create());
+    HWND preview = window.hwnd();
     EXPECT_FALSE(IsWindowVisible(preview));
     const LONG style = GetWindowLongA(preview, GWL_STYLE);
     EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
@@ -120,11 +117,19 @@ TEST_F(PreviewWindowTest, IsCreatedHiddenBorderlessAndTitled) {
     EXPECT_STREQ(title, "Preview Window");
 }
 
+TEST_F(PreviewWindowTest, NoAreaMakesNoWindow) {
+    EXPECT_EQ(EmbedPreview(nullptr), nullptr);
+    HWND area = createArea(40, 30);
+    ASSERT_NE(area, nullptr);
+    DestroyWindow(area);
+    EXPECT_EQ(EmbedPreview(area), nullptr) << "a handle that is no window any more";
+}
+
 TEST_F(PreviewWindowTest, UsualAreaShowsTheWholePictureAndNothingElse) {
-    ASSERT_NE(preview, nullptr);
     HWND area = createArea(PICTURE_WIDTH, PICTURE_HEIGHT);
     ASSERT_NE(area, nullptr);
-    embed(preview, area, PICTURE_WIDTH, PICTURE_HEIGHT);
+    HWND preview = embed(area);
+    ASSERT_NE(preview, nullptr);
     EXPECT_EQ(GetParent(preview), area);
     EXPECT_EQ(GetWindowLongA(preview, GWL_STYLE) & WS_POPUP, 0) << "a child, not a pop-up";
 
@@ -151,16 +156,14 @@ TEST_F(PreviewWindowTest, UsualAreaShowsTheWholePictureAndNothingElse) {
             }
         }
     }
-    SetParent(preview, nullptr);
     DestroyWindow(area);
 }
 
 TEST_F(PreviewWindowTest, LargerAreaShowsThePictureTopLeftAndBlackAround) {
-    ASSERT_NE(preview, nullptr);
     constexpr int WIDTH = 240, HEIGHT = 180;
     HWND area = createArea(WIDTH, HEIGHT);
     ASSERT_NE(area, nullptr);
-    embed(preview, area, WIDTH, HEIGHT);
+    ASSERT_NE(embed(area), nullptr);
 
     HDC dc = GetDC(area);
     const Pixels shown = readBack(dc, WIDTH, HEIGHT);
@@ -178,16 +181,14 @@ TEST_F(PreviewWindowTest, LargerAreaShowsThePictureTopLeftAndBlackAround) {
     }
     EXPECT_EQ(pictureDiffering, 0);
     EXPECT_EQ(notBlack, 0);
-    SetParent(preview, nullptr);
     DestroyWindow(area);
 }
 
 TEST_F(PreviewWindowTest, SmallerAreaShowsThePicturesTopLeftPart) {
-    ASSERT_NE(preview, nullptr);
     constexpr int WIDTH = 100, HEIGHT = 60;
     HWND area = createArea(WIDTH, HEIGHT);
     ASSERT_NE(area, nullptr);
-    embed(preview, area, WIDTH, HEIGHT);
+    ASSERT_NE(embed(area), nullptr);
 
     HDC dc = GetDC(area);
     const Pixels shown = readBack(dc, WIDTH, HEIGHT);
@@ -199,7 +200,6 @@ TEST_F(PreviewWindowTest, SmallerAreaShowsThePicturesTopLeftPart) {
             differing += shown.at(x, y) != picture.at(x, y);
     }
     EXPECT_EQ(differing, 0);
-    SetParent(preview, nullptr);
     DestroyWindow(area);
 }
 

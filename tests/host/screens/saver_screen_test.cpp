@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 
-#include "host/music/music_player.h"
-#include "host/music/music_settings.h"
 #include "tests/host/music/recording_mci.h"
 
 namespace kestro {
@@ -33,7 +32,7 @@ const char* timerName(SaverTimer timer) {
 
 // The saver window's form and system, recorded into the same log as the
 // music calls so that their order shows.
-class RecordingSaverPort : public SaverPort {
+class RecordingSaverPort : public SaverPort, public SaverForm {
 public:
     explicit RecordingSaverPort(std::vector<std::string>& log) : log_(log) {}
 
@@ -76,20 +75,25 @@ private:
 
 class SaverScreenTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetMciPort(mci);
-        BgmKind = BGM_NONE;
-        BgmRepeatTrack = 0;
-        BgmFile.clear();
-        CdAvailable = BGM_FALSE;
-        port.screen = &screen;
+    // A new saver screen for the settings, started from the mode letter "S".
+    SaverScreen& screenWith(MusicSettings settings, char modeLetter = 'S') {
+        current = std::make_unique<SaverScreen>(port, port, mci, std::move(settings), HOST_FOLDER,
+                                                modeLetter);
+        port.screen = current.get();
+        return *current;
+    }
+    SaverScreen& screenWith(int16_t kind, const std::string& file = "") {
+        MusicSettings settings;
+        settings.BgmKind = kind;
+        settings.BgmFile = file;
+        return screenWith(settings);
     }
 
     // Ticks of the renderer watcher until the saver closes or the time runs out.
     uint32_t millisecondsUntilClosed(uint32_t limitMs) {
         for (uint32_t waited = 0; waited <= limitMs; waited += TIMER3_INTERVAL_MS) {
             if (!port.timers[SaverTimer::Timer3]) return waited;
-            screen.onTimer3();
+            current->onTimer3();
             if (!port.timers[SaverTimer::Timer3]) return waited;
             port.now += TIMER3_INTERVAL_MS;
         }
@@ -99,11 +103,11 @@ protected:
     std::vector<std::string> log;
     RecordingMci mci{log};
     RecordingSaverPort port{log};
-    SaverScreen screen{port, HOST_FOLDER, 'S'};
+    std::unique_ptr<SaverScreen> current;
 };
 
 TEST_F(SaverScreenTest, LoadWritesTheSpriteThenStartsTheRendererThenTheCd) {
-    BgmKind = BGM_AUDIO_CD;
+    SaverScreen& screen = screenWith(BGM_AUDIO_CD);
     screen.onLoad();
     EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
                                  "start C:\\Program Files\\Kestro\\Kestrovalinde.dll",
@@ -112,6 +116,7 @@ TEST_F(SaverScreenTest, LoadWritesTheSpriteThenStartsTheRendererThenTheCd) {
 }
 
 TEST_F(SaverScreenTest, UnwritableSpriteStillStartsTheRenderer) {
+    SaverScreen& screen = screenWith(BGM_NONE);
     port.spriteSaves = false;
     screen.onLoad();
     EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
@@ -119,8 +124,7 @@ TEST_F(SaverScreenTest, UnwritableSpriteStillStartsTheRenderer) {
 }
 
 TEST_F(SaverScreenTest, MusicFileIsPlayedByItsEndingAndStoppedTheSameWay) {
-    BgmKind = BGM_MUSIC_FILE;
-    BgmFile = "D:\\tunes\\song.Mp3";
+    SaverScreen& screen = screenWith(BGM_MUSIC_FILE, "D:\\tunes\\song.Mp3");
     screen.onLoad();
     log.erase(log.begin(), log.begin() + 2);
     EXPECT_THAT(log, ElementsAre("mci:open \"D:\\tunes\\song.Mp3\" type MPEGVideo Alias MP3Play/-",
@@ -132,9 +136,9 @@ TEST_F(SaverScreenTest, MusicFileIsPlayedByItsEndingAndStoppedTheSameWay) {
 
     log.clear();
     mci.waveDevices = 1;
-    BgmFile = "D:\\tunes\\loop.WAV";
-    screen.onLoad();
-    screen.onClose();
+    SaverScreen& wavScreen = screenWith(BGM_MUSIC_FILE, "D:\\tunes\\loop.WAV");
+    wavScreen.onLoad();
+    wavScreen.onClose();
     EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
                                  "start C:\\Program Files\\Kestro\\Kestrovalinde.dll",
                                  "sound:D:\\tunes\\loop.WAV/9", "sound:(none)/0", "show cursor",
@@ -147,8 +151,7 @@ TEST_F(SaverScreenTest, NoMusicForOtherEndingsAndOtherKinds) {
                               {3, "D:\\tune.mp3"},
                               {-1, "D:\\tune.wav"}}) {
         log.clear();
-        BgmKind = kind;
-        BgmFile = file;
+        SaverScreen& screen = screenWith(kind, file);
         screen.onLoad();
         screen.onClose();
         EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
@@ -159,7 +162,7 @@ TEST_F(SaverScreenTest, NoMusicForOtherEndingsAndOtherKinds) {
 }
 
 TEST_F(SaverScreenTest, CdWatcherFollowsTheDiscAndTheCdIsClosedAtTheEnd) {
-    BgmKind = BGM_AUDIO_CD;
+    SaverScreen& screen = screenWith(BGM_AUDIO_CD);
     screen.onLoad();
     mci.answers["status cdaudio current track"] = {0, "1"};
     mci.answers["status cdaudio mode"] = {0, "stopped"};
@@ -176,7 +179,7 @@ TEST_F(SaverScreenTest, CdWatcherFollowsTheDiscAndTheCdIsClosedAtTheEnd) {
 }
 
 TEST_F(SaverScreenTest, CdThatStopsAnsweringSwitchesTheWatcherOffForGood) {
-    BgmKind = BGM_AUDIO_CD;
+    SaverScreen& screen = screenWith(BGM_AUDIO_CD);
     mci.answers["open cdaudio"] = {MCIERR_HARDWARE, ""};
     mci.answers["status cdaudio current track"] = {MCIERR_HARDWARE, ""};
     screen.onLoad();
@@ -192,6 +195,7 @@ TEST_F(SaverScreenTest, CdThatStopsAnsweringSwitchesTheWatcherOffForGood) {
 }
 
 TEST_F(SaverScreenTest, Mp3WatcherRestartsTheFile) {
+    SaverScreen& screen = screenWith(BGM_NONE);
     mci.answers["status MP3Play mode"] = {0, "stopped"};
     screen.onTimer1();
     EXPECT_THAT(log, ElementsAre("mci:status MP3Play mode/30", "mci:stop MP3Play/-",
@@ -199,7 +203,7 @@ TEST_F(SaverScreenTest, Mp3WatcherRestartsTheFile) {
 }
 
 TEST_F(SaverScreenTest, RendererGoneClosesTheSaverWithTheMusicStopped) {
-    BgmKind = BGM_AUDIO_CD;
+    SaverScreen& screen = screenWith(BGM_AUDIO_CD);
     screen.onLoad();
     port.rendererWindow = true;
     EXPECT_EQ(millisecondsUntilClosed(3000), UINT32_MAX) << "kept open while the window exists";
@@ -212,6 +216,7 @@ TEST_F(SaverScreenTest, RendererGoneClosesTheSaverWithTheMusicStopped) {
 }
 
 TEST_F(SaverScreenTest, SlowRendererIsWaitedForThenWatched) {
+    SaverScreen& screen = screenWith(BGM_NONE);
     screen.onLoad();
     // The window shows up 4 s after the start: the watcher waits for it.
     EXPECT_EQ(millisecondsUntilClosed(4000), UINT32_MAX);
@@ -225,6 +230,7 @@ TEST_F(SaverScreenTest, SlowRendererIsWaitedForThenWatched) {
 }
 
 TEST_F(SaverScreenTest, RendererThatNeverShowsAWindowCountsAsGoneAfterTheGracePeriod) {
+    SaverScreen& screen = screenWith(BGM_NONE);
     screen.onLoad();
     const uint32_t waited = millisecondsUntilClosed(RENDERER_APPEAR_GRACE_MS + 2000);
     EXPECT_GE(waited, RENDERER_APPEAR_GRACE_MS);
@@ -232,12 +238,14 @@ TEST_F(SaverScreenTest, RendererThatNeverShowsAWindowCountsAsGoneAfterTheGracePe
 }
 
 TEST_F(SaverScreenTest, GracePeriodSurvivesTheTickCounterWrapping) {
+    SaverScreen& screen = screenWith(BGM_NONE);
     port.now = UINT32_MAX - 1000;
     screen.onLoad();
     EXPECT_EQ(millisecondsUntilClosed(4000), UINT32_MAX);
 }
 
 TEST_F(SaverScreenTest, RendererThatCouldNotStartEndsTheSaverAtTheFirstTick) {
+    SaverScreen& screen = screenWith(BGM_NONE);
     port.programStarts = false;
     screen.onLoad();
     EXPECT_EQ(millisecondsUntilClosed(3000), 0u);
@@ -246,8 +254,7 @@ TEST_F(SaverScreenTest, RendererThatCouldNotStartEndsTheSaverAtTheFirstTick) {
 TEST_F(SaverScreenTest, CursorIsShownAgainOnlyWhenStartupHidIt) {
     for (char mode : {'\0', 'X'}) {
         log.clear();
-        SaverScreen unhiddenScreen{port, HOST_FOLDER, mode};
-        unhiddenScreen.onClose();
+        screenWith(MusicSettings{}, mode).onClose();
         EXPECT_THAT(log, ElementsAre("end process")) << "mode " << static_cast<int>(mode);
     }
 }

@@ -1,7 +1,7 @@
 // The saver's system services under Windows: the sprite resource held by
 // the program and writing it over an existing file.
 
-#include "host/screens/saver_system_win32.h"
+#include "host/screens/saver_port_win32.h"
 
 #include <windows.h>
 

@@ -1,11 +1,9 @@
 // The painted background, the placement and the dialog's fixed texts.
 #include <gtest/gtest.h>
 
-#include "host/forms/twips.h"
 #include "host/settings/dialog_background.h"
 #include "host/settings/dialog_placement.h"
 #include "host/settings/music_file_choice.h"
-#include "host/settings/settings_dialog_layout.h"
 #include "host/settings/settings_dialog_texts.h"
 
 namespace kestro {
@@ -53,11 +51,6 @@ TEST(DialogPlacement, ALargerWindowThanTheScreenTruncatesTowardZero) {
     const DialogOrigin origin = DialogPlacement(100, 100, 105, 107);
     EXPECT_EQ(origin.left, -2);
     EXPECT_EQ(origin.top, -2);
-}
-
-TEST(DialogLayout, ClientAreaIs496By243PixelsAt96Dpi) {
-    EXPECT_EQ(pixelsFromTwips(DIALOG_CLIENT_WIDTH_TWIPS, STANDARD_TWIPS_PER_PIXEL), 496);
-    EXPECT_EQ(pixelsFromTwips(DIALOG_CLIENT_HEIGHT_TWIPS, STANDARD_TWIPS_PER_PIXEL), 243);
 }
 
 TEST(SettingsDialogTexts, JapaneseTextsAreCodePage932Bytes) {

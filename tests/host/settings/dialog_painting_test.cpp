@@ -6,11 +6,11 @@
 
 #include <cstring>
 
-#include "host/forms/form_font.h"
-#include "host/forms/form_image.h"
-#include "host/forms/form_label.h"
-#include "host/forms/form_shape.h"
-#include "host/settings/band_painter.h"
+#include "host/forms/form_font_win32.h"
+#include "host/forms/form_image_win32.h"
+#include "host/forms/form_label_win32.h"
+#include "host/forms/form_shape_win32.h"
+#include "host/settings/band_painter_win32.h"
 
 namespace kestro {
 namespace {

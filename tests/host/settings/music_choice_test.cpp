@@ -40,13 +40,16 @@ TEST(MusicChoiceLook, UnknownKindsMarkNothing) {
 }
 
 TEST(SelectMusicKind, StoresTheKindAndFollowsItsLook) {
-    BgmKind = 7;
-    const MusicChoiceLook cd = SelectMusicKind(BGM_AUDIO_CD);
-    EXPECT_EQ(BgmKind, BGM_AUDIO_CD);
+    MusicSettings settings;
+    settings.BgmKind = 7;
+    settings.BgmFile = "C:\\a.mp3";
+    const MusicChoiceLook cd = SelectMusicKind(settings, BGM_AUDIO_CD);
+    EXPECT_EQ(settings.BgmKind, BGM_AUDIO_CD);
+    EXPECT_EQ(settings.BgmFile, "C:\\a.mp3");
     EXPECT_TRUE(cd.trackBoxEnabled);
 
-    const MusicChoiceLook none = SelectMusicKind(BGM_NONE);
-    EXPECT_EQ(BgmKind, BGM_NONE);
+    const MusicChoiceLook none = SelectMusicKind(settings, BGM_NONE);
+    EXPECT_EQ(settings.BgmKind, BGM_NONE);
     EXPECT_EQ(none.markSelected, (Marks{true, false, false}));
     EXPECT_FALSE(none.trackBoxEnabled);
 }

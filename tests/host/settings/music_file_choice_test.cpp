@@ -20,16 +20,16 @@ TEST(ChosenMusicFile, ABufferWithoutNulIsTakenWhole) {
 }
 
 TEST(ApplyChosenMusicFile, SetsFileAndFolderButNotTheKind) {
-    BgmKind = 2;
-    BgmFile.clear();
-    BgmFolder = "C:\\host";
-    ApplyChosenMusicFile("D:\\Songs\\Live\\track.wav");
-    EXPECT_EQ(BgmFile, "D:\\Songs\\Live\\track.wav");
-    EXPECT_EQ(BgmFolder, "D:\\Songs\\Live");
-    EXPECT_EQ(BgmKind, 2);
+    MusicSettings settings;
+    settings.BgmKind = 2;
+    settings.BgmFolder = "C:\\host";
+    ApplyChosenMusicFile(settings, "D:\\Songs\\Live\\track.wav");
+    EXPECT_EQ(settings.BgmFile, "D:\\Songs\\Live\\track.wav");
+    EXPECT_EQ(settings.BgmFolder, "D:\\Songs\\Live");
+    EXPECT_EQ(settings.BgmKind, 2);
 
-    ApplyChosenMusicFile("E:\\top.mp3");
-    EXPECT_EQ(BgmFolder, "E:");
+    ApplyChosenMusicFile(settings, "E:\\top.mp3");
+    EXPECT_EQ(settings.BgmFolder, "E:");
 }
 
 } // namespace

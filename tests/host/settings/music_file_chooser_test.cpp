@@ -1,5 +1,5 @@
 // The file-open record the settings dialog hands to GetOpenFileNameA.
-#include "host/settings/music_file_chooser.h"
+#include "host/settings/music_file_chooser_win32.h"
 
 #include <gtest/gtest.h>
 

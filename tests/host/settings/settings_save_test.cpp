@@ -1,90 +1,190 @@
 #include "host/settings/settings_save.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "host/forms/ansi_text.h"
-#include "host/music/music_settings.h"
-#include "tests/host/settings/recording_profile.h"
+#include "tests/support/fake_profile.h"
 
 namespace kestro {
 namespace {
 
+using ::testing::ElementsAre;
+using testing::FakeProfile;
 using testing::ProfileWrite;
-using testing::RecordingProfile;
 
 constexpr char FILE_PATH[] = "C:\\saver\\Kestrovalinde.ini";
+constexpr char SCRATCH_PATH[] = "C:\\saver\\Kestrovalinde.ini.new";
+// The key names as the settings file holds them in code page 932.
+constexpr char KIND_KEY[] = "BGM\x8B\xE6\x95\xAA";
+constexpr char TRACK_KEY[] = "BGM\xD8\xCB\xDF\xB0\xC4";
+constexpr char FILE_KEY[] = "BGM\xCC\xA7\xB2\xD9";
 
-class SaveMusicSettingsTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        BgmKind = BGM_AUDIO_CD;
-        BgmRepeatTrack = 9;
-        BgmFile = "C:\\Music\\a.mp3";
-        BgmFolder = "C:\\Music";
+// Files as the fake profile holds them: copying and replacing move every
+// value of one file name to another, and each step is logged.
+class FakeSettingsSystem : public SettingsPort {
+public:
+    ProfilePort& profile() override { return files; }
+    bool copyFile(const std::string& file, const std::string& copy) override {
+        log.push_back("copy");
+        if (!copies) return false;
+        moveValues(file, copy, false);
+        return true;
+    }
+    bool replaceFile(const std::string& file, const std::string& replacement) override {
+        log.push_back("replace");
+        if (!replaces) return false;
+        moveValues(replacement, file, true);
+        return true;
+    }
+    void removeFile(const std::string& file) override {
+        log.push_back("remove " + file);
+        moveValues(file, "", true);
     }
 
-    std::vector<ProfileWrite> expectedWrites(const std::string& kind, const std::string& track,
-                                             const std::string& file) {
-        // The key names as the settings file holds them in code page 932.
-        return {{"Section", "BGM\x8B\xE6\x95\xAA", kind, FILE_PATH},
-                {"Section", "BGM\xD8\xCB\xDF\xB0\xC4", track, FILE_PATH},
-                {"Section", "BGM\xCC\xA7\xB2\xD9", file, FILE_PATH}};
-    }
+    FakeProfile files;
+    std::vector<std::string> log;
+    bool copies = true;
+    bool replaces = true;
 
-    RecordingProfile profile;
+private:
+    void moveValues(const std::string& from, const std::string& to, bool removeSource) {
+        auto& values = files.values;
+        for (auto it = values.begin(); it != values.end();) {
+            if (std::get<0>(it->first) == to) it = values.erase(it);
+            else ++it;
+        }
+        std::vector<std::pair<std::tuple<std::string, std::string, std::string>, std::string>> moved;
+        for (auto it = values.begin(); it != values.end();) {
+            if (std::get<0>(it->first) == from) {
+                if (!to.empty())
+                    moved.push_back({{to, std::get<1>(it->first), std::get<2>(it->first)}, it->second});
+                it = removeSource ? values.erase(it) : std::next(it);
+            } else {
+                ++it;
+            }
+        }
+        for (auto& entry : moved) values.insert(entry);
+    }
 };
 
-TEST_F(SaveMusicSettingsTest, WritesTheThreeKeysInOrderWithLeadingBlanks) {
-    EXPECT_EQ(SaveMusicSettings(profile, FILE_PATH, "12"), SaveOutcome::Saved);
-    EXPECT_EQ(profile.writes, expectedWrites(" 1", " 12", "C:\\Music\\a.mp3"));
-    EXPECT_EQ(BgmRepeatTrack, 12);
+class SaveMusicSettingsTest : public ::testing::Test {
+protected:
+    SaveMusicSettingsTest() {
+        settings.BgmKind = BGM_AUDIO_CD;
+        settings.BgmRepeatTrack = 9;
+        settings.BgmFile = "C:\\Music\\a.mp3";
+        settings.BgmFolder = "C:\\Music";
+        system.files.set(FILE_PATH, "Section", KIND_KEY, " 2");
+        system.files.set(FILE_PATH, "Other", "kept", "yes");
+    }
+
+    SaveOutcome save(const std::string& trackBoxText) {
+        system.files.writes.clear();
+        return SaveMusicSettings(system, FILE_PATH, settings, trackBoxText);
+    }
+    std::vector<ProfileWrite> expectedWrites(const std::string& kind, const std::string& track,
+                                             const std::string& file) {
+        return {{"Section", KIND_KEY, kind, SCRATCH_PATH},
+                {"Section", TRACK_KEY, track, SCRATCH_PATH},
+                {"Section", FILE_KEY, file, SCRATCH_PATH}};
+    }
+    std::string stored(const std::string& section, const std::string& key) {
+        return system.files.value(FILE_PATH, section, key);
+    }
+
+    FakeSettingsSystem system;
+    MusicSettings settings;
+};
+
+TEST_F(SaveMusicSettingsTest, ThreeKeysGoToACopyThatThenReplacesTheFile) {
+    EXPECT_EQ(save("12"), SaveOutcome::Saved);
+    EXPECT_EQ(system.files.writes, expectedWrites(" 1", " 12", "C:\\Music\\a.mp3"));
+    EXPECT_THAT(system.log, ElementsAre("copy", "replace"));
+    EXPECT_EQ(stored("Section", KIND_KEY), " 1");
+    EXPECT_EQ(stored("Section", TRACK_KEY), " 12");
+    EXPECT_EQ(stored("Section", FILE_KEY), "C:\\Music\\a.mp3");
+    EXPECT_EQ(stored("Other", "kept"), "yes") << "the rest of the file is carried over";
+    EXPECT_EQ(settings.BgmRepeatTrack, 12);
 }
 
 TEST_F(SaveMusicSettingsTest, EmptyOrLetterTrackTextSavesZero) {
-    EXPECT_EQ(SaveMusicSettings(profile, FILE_PATH, ""), SaveOutcome::Saved);
-    EXPECT_EQ(profile.writes[1].value, " 0");
-    EXPECT_EQ(BgmRepeatTrack, 0);
+    EXPECT_EQ(save(""), SaveOutcome::Saved);
+    EXPECT_EQ(system.files.writes[1].value, " 0");
+    EXPECT_EQ(settings.BgmRepeatTrack, 0);
 
-    BgmRepeatTrack = 9;
-    profile.writes.clear();
-    EXPECT_EQ(SaveMusicSettings(profile, FILE_PATH, "abc"), SaveOutcome::Saved);
-    EXPECT_EQ(profile.writes[1].value, " 0");
-    EXPECT_EQ(BgmRepeatTrack, 0);
+    settings.BgmRepeatTrack = 9;
+    EXPECT_EQ(save("abc"), SaveOutcome::Saved);
+    EXPECT_EQ(system.files.writes[1].value, " 0");
+    EXPECT_EQ(settings.BgmRepeatTrack, 0);
 }
 
 TEST_F(SaveMusicSettingsTest, FractionalTrackRoundsHalvesToEven) {
-    SaveMusicSettings(profile, FILE_PATH, "4.5");
-    EXPECT_EQ(profile.writes[1].value, " 4");
-    profile.writes.clear();
-    SaveMusicSettings(profile, FILE_PATH, "5.5");
-    EXPECT_EQ(profile.writes[1].value, " 6");
+    save("4.5");
+    EXPECT_EQ(system.files.writes[1].value, " 4");
+    save("5.5");
+    EXPECT_EQ(system.files.writes[1].value, " 6");
 }
 
 TEST_F(SaveMusicSettingsTest, NegativeNumbersHaveNoBlank) {
-    BgmKind = -2;
-    SaveMusicSettings(profile, FILE_PATH, "-3");
-    EXPECT_EQ(profile.writes, expectedWrites("-2", "-3", "C:\\Music\\a.mp3"));
+    settings.BgmKind = -2;
+    save("-3");
+    EXPECT_EQ(system.files.writes, expectedWrites("-2", "-3", "C:\\Music\\a.mp3"));
 }
 
 TEST_F(SaveMusicSettingsTest, TrackAndFileAreSavedWhateverTheKind) {
-    BgmKind = BGM_NONE;
-    SaveMusicSettings(profile, FILE_PATH, "3");
-    EXPECT_EQ(profile.writes, expectedWrites(" 0", " 3", "C:\\Music\\a.mp3"));
+    settings.BgmKind = BGM_NONE;
+    save("3");
+    EXPECT_EQ(system.files.writes, expectedWrites(" 0", " 3", "C:\\Music\\a.mp3"));
 }
 
 TEST_F(SaveMusicSettingsTest, UnknownKindIsWrittenBackUnchangedAndEmptyFileStillWritten) {
-    BgmKind = 7;
-    BgmFile.clear();
-    SaveMusicSettings(profile, FILE_PATH, "");
-    EXPECT_EQ(profile.writes, expectedWrites(" 7", " 0", ""));
+    settings.BgmKind = 7;
+    settings.BgmFile.clear();
+    save("");
+    EXPECT_EQ(system.files.writes, expectedWrites(" 7", " 0", ""));
 }
 
 TEST_F(SaveMusicSettingsTest, TrackBeyondSixteenBitsWritesNothing) {
-    EXPECT_EQ(SaveMusicSettings(profile, FILE_PATH, "40000"), SaveOutcome::TrackOutOfRange);
-    EXPECT_TRUE(profile.writes.empty());
-    EXPECT_EQ(BgmRepeatTrack, 9);
-    EXPECT_EQ(SaveMusicSettings(profile, FILE_PATH, "-32769"), SaveOutcome::TrackOutOfRange);
-    EXPECT_TRUE(profile.writes.empty());
+    EXPECT_EQ(save("40000"), SaveOutcome::TrackOutOfRange);
+    EXPECT_EQ(save("-32769"), SaveOutcome::TrackOutOfRange);
+    EXPECT_TRUE(system.files.writes.empty());
+    EXPECT_TRUE(system.log.empty());
+    EXPECT_EQ(settings.BgmRepeatTrack, 9);
+}
+
+TEST_F(SaveMusicSettingsTest, AnyFailedWriteLeavesTheFileAsItWas) {
+    for (size_t failingWrite : {1u, 2u, 3u}) {
+        system.log.clear();
+        system.files.failFromWrite = failingWrite;
+        EXPECT_EQ(save("5"), SaveOutcome::WriteFailed) << failingWrite;
+        EXPECT_EQ(system.files.writes.size(), failingWrite) << "no write after a failed one";
+        EXPECT_THAT(system.log, ElementsAre("copy", std::string("remove ") + SCRATCH_PATH));
+        EXPECT_EQ(stored("Section", KIND_KEY), " 2");
+        EXPECT_EQ(stored("Section", TRACK_KEY), "");
+        EXPECT_EQ(system.files.value(SCRATCH_PATH, "Section", KIND_KEY), "") << "no copy left";
+    }
+}
+
+TEST_F(SaveMusicSettingsTest, FileThatCannotBeCopiedOrReplacedIsReportedAndLeftAlone) {
+    system.copies = false;
+    EXPECT_EQ(save("5"), SaveOutcome::WriteFailed);
+    EXPECT_TRUE(system.files.writes.empty());
+
+    system.copies = true;
+    system.replaces = false;
+    system.log.clear();
+    EXPECT_EQ(save("5"), SaveOutcome::WriteFailed);
+    EXPECT_THAT(system.log,
+                ElementsAre("copy", "replace", std::string("remove ") + SCRATCH_PATH));
+    EXPECT_EQ(stored("Section", KIND_KEY), " 2");
+    EXPECT_EQ(system.files.value(SCRATCH_PATH, "Section", KIND_KEY), "");
+}
+
+TEST(SaveFailedMessage, NamesTheFileAfterTheCodePage932Text) {
+    // "設定を保存できませんでした。"
+    EXPECT_EQ(SaveFailedMessage(FILE_PATH),
+              "\x90\xDD\x92\xE8\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"
+              "\x82\xC5\x82\xB5\x82\xBD\x81\x42\nC:\\saver\\Kestrovalinde.ini");
 }
 
 } // namespace

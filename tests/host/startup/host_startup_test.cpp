@@ -7,16 +7,17 @@
 
 #include "host/music/music_settings.h"
 #include "host/startup/settings_file.h"
-#include "tests/host/startup/fake_profile.h"
-#include "tests/host/startup/temp_folder.h"
+#include "tests/support/fake_profile.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kestro {
 namespace {
 
 struct ProcessEnded {};
 
-// Records what start-up asked for, in order. Ending the process unwinds.
-class RecordingStartup : public StartupPort {
+// Records what start-up asked for, in order, and the settings it handed on.
+// Ending the process unwinds.
+class RecordingStartup : public StartupPort, public HostModes {
 public:
     explicit RecordingStartup(std::string folder) : folder_(std::move(folder)) {}
 
@@ -43,13 +44,24 @@ public:
     void startPreview(int32_t previewParent) override {
         calls.push_back("preview " + std::to_string(previewParent));
     }
-    void showSettingsDialog() override { calls.push_back("settingsDialog"); }
-    void createSaverWindow() override { calls.push_back("saverWindow"); }
+    void showSettingsDialog(const MusicSettings& settings, const std::string& folder) override {
+        calls.push_back("settingsDialog");
+        handedSettings = settings;
+        handedFolder = folder;
+    }
+    void createSaverWindow(const MusicSettings& settings, const std::string& folder,
+                           char modeLetter) override {
+        calls.push_back(std::string("saverWindow ") + (modeLetter ? modeLetter : '-'));
+        handedSettings = settings;
+        handedFolder = folder;
+    }
 
     std::set<std::string> openWindows;
     std::vector<std::string> calls;
     std::string messageText, messageCaption;
-    test::FakeProfile profiles;
+    testing::FakeProfile profiles;
+    MusicSettings handedSettings;
+    std::string handedFolder;
 
 private:
     std::string folder_;
@@ -65,14 +77,14 @@ protected:
     void withRenderer() { files.write("host\\Kestrovalinde.dll"); }
     Calls run(const std::string& argumentText) {
         try {
-            HostStartup(system, argumentText);
+            HostStartup(system, system, argumentText);
         } catch (const ProcessEnded&) {
         }
         return system.calls;
     }
 
-    test::TempFolder files;
-    const std::string hostFolder = files.path() + "/host";
+    testing::ScratchFolder files;
+    const std::string hostFolder = files.path("host");
     RecordingStartup system{hostFolder};
 };
 
@@ -122,15 +134,13 @@ TEST_F(HostStartupTest, PreviewReadsNothingAndEmbedsInTheGivenWindow) {
 
 TEST_F(HostStartupTest, SaverHidesTheCursorOnlyWithItsSwitch) {
     withRenderer();
-    const Calls withSwitch{"readSettings", CREATE_WORK_FOLDER,
-                           "hideCursor", "saverWindow"};
+    const Calls withSwitch{"readSettings", CREATE_WORK_FOLDER, "hideCursor", "saverWindow S"};
     for (const char* arguments : {"/s", "/S", "-s", "xS"}) {
         system.calls.clear();
         EXPECT_EQ(run(arguments), withSwitch) << arguments;
     }
     system.calls.clear();
-    EXPECT_EQ(run(""), (Calls{"readSettings", CREATE_WORK_FOLDER,
-                              "saverWindow"}));
+    EXPECT_EQ(run(""), (Calls{"readSettings", CREATE_WORK_FOLDER, "saverWindow -"}));
 }
 
 TEST_F(HostStartupTest, SettingsModeShowsTheDialogThenEnds) {
@@ -162,15 +172,19 @@ TEST_F(HostStartupTest, MissingRendererShowsTheMessageAfterTheFolderIsMade) {
     EXPECT_EQ(system.messageCaption, "Kestrovalinde (ScreenSaver)");
 }
 
-TEST_F(HostStartupTest, SettingsAreLoadedFromTheFileBesideTheHost) {
+TEST_F(HostStartupTest, SettingsFromTheFileBesideTheHostGoToTheSaverAndTheDialog) {
     withRenderer();
     system.profiles.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, settingsKeyKind(), "1");
     system.profiles.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, settingsKeyRepeatTrack(),
                         "4");
-    run("/s");
-    EXPECT_EQ(BgmKind, 1);
-    EXPECT_EQ(BgmRepeatTrack, 4);
-    EXPECT_EQ(BgmFolder, hostFolder);
+    for (const char* arguments : {"/s", "/c"}) {
+        system.handedSettings = {};
+        run(arguments);
+        EXPECT_EQ(system.handedSettings.BgmKind, 1) << arguments;
+        EXPECT_EQ(system.handedSettings.BgmRepeatTrack, 4) << arguments;
+        EXPECT_EQ(system.handedSettings.BgmFolder, hostFolder) << arguments;
+        EXPECT_EQ(system.handedFolder, hostFolder) << arguments;
+    }
 }
 
 } // namespace

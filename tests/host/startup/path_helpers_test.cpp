@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "tests/host/startup/temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kestro {
 namespace {
@@ -43,16 +43,16 @@ TEST(PathInFolder, AlwaysAddsTheSeparator) {
 }
 
 TEST(FileExists, TrueOnlyForFilesThatOpen) {
-    test::TempFolder folder;
+    testing::ScratchFolder folder;
     const std::string file = folder.write("song.mp3");
     EXPECT_TRUE(FileExists(file));
-    EXPECT_FALSE(FileExists(folder.path() + "/missing.mp3"));
-    EXPECT_FALSE(FileExists(folder.path()));
+    EXPECT_FALSE(FileExists(folder.path("missing.mp3")));
+    EXPECT_FALSE(FileExists(folder.folder()));
     EXPECT_FALSE(FileExists(""));
 }
 
 TEST(FileExists, DropsOneTrailingSeparator) {
-    test::TempFolder folder;
+    testing::ScratchFolder folder;
     // On this system "\" is an ordinary file-name character, so "name\" with
     // the separator dropped names the file "name".
     const std::string file = folder.write("song.mp3");
@@ -63,7 +63,7 @@ TEST(FileExists, DropsOneTrailingSeparator) {
 
 TEST(FileExists, UnreadableFileIsFalse) {
     if (geteuid() == 0) GTEST_SKIP() << "root can read any file";
-    test::TempFolder folder;
+    testing::ScratchFolder folder;
     const std::string file = folder.write("locked.mp3");
     std::filesystem::permissions(file, std::filesystem::perms::none);
     EXPECT_FALSE(FileExists(file));

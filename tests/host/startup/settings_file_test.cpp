@@ -2,17 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "host/music/music_settings.h"
-#include "host/startup/last_api_result.h"
 #include "host/startup/path_helpers.h"
-#include "tests/host/startup/fake_profile.h"
-#include "tests/host/startup/temp_folder.h"
+#include "tests/support/fake_profile.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kestro {
 namespace {
 
-using test::FakeProfile;
-using test::TempFolder;
+using testing::FakeProfile;
+using testing::ScratchFolder;
 
 TEST(SettingsKeys, AreTheCodePage932Bytes) {
     EXPECT_EQ(settingsKeyKind(), "\x42\x47\x4D\x8B\xE6\x95\xAA");
@@ -49,15 +47,14 @@ TEST(ReadIniValue, ValueIsCutTo255BytesAndMissingGivesEmpty) {
     EXPECT_EQ(ReadIniValue(profile, "Section", "Long", "g.ini"), "");
 }
 
-TEST(WriteIniValue, OneCallWhoseResultIsKept) {
+TEST(WriteIniValue, OneCallThatTellsWhetherItWasWritten) {
     FakeProfile profile;
-    profile.writeResult = 0;
-    LastApiResult = 7;
-    EXPECT_EQ(WriteIniValue(profile, "Section", settingsKeyKind(), " 2", "f.ini"), "");
-    ASSERT_EQ(profile.writes.size(), 1u);
+    EXPECT_TRUE(WriteIniValue(profile, "Section", settingsKeyKind(), " 2", "f.ini"));
+    profile.failFromWrite = 2;
+    EXPECT_FALSE(WriteIniValue(profile, "Section", settingsKeyKind(), " 3", "f.ini"));
+    ASSERT_EQ(profile.writes.size(), 2u);
     EXPECT_EQ(profile.writes[0].key, settingsKeyKind());
     EXPECT_EQ(profile.writes[0].value, " 2");
-    EXPECT_EQ(LastApiResult, 0);
 }
 
 TEST(WriteIniValue, NamesAreUsedUpTo128Characters) {
@@ -69,87 +66,82 @@ TEST(WriteIniValue, NamesAreUsedUpTo128Characters) {
 
 class ReadSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        BgmKind = 99;
-        BgmRepeatTrack = 99;
-        BgmFile = "stale";
-        BgmFolder = "stale";
-    }
     void store(const std::string& key, const std::string& value) {
         profile.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, key, value);
     }
 
-    TempFolder files;
+    ScratchFolder files;
     const std::string hostFolder = "C:\\Saver";
     FakeProfile profile;
+    MusicSettings settings;
 };
 
 TEST_F(ReadSettingsTest, MissingFileGivesNoMusicAndTheHostFolder) {
-    ReadSettings(profile, hostFolder);
-    EXPECT_EQ(BgmKind, 0);
-    EXPECT_EQ(BgmRepeatTrack, 0);
-    EXPECT_EQ(BgmFile, "");
-    EXPECT_EQ(BgmFolder, hostFolder);
+    settings = ReadSettings(profile, hostFolder);
+    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmRepeatTrack, 0);
+    EXPECT_EQ(settings.BgmFile, "");
+    EXPECT_EQ(settings.BgmFolder, hostFolder);
 }
 
 TEST_F(ReadSettingsTest, NumbersAreRoundedDownOrDropped) {
     store(settingsKeyKind(), "1.9");
     store(settingsKeyRepeatTrack(), "70000");
-    ReadSettings(profile, hostFolder);
-    EXPECT_EQ(BgmKind, 1);
-    EXPECT_EQ(BgmRepeatTrack, 0);
+    settings = ReadSettings(profile, hostFolder);
+    EXPECT_EQ(settings.BgmKind, 1);
+    EXPECT_EQ(settings.BgmRepeatTrack, 0);
 
     store(settingsKeyKind(), "abc");
     store(settingsKeyRepeatTrack(), " 3");
-    ReadSettings(profile, hostFolder);
-    EXPECT_EQ(BgmKind, 0);
-    EXPECT_EQ(BgmRepeatTrack, 3);
+    settings = ReadSettings(profile, hostFolder);
+    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmRepeatTrack, 3);
 }
 
 TEST_F(ReadSettingsTest, MusicFileThatExistsIsKeptWithItsFolder) {
     const std::string song = files.write("song.mp3");
     store(settingsKeyKind(), "2");
     store(settingsKeyFile(), song);
-    ReadSettings(profile, hostFolder);
-    EXPECT_EQ(BgmKind, 2);
-    EXPECT_EQ(BgmFile, song);
-    EXPECT_EQ(BgmFolder, FolderOfPath(song));
+    settings = ReadSettings(profile, hostFolder);
+    EXPECT_EQ(settings.BgmKind, 2);
+    EXPECT_EQ(settings.BgmFile, song);
+    EXPECT_EQ(settings.BgmFolder, FolderOfPath(song));
 }
 
 TEST_F(ReadSettingsTest, MissingMusicFileDropsKindTwoOnly) {
     store(settingsKeyKind(), "2");
-    store(settingsKeyFile(), files.path() + "/gone.mp3");
-    ReadSettings(profile, hostFolder);
-    EXPECT_EQ(BgmKind, 0);
-    EXPECT_EQ(BgmFile, "");
-    EXPECT_EQ(BgmFolder, hostFolder);
+    store(settingsKeyFile(), files.path("gone.mp3"));
+    settings = ReadSettings(profile, hostFolder);
+    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmFile, "");
+    EXPECT_EQ(settings.BgmFolder, hostFolder);
 
     store(settingsKeyKind(), "1");
-    ReadSettings(profile, hostFolder);
-    EXPECT_EQ(BgmKind, 1);
+    settings = ReadSettings(profile, hostFolder);
+    EXPECT_EQ(settings.BgmKind, 1);
 
     store(settingsKeyKind(), "7");
     store(settingsKeyFile(), "");
-    ReadSettings(profile, hostFolder);
-    EXPECT_EQ(BgmKind, 7);
+    settings = ReadSettings(profile, hostFolder);
+    EXPECT_EQ(settings.BgmKind, 7);
 }
 
 TEST_F(ReadSettingsTest, OverlongPathIsCutBeforeTheExistenceTest) {
     // A file whose name is the first 255 bytes of a 300-byte value exists.
-    const std::string prefix = files.path() + "/";
+    const std::string prefix = files.folder() + "/";
     const std::string name(255 - prefix.size(), 'n');
     files.write(name);
     store(settingsKeyKind(), "2");
     store(settingsKeyFile(), prefix + name + std::string(300 - 255, 'z'));
-    ReadSettings(profile, hostFolder);
-    EXPECT_EQ(BgmKind, 2);
-    EXPECT_EQ(BgmFile, prefix + name);
+    settings = ReadSettings(profile, hostFolder);
+    EXPECT_EQ(settings.BgmKind, 2);
+    EXPECT_EQ(settings.BgmFile, prefix + name);
 }
 
 TEST_F(ReadSettingsTest, HostInADriveRootDoublesTheSeparator) {
     profile.set("C:\\\\Kestrovalinde.ini", SETTINGS_SECTION, settingsKeyKind(), "1");
-    ReadSettings(profile, "C:\\");
-    EXPECT_EQ(BgmKind, 1);
+    settings = ReadSettings(profile, "C:\\");
+    EXPECT_EQ(settings.BgmKind, 1);
 }
 
 } // namespace

@@ -7,25 +7,17 @@
 #include <fstream>
 #include <iterator>
 
+#include "common/shared_names.h"
 #include "host/forms/ansi_text.h"
-#include "host/forms/form_window.h"
-#include "host/music/music_settings.h"
-#include "host/startup/host_startup.h"
-#include "host/startup/last_api_result.h"
+#include "host/forms/form_window_win32.h"
 #include "host/startup/path_helpers.h"
+#include "host/startup/profile_port_win32.h"
 #include "host/startup/settings_file.h"
-#include "host/startup/startup_system_win32.h"
+#include "host/startup/startup_port_win32.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kestro {
 namespace {
-
-std::string tempFolder(const char* name) {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    std::string folder = std::string(base) + name;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
 
 std::string fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -39,18 +31,22 @@ TEST(SystemCodePage, IsJapaneseForTheTests) {
     EXPECT_FALSE(isAnsiLeadByte('B'));
 }
 
-TEST(SettingsFile, WrittenKeysAreCodePage932AndReadBack) {
-    const std::string folder = tempFolder("kestro-settings");
-    const std::string file = SettingsFilePath(folder);
-    DeleteFileA(file.c_str());
-    const std::string song = PathInFolder(folder, "my song.mp3");
-    std::ofstream(song) << "ID3";
+class SystemFiles : public ::testing::Test {
+protected:
+    testing::ScratchFolder scratch;
+    const std::string folder = scratch.folder();
+    Win32ProfilePort profile;
+};
 
-    WriteIniValue(SystemProfile(), SETTINGS_SECTION, settingsKeyKind(), SettingNumberText(2), file);
-    EXPECT_NE(LastApiResult, 0);
-    WriteIniValue(SystemProfile(), SETTINGS_SECTION, settingsKeyRepeatTrack(),
-                  SettingNumberText(-3), file);
-    WriteIniValue(SystemProfile(), SETTINGS_SECTION, settingsKeyFile(), song, file);
+TEST_F(SystemFiles, WrittenKeysAreCodePage932AndReadBack) {
+    const std::string file = SettingsFilePath(folder);
+    const std::string song = scratch.write("my song.mp3", "ID3");
+
+    EXPECT_TRUE(
+        WriteIniValue(profile, SETTINGS_SECTION, settingsKeyKind(), SettingNumberText(2), file));
+    EXPECT_TRUE(WriteIniValue(profile, SETTINGS_SECTION, settingsKeyRepeatTrack(),
+                              SettingNumberText(-3), file));
+    EXPECT_TRUE(WriteIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), song, file));
 
     const std::string bytes = fileBytes(file);
     EXPECT_NE(bytes.find("[Section]"), std::string::npos) << bytes;
@@ -63,27 +59,23 @@ TEST(SettingsFile, WrittenKeysAreCodePage932AndReadBack) {
     EXPECT_LT(bytes.find("BGM\x8B\xE6"), bytes.find("BGM\xD8\xCB"));
     EXPECT_LT(bytes.find("BGM\xD8\xCB"), bytes.find("BGM\xCC\xA7"));
 
-    ReadSettings(SystemProfile(), folder);
-    EXPECT_EQ(BgmKind, 2);
-    EXPECT_EQ(BgmRepeatTrack, -3);
-    EXPECT_EQ(BgmFile, song);
-    EXPECT_EQ(BgmFolder, folder);
+    const MusicSettings settings = ReadSettings(profile, folder);
+    EXPECT_EQ(settings.BgmKind, 2);
+    EXPECT_EQ(settings.BgmRepeatTrack, -3);
+    EXPECT_EQ(settings.BgmFile, song);
+    EXPECT_EQ(settings.BgmFolder, folder);
 }
 
-TEST(SettingsFile, FolderInPlaceOfTheFileReadsAsEmpty) {
-    const std::string folder = tempFolder("kestro-folder-ini");
+TEST_F(SystemFiles, FolderInPlaceOfTheSettingsFileReadsAsEmpty) {
     CreateDirectoryA(SettingsFilePath(folder).c_str(), nullptr);
-    BgmKind = 5;
-    ReadSettings(SystemProfile(), folder);
-    EXPECT_EQ(BgmKind, 0);
-    EXPECT_EQ(BgmFile, "");
-    EXPECT_EQ(BgmFolder, folder);
+    const MusicSettings settings = ReadSettings(profile, folder);
+    EXPECT_EQ(settings.BgmKind, 0);
+    EXPECT_EQ(settings.BgmFile, "");
+    EXPECT_EQ(settings.BgmFolder, folder);
 }
 
-TEST(FileExists, FoldersAreNotFiles) {
-    const std::string folder = tempFolder("kestro-exists");
-    const std::string file = PathInFolder(folder, "a.wav");
-    std::ofstream(file) << "RIFF";
+TEST_F(SystemFiles, FoldersAreNotFiles) {
+    const std::string file = scratch.write("a.wav", "RIFF");
     EXPECT_TRUE(FileExists(file));
     EXPECT_FALSE(FileExists(folder));
     EXPECT_FALSE(FileExists(folder + "\\"));
@@ -93,7 +85,8 @@ TEST(FileExists, FoldersAreNotFiles) {
 TEST(HostFolder, IsTheProgramsFolderWithoutTrailingSeparator) {
     char program[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, program, MAX_PATH);
-    const std::string folder = HostFolder();
+    Win32ProfilePort profile;
+    const std::string folder = Win32StartupPort(profile).hostFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), '\\');
     EXPECT_EQ(std::string(program).rfind(folder + "\\", 0), 0u);

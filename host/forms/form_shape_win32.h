@@ -1,7 +1,7 @@
 #pragma once
 // A windowless rectangle outline, one pixel wide, drawn inside its bounds.
 
-#include "host/forms/windowless_control.h"
+#include "host/forms/windowless_control_win32.h"
 
 namespace kestro {
 

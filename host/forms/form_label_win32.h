@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "host/forms/windowless_control.h"
+#include "host/forms/windowless_control_win32.h"
 
 namespace kestro {
 

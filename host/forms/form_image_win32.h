@@ -2,7 +2,7 @@
 // A windowless image control: shows its picture at its natural size from its
 // top-left corner, cut off at the control's bounds.
 
-#include "host/forms/windowless_control.h"
+#include "host/forms/windowless_control_win32.h"
 
 namespace kestro {
 

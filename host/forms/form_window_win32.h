@@ -90,6 +90,10 @@ int screenTwipsPerPixelY();
 // Runs the message loop until no form is loaded any more.
 int runFormsMessageLoop();
 
+// Runs the message loop until the window is gone: a form shown modally. A
+// quit message that arrives meanwhile is posted again for the outer loop.
+void runModalLoop(HWND window);
+
 // Number of forms whose windows exist.
 int loadedFormCount();
 

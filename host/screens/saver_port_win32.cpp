@@ -1,6 +1,8 @@
-#include "host/screens/saver_system_win32.h"
+#include "host/screens/saver_port_win32.h"
 
 #include <windows.h>
+
+#include "host/forms/form_window_win32.h"
 
 namespace kestro {
 
@@ -46,5 +48,23 @@ bool StartProgramUnquoted(const std::string& path) {
     CloseHandle(process.hProcess);
     return true;
 }
+
+// Pic1, the picture box of the saver window, holds SaverSprite; saving the
+// picture writes its bitmap bytes.
+bool Win32SaverPort::saveSprite(const std::string& path) {
+    return WriteWholeFile(path, SaverSpriteBytes());
+}
+
+bool Win32SaverPort::startProgram(const std::string& path) { return StartProgramUnquoted(path); }
+
+bool Win32SaverPort::windowExists(const std::string& title) {
+    return FindWindowA(nullptr, title.c_str()) != nullptr;
+}
+
+uint32_t Win32SaverPort::tickCount() { return GetTickCount(); }
+
+void Win32SaverPort::showCursor() { ShowCursor(TRUE); }
+
+void Win32SaverPort::endProcess() { endHostProcess(); }
 
 } // namespace kestro

@@ -1,8 +1,10 @@
 #pragma once
-// The system services the saver window relies on.
+// The saver screen's calls on the real system, and the pieces they are made of.
 
 #include <string>
 #include <vector>
+
+#include "host/screens/saver_port.h"
 
 namespace kestro {
 
@@ -17,5 +19,15 @@ bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& b
 // Starts the program at path as a new process, shown normally, with the
 // path alone, unquoted, as its command line; closes the handles at once.
 bool StartProgramUnquoted(const std::string& path);
+
+class Win32SaverPort : public SaverPort {
+public:
+    bool saveSprite(const std::string& path) override;
+    bool startProgram(const std::string& path) override;
+    bool windowExists(const std::string& title) override;
+    uint32_t tickCount() override;
+    void showCursor() override;
+    void endProcess() override;
+};
 
 } // namespace kestro

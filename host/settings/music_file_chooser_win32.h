@@ -38,8 +38,8 @@ class MusicFileRequest {
     OPENFILENAMEA record_{};
 };
 
-// Shows the chooser, starting in BgmFolder. The chosen path, or nothing when
-// the user cancelled or the chooser failed (LastApiResult holds its result).
-std::optional<std::string> ChooseMusicFile(HWND owner);
+// Shows the chooser, starting in the given folder. The chosen path, or
+// nothing when the user cancelled or the chooser failed.
+std::optional<std::string> ChooseMusicFile(HWND owner, const std::string& initialFolder);
 
 } // namespace kestro

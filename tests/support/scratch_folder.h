@@ -1,0 +1,44 @@
+#pragma once
+// A private folder for the files a test writes, removed when the test ends.
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace kestro::testing {
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        static std::atomic<int> counter{0};
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("kestro_" + std::to_string(stamp) + "_" + std::to_string(counter++));
+        std::filesystem::create_directories(folder_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    std::string folder() const { return folder_.string(); }
+    std::string path(const std::string& name) const { return (folder_ / name).string(); }
+
+    // Creates the file and returns its path. Natively "\" is an ordinary
+    // character of a name, which lets host-style paths (folder + "\name")
+    // name real files.
+    std::string write(const std::string& name, const std::string& content = "x") const {
+        const std::string file = path(name);
+        std::ofstream(file, std::ios::binary) << content;
+        return file;
+    }
+
+private:
+    std::filesystem::path folder_;
+};
+
+} // namespace kestro::testing
