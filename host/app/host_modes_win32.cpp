@@ -16,8 +16,8 @@ void Win32HostModes::showSettingsDialog(const MusicSettings& settings,
     ShowSettingsDialog(settings_, settings, SettingsFilePath(hostFolder));
 }
 
-void Win32HostModes::createSaverWindow(const MusicSettings& settings,
-                                       const std::string& hostFolder, char modeLetter) {
+void Win32HostModes::createSaverWindow(const MusicSettings& settings, const std::string& hostFolder,
+                                       char modeLetter) {
     window_ = CreateSaverWindow(saver_, mci_, settings, hostFolder, modeLetter);
 }
 

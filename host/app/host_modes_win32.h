@@ -13,7 +13,7 @@
 namespace kestro {
 
 class Win32HostModes : public HostModes {
-public:
+  public:
     Win32HostModes(SaverPort& saver, MciPort& mci, SettingsPort& settings)
         : saver_(saver), mci_(mci), settings_(settings) {}
 
@@ -22,11 +22,11 @@ public:
     void createSaverWindow(const MusicSettings& settings, const std::string& hostFolder,
                            char modeLetter) override;
 
-private:
+  private:
     SaverPort& saver_;
     MciPort& mci_;
     SettingsPort& settings_;
-    std::unique_ptr<FormWindow> window_;  // the preview or the saver window
+    std::unique_ptr<FormWindow> window_; // the preview or the saver window
 };
 
 } // namespace kestro

@@ -10,8 +10,8 @@
 namespace kestro {
 
 class FormLinkLabel : public FormLabel {
-public:
-    void setCursor(HCURSOR cursor) { cursor_ = cursor; }  // not owned
+  public:
+    void setCursor(HCURSOR cursor) { cursor_ = cursor; } // not owned
     std::function<void()> Click;
 
     // WM_SETCURSOR: shows the link cursor while the pointer is over the
@@ -23,7 +23,7 @@ public:
     void handleButtonDown(HWND container, POINT point);
     void handleButtonUp(HWND container, POINT point);
 
-private:
+  private:
     HCURSOR cursor_ = nullptr;
     bool pressed_ = false;
 };

@@ -28,7 +28,8 @@ bool registerFormClass(WNDPROC windowProc) {
 int screenTwipsPerPixel(int capability) {
     HDC screen = GetDC(nullptr);
     const int dotsPerInch = screen ? GetDeviceCaps(screen, capability) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    if (screen)
+        ReleaseDC(nullptr, screen);
     return twipsPerPixelForDpi(dotsPerInch);
 }
 
@@ -39,11 +40,13 @@ FormWindow::~FormWindow() {
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
-    if (backgroundBrush_) DeleteObject(backgroundBrush_);
+    if (backgroundBrush_)
+        DeleteObject(backgroundBrush_);
 }
 
 bool FormWindow::create(const FormPlacement& placement) {
-    if (hwnd_ || !registerFormClass(&FormWindow::windowProc)) return false;
+    if (hwnd_ || !registerFormClass(&FormWindow::windowProc))
+        return false;
     backgroundBrush_ = CreateSolidBrush(placement.background);
 
     RECT outer{0, 0, placement.clientWidth, placement.clientHeight};
@@ -52,40 +55,49 @@ bool FormWindow::create(const FormPlacement& placement) {
                                    placement.style & ~WS_VISIBLE, placement.x, placement.y,
                                    outer.right - outer.left, outer.bottom - outer.top,
                                    placement.parent, nullptr, GetModuleHandleA(nullptr), this);
-    if (!created) return false;
-    for (FormTimer* timer : timers_) timer->arm();
+    if (!created)
+        return false;
+    for (FormTimer* timer : timers_)
+        timer->arm();
     onLoad();
     return true;
 }
 
 void FormWindow::close() {
-    if (hwnd_) SendMessageA(hwnd_, WM_CLOSE, 0, 0);
+    if (hwnd_)
+        SendMessageA(hwnd_, WM_CLOSE, 0, 0);
 }
 
 LRESULT CALLBACK FormWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* form = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* form =
+            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
         ++loadedForms;
     }
     auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
-        if (form) form->hwnd_ = nullptr;
-        if (--loadedForms <= 0) PostQuitMessage(0);
+        if (form)
+            form->hwnd_ = nullptr;
+        if (--loadedForms <= 0)
+            PostQuitMessage(0);
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    if (!form) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!form)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     return form->handle(message, wParam, lParam);
 }
 
 LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (onMessage(message, wParam, lParam, result)) return result;
+    if (onMessage(message, wParam, lParam, result))
+        return result;
     switch (message) {
     case WM_CLOSE:
         onClose();
-        if (hwnd_) DestroyWindow(hwnd_);
+        if (hwnd_)
+            DestroyWindow(hwnd_);
         return 0;
     case WM_SIZE:
         onResize(LOWORD(lParam), HIWORD(lParam));
@@ -138,7 +150,8 @@ void FormTimer::setInterval(UINT intervalMs) {
 }
 
 void FormTimer::arm() {
-    if (!owner_.hwnd_) return;
+    if (!owner_.hwnd_)
+        return;
     if (enabled_ && intervalMs_ > 0) {
         SetTimer(owner_.hwnd_, id_, intervalMs_, nullptr);
     } else {
@@ -146,13 +159,20 @@ void FormTimer::arm() {
     }
 }
 
-int screenTwipsPerPixelX() { return screenTwipsPerPixel(LOGPIXELSX); }
-int screenTwipsPerPixelY() { return screenTwipsPerPixel(LOGPIXELSY); }
+int screenTwipsPerPixelX() {
+    return screenTwipsPerPixel(LOGPIXELSX);
+}
+int screenTwipsPerPixelY() {
+    return screenTwipsPerPixel(LOGPIXELSY);
+}
 
-int loadedFormCount() { return loadedForms; }
+int loadedFormCount() {
+    return loadedForms;
+}
 
 int runFormsMessageLoop() {
-    if (loadedForms <= 0) return 0;
+    if (loadedForms <= 0)
+        return 0;
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
@@ -175,6 +195,8 @@ void runModalLoop(HWND window) {
     }
 }
 
-void endHostProcess() { ExitProcess(0); }
+void endHostProcess() {
+    ExitProcess(0);
+}
 
 } // namespace kestro

@@ -15,19 +15,19 @@ namespace kestro {
 class FormTimer;
 
 struct FormPlacement {
-    std::string title;  // ANSI, system code page
+    std::string title; // ANSI, system code page
     DWORD style = WS_OVERLAPPEDWINDOW;
     DWORD exStyle = 0;
     int x = CW_USEDEFAULT;
     int y = CW_USEDEFAULT;
-    int clientWidth = 0;  // pixels; the outer size is derived from the style
+    int clientWidth = 0; // pixels; the outer size is derived from the style
     int clientHeight = 0;
     HWND parent = nullptr;
     COLORREF background = RGB(0, 0, 0);
 };
 
 class FormWindow {
-public:
+  public:
     FormWindow() = default;
     virtual ~FormWindow();
     FormWindow(const FormWindow&) = delete;
@@ -41,7 +41,7 @@ public:
     // Asks the form to close: runs the close handler, then destroys it.
     void close();
 
-protected:
+  protected:
     virtual void onLoad() {}
     virtual void onClose() {}
     virtual void onResize(int /*clientWidth*/, int /*clientHeight*/) {}
@@ -49,7 +49,7 @@ protected:
     // Any other message; return true when handled, with the result set.
     virtual bool onMessage(UINT /*message*/, WPARAM, LPARAM, LRESULT& /*result*/) { return false; }
 
-private:
+  private:
     friend class FormTimer;
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,7 +62,7 @@ private:
 // A window timer of a form: an interval and an enabled state, like a
 // designer-placed timer control.
 class FormTimer {
-public:
+  public:
     FormTimer(FormWindow& owner, UINT intervalMs, std::function<void()> tick);
     ~FormTimer();
     FormTimer(const FormTimer&) = delete;
@@ -72,7 +72,7 @@ public:
     bool enabled() const { return enabled_; }
     void setInterval(UINT intervalMs);
 
-private:
+  private:
     friend class FormWindow;
     void arm();
 

@@ -8,7 +8,7 @@
 namespace kestro {
 
 class MciPort {
-public:
+  public:
     virtual ~MciPort() = default;
     // mciSendStringA with no callback window: 0 or an MCI error code. With a
     // reply buffer it writes a NUL-terminated text of at most replyLength

@@ -6,7 +6,7 @@
 namespace kestro {
 
 class Win32MciPort : public MciPort {
-public:
+  public:
     int32_t sendString(const std::string& command, char* reply, uint32_t replyLength) override;
     bool errorString(int32_t code, char* buffer, uint32_t length) override;
     int32_t waveDeviceCount() override;

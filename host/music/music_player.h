@@ -24,15 +24,15 @@ constexpr uint32_t CD_MODE_TEXT_OFFERED = 255;
 constexpr uint32_t MP3_MODE_TEXT_LENGTH = 30;
 
 constexpr int32_t MCI_EMPTY_COMMAND = -1;
-constexpr uint32_t PLAY_SOUND_LOOP_ASYNC = 0x0001 | 0x0008;  // SND_ASYNC | SND_LOOP
+constexpr uint32_t PLAY_SOUND_LOOP_ASYNC = 0x0001 | 0x0008; // SND_ASYNC | SND_LOOP
 constexpr uint32_t PLAY_SOUND_STOP = 0;
 
 // The reply of an empty command and of an error without a text, ANSI.
-std::string emptyCommandReply();      // "コマンド文字列が指定されていません"
-std::string missingErrorTextReply();  // "Error (文字列が取れません)"
+std::string emptyCommandReply();     // "コマンド文字列が指定されていません"
+std::string missingErrorTextReply(); // "Error (文字列が取れません)"
 
 class MusicPlayer {
-public:
+  public:
     explicit MusicPlayer(MciPort& mci) : mci_(mci) {}
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
@@ -55,7 +55,7 @@ public:
 
     void BgmPlayMp3(const std::string& file);
     bool BgmIsMp3Playing();
-    void BgmRestartMp3();  // one MP3 watcher tick
+    void BgmRestartMp3(); // one MP3 watcher tick
     void BgmCloseMp3();
 
     // The system's result, or 0 when there is no wave device to play on.
@@ -68,7 +68,7 @@ public:
     // Reply text fetched by MciQuery and MciPlay.
     std::string MciReply;
 
-private:
+  private:
     bool pollCd(int16_t repeatTrack);
     int32_t sendWithoutReply(const std::string& command);
 

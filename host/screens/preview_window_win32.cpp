@@ -60,8 +60,7 @@ std::unique_ptr<PreviewWindow> EmbedPreview(HWND previewArea) {
     }
     // The size passes through twips, as the designer's forms measure it.
     const int16_t widthTwips = twipsFromPixels16(widthPixels, screenTwipsPerPixelX()).value_or(0);
-    const int16_t heightTwips =
-        twipsFromPixels16(heightPixels, screenTwipsPerPixelY()).value_or(0);
+    const int16_t heightTwips = twipsFromPixels16(heightPixels, screenTwipsPerPixelY()).value_or(0);
 
     auto preview = std::make_unique<PreviewWindow>();
     if (!preview->create())

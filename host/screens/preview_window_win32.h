@@ -14,7 +14,7 @@ namespace kestro {
 constexpr char PREVIEW_WINDOW_TITLE[] = "Preview Window";
 
 class PreviewWindow : public FormWindow {
-public:
+  public:
     ~PreviewWindow() override;
 
     // Creates the window hidden, as a pop-up at (0, 0). False when it cannot.
@@ -22,14 +22,14 @@ public:
     // Places the picture control Img_Prev at (0, 0) with the given pixel size.
     void sizeImage(int widthPixels, int heightPixels);
 
-protected:
+  protected:
     void onLoad() override;
     void onPaint(HDC dc) override { layer_.paint(dc); }
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     HBITMAP picture_ = nullptr;
-    FormImage image_;  // Img_Prev
+    FormImage image_; // Img_Prev
     WindowlessLayer layer_;
 };
 

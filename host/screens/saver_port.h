@@ -7,7 +7,7 @@
 namespace kestro {
 
 class SaverPort {
-public:
+  public:
     virtual ~SaverPort() = default;
     // Writes the sprite the host holds (SaverSprite) to the file, replacing
     // it. False when it could not.
@@ -15,10 +15,10 @@ public:
     // Starts the program with its path, unquoted, as the whole command line;
     // keeps no handle. False when no process was started.
     virtual bool startProgram(const std::string& path) = 0;
-    virtual bool windowExists(const std::string& title) = 0;  // FindWindowA, no class
-    virtual uint32_t tickCount() = 0;                          // milliseconds, wrapping
+    virtual bool windowExists(const std::string& title) = 0; // FindWindowA, no class
+    virtual uint32_t tickCount() = 0;                        // milliseconds, wrapping
     virtual void showCursor() = 0;
-    virtual void endProcess() = 0;  // never returns in the real host
+    virtual void endProcess() = 0; // never returns in the real host
 };
 
 } // namespace kestro

@@ -9,19 +9,23 @@ namespace kestro {
 std::vector<unsigned char> SaverSpriteBytes() {
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC found = FindResourceA(module, SAVER_SPRITE_RESOURCE, RT_RCDATA);
-    if (!found) return {};
+    if (!found)
+        return {};
     HGLOBAL loaded = LoadResource(module, found);
     const DWORD size = SizeofResource(module, found);
     const auto* bytes = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
-    if (!bytes || size == 0) return {};
+    if (!bytes || size == 0)
+        return {};
     return std::vector<unsigned char>(bytes, bytes + size);
 }
 
 bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
-    if (bytes.empty()) return false;
+    if (bytes.empty())
+        return false;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
     DWORD written = 0;
     const BOOL wrote =
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -55,16 +59,24 @@ bool Win32SaverPort::saveSprite(const std::string& path) {
     return WriteWholeFile(path, SaverSpriteBytes());
 }
 
-bool Win32SaverPort::startProgram(const std::string& path) { return StartProgramUnquoted(path); }
+bool Win32SaverPort::startProgram(const std::string& path) {
+    return StartProgramUnquoted(path);
+}
 
 bool Win32SaverPort::windowExists(const std::string& title) {
     return FindWindowA(nullptr, title.c_str()) != nullptr;
 }
 
-uint32_t Win32SaverPort::tickCount() { return GetTickCount(); }
+uint32_t Win32SaverPort::tickCount() {
+    return GetTickCount();
+}
 
-void Win32SaverPort::showCursor() { ShowCursor(TRUE); }
+void Win32SaverPort::showCursor() {
+    ShowCursor(TRUE);
+}
 
-void Win32SaverPort::endProcess() { endHostProcess(); }
+void Win32SaverPort::endProcess() {
+    endHostProcess();
+}
 
 } // namespace kestro

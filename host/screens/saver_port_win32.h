@@ -21,7 +21,7 @@ bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& b
 bool StartProgramUnquoted(const std::string& path);
 
 class Win32SaverPort : public SaverPort {
-public:
+  public:
     bool saveSprite(const std::string& path) override;
     bool startProgram(const std::string& path) override;
     bool windowExists(const std::string& title) override;

@@ -21,7 +21,7 @@ void SaverScreen::onLoad() {
 
     if (settings_.BgmKind == BGM_AUDIO_CD) {
         player_.BgmOpenCd();
-        form_.setTimerEnabled(SaverTimer::Timer2, true);  // the first tick starts the disc
+        form_.setTimerEnabled(SaverTimer::Timer2, true); // the first tick starts the disc
     } else if (settings_.BgmKind == BGM_MUSIC_FILE) {
         switch (MusicFileTypeOf(settings_.BgmFile)) {
         case MusicFileType::Wav:
@@ -37,7 +37,9 @@ void SaverScreen::onLoad() {
     }
 }
 
-void SaverScreen::onTimer1() { player_.BgmRestartMp3(); }
+void SaverScreen::onTimer1() {
+    player_.BgmRestartMp3();
+}
 
 void SaverScreen::onTimer2() {
     player_.BgmPollCd(settings_.BgmRepeatTrack);
@@ -45,7 +47,8 @@ void SaverScreen::onTimer2() {
 }
 
 void SaverScreen::onTimer3() {
-    if (!rendererGone()) return;
+    if (!rendererGone())
+        return;
     form_.setTimerEnabled(SaverTimer::Timer3, false);
     form_.closeWindow();
 }
@@ -55,7 +58,8 @@ bool SaverScreen::rendererGone() {
         rendererSeen_ = true;
         return false;
     }
-    if (rendererSeen_ || !rendererStarted_) return true;
+    if (rendererSeen_ || !rendererStarted_)
+        return true;
     // Started but not shown yet: still opening, until the grace period is over.
     const uint32_t waited = system_.tickCount() - rendererStartTick_;
     return waited >= RENDERER_APPEAR_GRACE_MS;
@@ -79,7 +83,8 @@ void SaverScreen::onClose() {
             break;
         }
     }
-    if (modeLetter_ == MODE_SAVER) system_.showCursor();
+    if (modeLetter_ == MODE_SAVER)
+        system_.showCursor();
     system_.endProcess();
 }
 

@@ -15,9 +15,9 @@
 namespace kestro {
 
 // The saver window's three timers keep the names its designer gave them.
-constexpr uint32_t TIMER1_INTERVAL_MS = 1000;  // MP3 watcher
-constexpr uint32_t TIMER2_INTERVAL_MS = 200;   // audio-CD watcher
-constexpr uint32_t TIMER3_INTERVAL_MS = 500;   // renderer watcher
+constexpr uint32_t TIMER1_INTERVAL_MS = 1000; // MP3 watcher
+constexpr uint32_t TIMER2_INTERVAL_MS = 200;  // audio-CD watcher
+constexpr uint32_t TIMER3_INTERVAL_MS = 500;  // renderer watcher
 
 // A renderer under Wine or on a busy machine can take seconds to open its
 // window; the watcher waits this long for it before a renderer that never
@@ -28,15 +28,15 @@ enum class SaverTimer { Timer1, Timer2, Timer3 };
 
 // What the saver screen asks of its own window.
 class SaverForm {
-public:
+  public:
     virtual ~SaverForm() = default;
     virtual void setTimerEnabled(SaverTimer timer, bool enabled) = 0;
     virtual bool timerEnabled(SaverTimer timer) = 0;
-    virtual void closeWindow() = 0;  // asks the saver window to close: runs onClose
+    virtual void closeWindow() = 0; // asks the saver window to close: runs onClose
 };
 
 class SaverScreen {
-public:
+  public:
     // modeLetter: of the host's argument text; the cursor was hidden at
     // start-up in mode "S" only, so only then is it shown again.
     SaverScreen(SaverPort& system, SaverForm& form, MciPort& mci, MusicSettings settings,
@@ -48,7 +48,7 @@ public:
     void onTimer3();
     void onClose();
 
-private:
+  private:
     bool rendererGone();
 
     SaverPort& system_;

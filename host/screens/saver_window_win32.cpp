@@ -6,33 +6,34 @@ namespace kestro {
 
 namespace {
 
-constexpr int PIC1_SIZE_PIXELS = 32;  // Pic1, the picture box that holds the sprite
+constexpr int PIC1_SIZE_PIXELS = 32; // Pic1, the picture box that holds the sprite
 
 // Kestrovalinde_S: never shown; its events drive SaverScreen.
 class SaverWindow : public FormWindow, private SaverForm {
-public:
+  public:
     SaverWindow(SaverPort& system, MciPort& mci, const MusicSettings& settings,
                 const std::string& hostFolder, char modeLetter)
         : screen_(system, *this, mci, settings, hostFolder, modeLetter),
           timer1_(*this, TIMER1_INTERVAL_MS, [this] { screen_.onTimer1(); }),
           timer2_(*this, TIMER2_INTERVAL_MS, [this] { screen_.onTimer2(); }),
           timer3_(*this, TIMER3_INTERVAL_MS, [this] { screen_.onTimer3(); }) {
-        timer3_.setEnabled(true);  // armed when the window exists
+        timer3_.setEnabled(true); // armed when the window exists
     }
 
-protected:
+  protected:
     void onLoad() override { screen_.onLoad(); }
     void onClose() override { screen_.onClose(); }
 
     // A session that ends closes the saver like any other close request.
     bool onMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
-        if (message != WM_ENDSESSION || !wParam) return false;
+        if (message != WM_ENDSESSION || !wParam)
+            return false;
         result = 0;
         screen_.onClose();
         return true;
     }
 
-private:
+  private:
     void setTimerEnabled(SaverTimer timer, bool enabled) override {
         timerOf(timer).setEnabled(enabled);
     }
@@ -65,7 +66,7 @@ std::unique_ptr<FormWindow> CreateSaverWindow(SaverPort& system, MciPort& mci,
     auto window = std::make_unique<SaverWindow>(system, mci, settings, hostFolder, modeLetter);
     FormPlacement placement;
     placement.title = SAVER_WINDOW_TITLE;
-    placement.clientWidth = PIC1_SIZE_PIXELS;  // room for Pic1; the window is never shown
+    placement.clientWidth = PIC1_SIZE_PIXELS; // room for Pic1; the window is never shown
     placement.clientHeight = PIC1_SIZE_PIXELS;
     window->create(placement);
     return window;

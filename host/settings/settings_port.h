@@ -10,7 +10,7 @@
 namespace kestro {
 
 class SettingsPort {
-public:
+  public:
     virtual ~SettingsPort() = default;
     virtual ProfilePort& profile() = 0;
     // Makes copy hold what file holds now, replacing any older copy; when

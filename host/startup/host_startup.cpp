@@ -19,20 +19,24 @@ std::string missingRendererMessage() {
 }
 
 char ModeLetter(const std::string& argumentText) {
-    if (argumentText.size() <= MODE_LETTER_INDEX) return NO_MODE_LETTER;
+    if (argumentText.size() <= MODE_LETTER_INDEX)
+        return NO_MODE_LETTER;
     return static_cast<char>(
         std::toupper(static_cast<unsigned char>(argumentText[MODE_LETTER_INDEX])));
 }
 
 int32_t PreviewHandleFromArguments(const std::string& argumentText) {
-    if (argumentText.size() <= PREVIEW_HANDLE_INDEX) return 0;
+    if (argumentText.size() <= PREVIEW_HANDLE_INDEX)
+        return 0;
     size_t i = PREVIEW_HANDLE_INDEX;
-    while (i < argumentText.size() && (argumentText[i] == ' ' || argumentText[i] == '\t')) ++i;
+    while (i < argumentText.size() && (argumentText[i] == ' ' || argumentText[i] == '\t'))
+        ++i;
     int64_t value = 0;
     for (; i < argumentText.size() && std::isdigit(static_cast<unsigned char>(argumentText[i]));
          ++i) {
         value = value * 10 + (argumentText[i] - '0');
-        if (value > INT32_MAX) return 0;  // no 32-bit handle: no preview is embedded
+        if (value > INT32_MAX)
+            return 0; // no 32-bit handle: no preview is embedded
     }
     return static_cast<int32_t>(value);
 }
@@ -68,7 +72,8 @@ void HostStartup(StartupPort& system, HostModes& modes, const std::string& argum
         system.endProcess();
         return;
     }
-    if (mode == MODE_SAVER) system.hideCursor();
+    if (mode == MODE_SAVER)
+        system.hideCursor();
     modes.createSaverWindow(settings, hostFolder, mode);
 }
 

@@ -6,7 +6,7 @@
 namespace kestro {
 
 class Win32ProfilePort : public ProfilePort {
-public:
+  public:
     uint32_t getProfileString(const std::string& section, const std::string& key,
                               const std::string& defaultValue, char* buffer, uint32_t size,
                               const std::string& file) override;

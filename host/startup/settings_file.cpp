@@ -10,9 +10,15 @@
 
 namespace kestro {
 
-std::string settingsKeyKind() { return ansiText("BGM区分"); }
-std::string settingsKeyRepeatTrack() { return ansiText("BGMﾘﾋﾟｰﾄ"); }
-std::string settingsKeyFile() { return ansiText("BGMﾌｧｲﾙ"); }
+std::string settingsKeyKind() {
+    return ansiText("BGM区分");
+}
+std::string settingsKeyRepeatTrack() {
+    return ansiText("BGMﾘﾋﾟｰﾄ");
+}
+std::string settingsKeyFile() {
+    return ansiText("BGMﾌｧｲﾙ");
+}
 
 std::string SettingsFilePath(const std::string& hostFolder) {
     return PathInFolder(hostFolder, SETTINGS_FILE_NAME);
@@ -22,7 +28,7 @@ std::string ReadIniValue(ProfilePort& profile, const std::string& section, const
                          const std::string& file) {
     std::vector<char> buffer(PROFILE_VALUE_BUFFER, '\0');
     profile.getProfileString(section, key, "", buffer.data(), PROFILE_VALUE_BUFFER, file);
-    buffer.back() = '\0';  // whatever the platform did, the text ends inside the buffer
+    buffer.back() = '\0'; // whatever the platform did, the text ends inside the buffer
     return std::string(buffer.data());
 }
 
@@ -34,12 +40,15 @@ bool WriteIniValue(ProfilePort& profile, const std::string& section, const std::
 
 std::optional<int16_t> SettingNumber(const std::string& text) {
     const char* begin = text.c_str();
-    while (*begin == ' ' || *begin == '\t') ++begin;
-    if (*begin == '\0') return std::nullopt;
+    while (*begin == ' ' || *begin == '\t')
+        ++begin;
+    if (*begin == '\0')
+        return std::nullopt;
     char* end = nullptr;
     errno = 0;
     const double value = std::strtod(begin, &end);
-    while (*end == ' ' || *end == '\t') ++end;
+    while (*end == ' ' || *end == '\t')
+        ++end;
     if (end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(value)) {
         return std::nullopt;
     }
@@ -51,7 +60,8 @@ std::optional<int16_t> SettingNumber(const std::string& text) {
         }
     }
     const double whole = std::floor(value);
-    if (whole < INT16_MIN || whole > INT16_MAX) return std::nullopt;
+    if (whole < INT16_MIN || whole > INT16_MAX)
+        return std::nullopt;
     return static_cast<int16_t>(whole);
 }
 
@@ -70,7 +80,8 @@ MusicSettings ReadSettings(ProfilePort& profile, const std::string& hostFolder) 
             .value_or(0);
 
     settings.BgmFile = ReadIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), file);
-    if (!settings.BgmFile.empty() && !FileExists(settings.BgmFile)) settings.BgmFile.clear();
+    if (!settings.BgmFile.empty() && !FileExists(settings.BgmFile))
+        settings.BgmFile.clear();
     if (settings.BgmFile.empty() && settings.BgmKind == BGM_MUSIC_FILE) {
         settings.BgmKind = BGM_NONE;
     }

@@ -13,13 +13,13 @@ namespace kestro {
 
 constexpr char SETTINGS_FILE_NAME[] = "Kestrovalinde.ini";
 constexpr char SETTINGS_SECTION[] = "Section";
-constexpr uint32_t PROFILE_VALUE_BUFFER = 256;  // values read back as at most 255 bytes
-constexpr size_t PROFILE_NAME_LIMIT = 128;      // section and key names are used up to this
+constexpr uint32_t PROFILE_VALUE_BUFFER = 256; // values read back as at most 255 bytes
+constexpr size_t PROFILE_NAME_LIMIT = 128;     // section and key names are used up to this
 
 // Key names, in the ANSI code page.
-std::string settingsKeyKind();         // "BGM区分"
-std::string settingsKeyRepeatTrack();  // "BGMﾘﾋﾟｰﾄ"
-std::string settingsKeyFile();         // "BGMﾌｧｲﾙ"
+std::string settingsKeyKind();        // "BGM区分"
+std::string settingsKeyRepeatTrack(); // "BGMﾘﾋﾟｰﾄ"
+std::string settingsKeyFile();        // "BGMﾌｧｲﾙ"
 
 std::string SettingsFilePath(const std::string& hostFolder);
 
@@ -29,9 +29,8 @@ std::string ReadIniValue(ProfilePort& profile, const std::string& section, const
 
 // Writes key = value (creating file and section). False when the platform
 // reports that it could not.
-bool WriteIniValue(ProfilePort& profile, const std::string& section,
-                          const std::string& key, const std::string& value,
-                          const std::string& file);
+bool WriteIniValue(ProfilePort& profile, const std::string& section, const std::string& key,
+                   const std::string& value, const std::string& file);
 
 // A stored number: decimal text, rounded down, as a 16-bit signed value.
 // Empty when the text is no number or out of range.

@@ -11,19 +11,19 @@
 namespace kestro {
 
 class StartupPort {
-public:
+  public:
     virtual ~StartupPort() = default;
-    virtual bool windowExists(const std::string& title) = 0;  // FindWindowA, no class
+    virtual bool windowExists(const std::string& title) = 0; // FindWindowA, no class
     virtual std::string hostFolder() = 0;
     virtual bool createFolder(const std::string& path) = 0;
     virtual void showMessage(const std::string& text, const std::string& caption) = 0;
-    virtual void endProcess() = 0;  // never returns in the real host
+    virtual void endProcess() = 0; // never returns in the real host
     virtual void hideCursor() = 0;
     virtual ProfilePort& profile() = 0;
 };
 
 class HostModes {
-public:
+  public:
     virtual ~HostModes() = default;
     // Embeds and shows the preview window in the given area.
     virtual void startPreview(int32_t previewParent) = 0;

@@ -14,7 +14,8 @@ bool Win32StartupPort::windowExists(const std::string& title) {
 std::string Win32StartupPort::hostFolder() {
     char path[MAX_PATH + 1] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
+    if (length == 0 || length >= MAX_PATH)
+        return {};
     return HostFolderOfProgram(std::string(path, length));
 }
 
@@ -26,8 +27,12 @@ void Win32StartupPort::showMessage(const std::string& text, const std::string& c
     MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK);
 }
 
-void Win32StartupPort::endProcess() { endHostProcess(); }
+void Win32StartupPort::endProcess() {
+    endHostProcess();
+}
 
-void Win32StartupPort::hideCursor() { ShowCursor(FALSE); }
+void Win32StartupPort::hideCursor() {
+    ShowCursor(FALSE);
+}
 
 } // namespace kestro

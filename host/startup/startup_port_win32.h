@@ -6,7 +6,7 @@
 namespace kestro {
 
 class Win32StartupPort : public StartupPort {
-public:
+  public:
     explicit Win32StartupPort(ProfilePort& profile) : profile_(profile) {}
 
     bool windowExists(const std::string& title) override;
@@ -18,7 +18,7 @@ public:
     void hideCursor() override;
     ProfilePort& profile() override { return profile_; }
 
-private:
+  private:
     ProfilePort& profile_;
 };
 

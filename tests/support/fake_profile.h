@@ -22,7 +22,7 @@ struct ProfileWrite {
 };
 
 class FakeProfile : public ProfilePort {
-public:
+  public:
     void set(const std::string& file, const std::string& section, const std::string& key,
              const std::string& value) {
         values[{file, section, key}] = value;
@@ -48,14 +48,15 @@ public:
     int32_t writeProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& file) override {
         writes.push_back({section, key, value, file});
-        if (writes.size() >= failFromWrite) return 0;
+        if (writes.size() >= failFromWrite)
+            return 0;
         values[{file, section, key}] = value;
         return 1;
     }
 
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<ProfileWrite> writes;
-    size_t failFromWrite = SIZE_MAX;  // 1 = the first write fails
+    size_t failFromWrite = SIZE_MAX; // 1 = the first write fails
 };
 
 } // namespace kestro::testing

@@ -10,7 +10,7 @@
 namespace kestro::testing {
 
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         static std::atomic<int> counter{0};
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -37,7 +37,7 @@ public:
         return file;
     }
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

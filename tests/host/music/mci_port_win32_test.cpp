@@ -11,7 +11,7 @@ namespace kestro {
 namespace {
 
 class SystemMciTest : public ::testing::Test {
-protected:
+  protected:
     Win32MciPort mci;
     MusicPlayer player{mci};
 };

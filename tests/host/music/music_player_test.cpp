@@ -22,7 +22,7 @@ const char CD_MODE[] = "status cdaudio mode";
 const char MP3_MODE[] = "status MP3Play mode";
 
 class MusicPlayerTest : public ::testing::Test {
-protected:
+  protected:
     // A disc in the drive: the given track is current, in the given mode.
     void discAt(int track, const std::string& mode) {
         mci.answers[CURRENT_TRACK] = {0, std::to_string(track)};
@@ -37,17 +37,17 @@ protected:
 
 std::string bytes(std::initializer_list<int> values) {
     std::string text;
-    for (int value : values) text.push_back(static_cast<char>(value));
+    for (int value : values)
+        text.push_back(static_cast<char>(value));
     return text;
 }
 
 TEST_F(MusicPlayerTest, EmptyCommandIsNotSentAndRepliesInCodePage932) {
     std::string reply;
     EXPECT_EQ(player.MciSend("", reply), -1);
-    EXPECT_EQ(reply, bytes({0x83, 0x52, 0x83, 0x7d, 0x83, 0x93, 0x83, 0x68, 0x95, 0xb6, 0x8e,
-                            0x9a, 0x97, 0xf1, 0x82, 0xaa, 0x8e, 0x77, 0x92, 0xe8, 0x82, 0xb3,
-                            0x82, 0xea, 0x82, 0xc4, 0x82, 0xa2, 0x82, 0xdc, 0x82, 0xb9, 0x82,
-                            0xf1}));
+    EXPECT_EQ(reply, bytes({0x83, 0x52, 0x83, 0x7d, 0x83, 0x93, 0x83, 0x68, 0x95, 0xb6, 0x8e, 0x9a,
+                            0x97, 0xf1, 0x82, 0xaa, 0x8e, 0x77, 0x92, 0xe8, 0x82, 0xb3, 0x82, 0xea,
+                            0x82, 0xc4, 0x82, 0xa2, 0x82, 0xdc, 0x82, 0xb9, 0x82, 0xf1}));
     EXPECT_THAT(log, IsEmpty());
 
     // MciQuery turns the code into its text, minus sign kept.
@@ -72,8 +72,9 @@ TEST_F(MusicPlayerTest, FailedSendRepliesTheErrorTextOrTheFallbackText) {
     mci.errorTexts.clear();
     EXPECT_EQ(player.MciSend("open nothing", reply), MCIERR_INVALID_DEVICE_NAME);
     // "Error (文字列が取れません)"
-    EXPECT_EQ(reply, "Error (" + bytes({0x95, 0xb6, 0x8e, 0x9a, 0x97, 0xf1, 0x82, 0xaa, 0x8e,
-                                        0xe6, 0x82, 0xea, 0x82, 0xdc, 0x82, 0xb9, 0x82, 0xf1}) +
+    EXPECT_EQ(reply, "Error (" +
+                         bytes({0x95, 0xb6, 0x8e, 0x9a, 0x97, 0xf1, 0x82, 0xaa, 0x8e, 0xe6, 0x82,
+                                0xea, 0x82, 0xdc, 0x82, 0xb9, 0x82, 0xf1}) +
                          ")");
 }
 
@@ -186,7 +187,7 @@ TEST_F(MusicPlayerTest, CdThatStopsAnsweringEndsTheTickUnavailable) {
 
 TEST_F(MusicPlayerTest, FailureMarkIsFoundInAnyCaseButNotInsideTwoByteCharacters) {
     discAt(1, "playing");
-    mci.answers[CURRENT_TRACK] = {0, "device error"};  // a reply, not a code, saying it failed
+    mci.answers[CURRENT_TRACK] = {0, "device error"}; // a reply, not a code, saying it failed
     player.BgmPollCd(0);
     EXPECT_EQ(player.CdAvailable, BGM_FALSE);
 
@@ -218,16 +219,17 @@ TEST_F(MusicPlayerTest, ModeFromAFailedQueryIsNotAnOlderReply) {
 TEST_F(MusicPlayerTest, Mp3IsOpenedInQuotesAndPlayedOnlyWhenItOpened) {
     const std::string file = "C:\\My Music\\long song.mp3";
     player.BgmPlayMp3(file);
-    EXPECT_THAT(log, ElementsAre(
-                         "mci:open \"C:\\My Music\\long song.mp3\" type MPEGVideo Alias MP3Play/-",
+    EXPECT_THAT(
+        log, ElementsAre("mci:open \"C:\\My Music\\long song.mp3\" type MPEGVideo Alias MP3Play/-",
                          "mci:play MP3Play/-"));
 
     log.clear();
     mci.answers["open \"C:\\My Music\\long song.mp3\" type MPEGVideo Alias MP3Play"] = {
         MCIERR_INVALID_DEVICE_NAME, ""};
     player.BgmPlayMp3(file);
-    EXPECT_THAT(log, ElementsAre(
-                         "mci:open \"C:\\My Music\\long song.mp3\" type MPEGVideo Alias MP3Play/-"));
+    EXPECT_THAT(
+        log,
+        ElementsAre("mci:open \"C:\\My Music\\long song.mp3\" type MPEGVideo Alias MP3Play/-"));
 }
 
 TEST_F(MusicPlayerTest, Mp3IsRestartedFromItsStartOnlyWhenNotPlaying) {
@@ -243,7 +245,7 @@ TEST_F(MusicPlayerTest, Mp3IsRestartedFromItsStartOnlyWhenNotPlaying) {
                                  "mci:play MP3Play from 0/-"));
 
     log.clear();
-    mci.answers[MP3_MODE] = {MCIERR_INVALID_DEVICE_NAME, ""};  // never opened
+    mci.answers[MP3_MODE] = {MCIERR_INVALID_DEVICE_NAME, ""}; // never opened
     player.BgmRestartMp3();
     EXPECT_EQ(log.size(), 3u) << "the watcher keeps trying, each command failing";
 

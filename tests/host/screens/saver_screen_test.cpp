@@ -33,17 +33,16 @@ const char* timerName(SaverTimer timer) {
 // The saver window's form and system, recorded into the same log as the
 // music calls so that their order shows.
 class RecordingSaverPort : public SaverPort, public SaverForm {
-public:
+  public:
     explicit RecordingSaverPort(std::vector<std::string>& log) : log_(log) {}
 
     bool spriteSaves = true;
     bool programStarts = true;
     bool rendererWindow = false;
     uint32_t now = 5000;
-    SaverScreen* screen = nullptr;  // closeWindow runs its close handler
-    std::map<SaverTimer, bool> timers{{SaverTimer::Timer1, false},
-                                      {SaverTimer::Timer2, false},
-                                      {SaverTimer::Timer3, true}};
+    SaverScreen* screen = nullptr; // closeWindow runs its close handler
+    std::map<SaverTimer, bool> timers{
+        {SaverTimer::Timer1, false}, {SaverTimer::Timer2, false}, {SaverTimer::Timer3, true}};
 
     bool saveSprite(const std::string& path) override {
         log_.push_back("save sprite " + path);
@@ -65,16 +64,17 @@ public:
     bool timerEnabled(SaverTimer timer) override { return timers[timer]; }
     void closeWindow() override {
         log_.push_back("close window");
-        if (screen) screen->onClose();
+        if (screen)
+            screen->onClose();
     }
     void endProcess() override { log_.push_back("end process"); }
 
-private:
+  private:
     std::vector<std::string>& log_;
 };
 
 class SaverScreenTest : public ::testing::Test {
-protected:
+  protected:
     // A new saver screen for the settings, started from the mode letter "S".
     SaverScreen& screenWith(MusicSettings settings, char modeLetter = 'S') {
         current = std::make_unique<SaverScreen>(port, port, mci, std::move(settings), HOST_FOLDER,
@@ -92,9 +92,11 @@ protected:
     // Ticks of the renderer watcher until the saver closes or the time runs out.
     uint32_t millisecondsUntilClosed(uint32_t limitMs) {
         for (uint32_t waited = 0; waited <= limitMs; waited += TIMER3_INTERVAL_MS) {
-            if (!port.timers[SaverTimer::Timer3]) return waited;
+            if (!port.timers[SaverTimer::Timer3])
+                return waited;
             current->onTimer3();
-            if (!port.timers[SaverTimer::Timer3]) return waited;
+            if (!port.timers[SaverTimer::Timer3])
+                return waited;
             port.now += TIMER3_INTERVAL_MS;
         }
         return UINT32_MAX;
@@ -222,7 +224,7 @@ TEST_F(SaverScreenTest, SlowRendererIsWaitedForThenWatched) {
     EXPECT_EQ(millisecondsUntilClosed(4000), UINT32_MAX);
     port.rendererWindow = true;
     screen.onTimer3();
-    port.now += 20000;  // long past the grace period, the renderer still runs
+    port.now += 20000; // long past the grace period, the renderer still runs
     screen.onTimer3();
     EXPECT_TRUE(port.timers[SaverTimer::Timer3]);
     port.rendererWindow = false;

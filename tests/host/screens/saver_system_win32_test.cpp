@@ -16,7 +16,7 @@ namespace kestro {
 namespace {
 
 class SaverSystemTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char folder[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, folder);
@@ -49,7 +49,8 @@ TEST_F(SaverSystemTest, SpriteReplacesALongerFileCompletely) {
 }
 
 TEST_F(SaverSystemTest, WritingIntoAMissingFolderFails) {
-    EXPECT_FALSE(WriteWholeFile("C:\\no_such_kestro_folder\\Kestrovalinde.bmp", SaverSpriteBytes()));
+    EXPECT_FALSE(
+        WriteWholeFile("C:\\no_such_kestro_folder\\Kestrovalinde.bmp", SaverSpriteBytes()));
 }
 
 TEST_F(SaverSystemTest, ProgramThatCannotBeStartedReportsFalse) {

@@ -3,13 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tests/support/fake_profile.h"
+#include "tests/host/settings/fake_settings_system.h"
 
 namespace kestro {
 namespace {
 
 using ::testing::ElementsAre;
-using testing::FakeProfile;
+using testing::FakeSettingsSystem;
 using testing::ProfileWrite;
 
 constexpr char FILE_PATH[] = "C:\\saver\\Kestrovalinde.ini";
@@ -19,56 +19,8 @@ constexpr char KIND_KEY[] = "BGM\x8B\xE6\x95\xAA";
 constexpr char TRACK_KEY[] = "BGM\xD8\xCB\xDF\xB0\xC4";
 constexpr char FILE_KEY[] = "BGM\xCC\xA7\xB2\xD9";
 
-// Files as the fake profile holds them: copying and replacing move every
-// value of one file name to another, and each step is logged.
-class FakeSettingsSystem : public SettingsPort {
-public:
-    ProfilePort& profile() override { return files; }
-    bool copyFile(const std::string& file, const std::string& copy) override {
-        log.push_back("copy");
-        if (!copies) return false;
-        moveValues(file, copy, false);
-        return true;
-    }
-    bool replaceFile(const std::string& file, const std::string& replacement) override {
-        log.push_back("replace");
-        if (!replaces) return false;
-        moveValues(replacement, file, true);
-        return true;
-    }
-    void removeFile(const std::string& file) override {
-        log.push_back("remove " + file);
-        moveValues(file, "", true);
-    }
-
-    FakeProfile files;
-    std::vector<std::string> log;
-    bool copies = true;
-    bool replaces = true;
-
-private:
-    void moveValues(const std::string& from, const std::string& to, bool removeSource) {
-        auto& values = files.values;
-        for (auto it = values.begin(); it != values.end();) {
-            if (std::get<0>(it->first) == to) it = values.erase(it);
-            else ++it;
-        }
-        std::vector<std::pair<std::tuple<std::string, std::string, std::string>, std::string>> moved;
-        for (auto it = values.begin(); it != values.end();) {
-            if (std::get<0>(it->first) == from) {
-                if (!to.empty())
-                    moved.push_back({{to, std::get<1>(it->first), std::get<2>(it->first)}, it->second});
-                it = removeSource ? values.erase(it) : std::next(it);
-            } else {
-                ++it;
-            }
-        }
-        for (auto& entry : moved) values.insert(entry);
-    }
-};
-
 class SaveMusicSettingsTest : public ::testing::Test {
-protected:
+  protected:
     SaveMusicSettingsTest() {
         settings.BgmKind = BGM_AUDIO_CD;
         settings.BgmRepeatTrack = 9;
@@ -171,11 +123,10 @@ TEST_F(SaveMusicSettingsTest, FileThatCannotBeCopiedOrReplacedIsReportedAndLeftA
     EXPECT_TRUE(system.files.writes.empty());
 
     system.copies = true;
-    system.replaces = false;
+    system.failingReplaces = 1;
     system.log.clear();
     EXPECT_EQ(save("5"), SaveOutcome::WriteFailed);
-    EXPECT_THAT(system.log,
-                ElementsAre("copy", "replace", std::string("remove ") + SCRATCH_PATH));
+    EXPECT_THAT(system.log, ElementsAre("copy", "replace", std::string("remove ") + SCRATCH_PATH));
     EXPECT_EQ(stored("Section", KIND_KEY), " 2");
     EXPECT_EQ(system.files.value(SCRATCH_PATH, "Section", KIND_KEY), "");
 }

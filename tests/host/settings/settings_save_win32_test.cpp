@@ -31,13 +31,13 @@ bool exists(const std::string& path) {
 }
 
 class SettingsSaveOnTheSystem : public ::testing::Test {
-protected:
+  protected:
     SettingsSaveOnTheSystem() {
         chosen.BgmKind = BGM_AUDIO_CD;
         chosen.BgmFile = "C:\\Music\\a.wav";
     }
     ~SettingsSaveOnTheSystem() override {
-        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);  // lets the folder go
+        SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL); // lets the folder go
     }
 
     SaveOutcome save(const std::string& trackBoxText) {
@@ -57,7 +57,7 @@ protected:
 TEST_F(SettingsSaveOnTheSystem, SaveReplacesTheKeysKeepsTheRestAndLeavesNoCopy) {
     scratch.write("Kestrovalinde.ini", EARLIER_FILE);
     ASSERT_EQ(save("7"), SaveOutcome::Saved);
-    EXPECT_EQ(stored("Section", settingsKeyKind()), "1");  // Wine drops the leading blank
+    EXPECT_EQ(stored("Section", settingsKeyKind()), "1"); // Wine drops the leading blank
     EXPECT_EQ(stored("Section", settingsKeyRepeatTrack()), "7");
     EXPECT_EQ(stored("Section", settingsKeyFile()), "C:\\Music\\a.wav");
     EXPECT_EQ(stored("Other", "kept"), "yes");

@@ -18,7 +18,7 @@ struct ProcessEnded {};
 // Records what start-up asked for, in order, and the settings it handed on.
 // Ending the process unwinds.
 class RecordingStartup : public StartupPort, public HostModes {
-public:
+  public:
     explicit RecordingStartup(std::string folder) : folder_(std::move(folder)) {}
 
     bool windowExists(const std::string& title) override { return openWindows.count(title) > 0; }
@@ -63,7 +63,7 @@ public:
     MusicSettings handedSettings;
     std::string handedFolder;
 
-private:
+  private:
     std::string folder_;
 };
 
@@ -71,7 +71,7 @@ using Calls = std::vector<std::string>;
 const std::string CREATE_WORK_FOLDER = std::string("createFolder ") + WORK_FOLDER;
 
 class HostStartupTest : public ::testing::Test {
-protected:
+  protected:
     // Host paths join with "\\", an ordinary character here: the host folder
     // "<temp>/host" holds the renderer when "<temp>/host\\Kestrovalinde.dll" exists.
     void withRenderer() { files.write("host\\Kestrovalinde.dll"); }
@@ -166,9 +166,10 @@ TEST_F(HostStartupTest, MissingRendererShowsTheMessageAfterTheFolderIsMade) {
         EXPECT_EQ(run(arguments), (Calls{"readSettings", CREATE_WORK_FOLDER, "message", "end"}))
             << arguments;
     }
-    EXPECT_EQ(system.messageText,
-              "Kestrovalinde.dll \x82\xAA\x93\xAF\x82\xB6\xCC\xAB\xD9\xC0\xDE\x82\xC9\x8C\xA9\x82\xC2"
-              "\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81\x49");
+    EXPECT_EQ(
+        system.messageText,
+        "Kestrovalinde.dll \x82\xAA\x93\xAF\x82\xB6\xCC\xAB\xD9\xC0\xDE\x82\xC9\x8C\xA9\x82\xC2"
+        "\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x81\x49");
     EXPECT_EQ(system.messageCaption, "Kestrovalinde (ScreenSaver)");
 }
 

@@ -62,7 +62,8 @@ TEST(FileExists, DropsOneTrailingSeparator) {
 }
 
 TEST(FileExists, UnreadableFileIsFalse) {
-    if (geteuid() == 0) GTEST_SKIP() << "root can read any file";
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root can read any file";
     testing::ScratchFolder folder;
     const std::string file = folder.write("locked.mp3");
     std::filesystem::permissions(file, std::filesystem::perms::none);

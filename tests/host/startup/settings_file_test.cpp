@@ -26,8 +26,8 @@ TEST(SettingNumber, RoundsDownAndRejectsWhatIsNoSixteenBitNumber) {
     EXPECT_EQ(SettingNumber("32767"), 32767);
     EXPECT_EQ(SettingNumber("-32768"), -32768);
     EXPECT_EQ(SettingNumber("1e2"), 100);
-    for (const char* bad : {"", "   ", "abc", "12abc", "70000", "32768", "-32769", "0x10",
-                            "inf", "nan", "1e400", "--1"}) {
+    for (const char* bad : {"", "   ", "abc", "12abc", "70000", "32768", "-32769", "0x10", "inf",
+                            "nan", "1e400", "--1"}) {
         EXPECT_EQ(SettingNumber(bad), std::nullopt) << bad;
     }
 }
@@ -65,7 +65,7 @@ TEST(WriteIniValue, NamesAreUsedUpTo128Characters) {
 }
 
 class ReadSettingsTest : public ::testing::Test {
-protected:
+  protected:
     void store(const std::string& key, const std::string& value) {
         profile.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, key, value);
     }

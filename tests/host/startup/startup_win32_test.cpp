@@ -32,7 +32,7 @@ TEST(SystemCodePage, IsJapaneseForTheTests) {
 }
 
 class SystemFiles : public ::testing::Test {
-protected:
+  protected:
     testing::ScratchFolder scratch;
     const std::string folder = scratch.folder();
     Win32ProfilePort profile;
@@ -93,15 +93,16 @@ TEST(HostFolder, IsTheProgramsFolderWithoutTrailingSeparator) {
 }
 
 class TickingForm : public FormWindow {
-public:
+  public:
     FormTimer timer{*this, 10, [this] {
-                        if (++ticks == 3) close();
+                        if (++ticks == 3)
+                            close();
                     }};
     int ticks = 0;
     bool loaded = false;
     bool closed = false;
 
-protected:
+  protected:
     void onLoad() override {
         loaded = true;
         timer.setEnabled(true);
@@ -119,7 +120,7 @@ TEST(FormWindow, HiddenFormIsFoundByTitleAndItsTimerTicks) {
     EXPECT_EQ(FindWindowA(nullptr, SAVER_WINDOW_TITLE), form.hwnd());
     EXPECT_EQ(loadedFormCount(), 1);
 
-    runFormsMessageLoop();  // ends when the form has closed itself
+    runFormsMessageLoop(); // ends when the form has closed itself
     EXPECT_EQ(form.ticks, 3);
     EXPECT_TRUE(form.closed);
     EXPECT_EQ(form.hwnd(), nullptr);
