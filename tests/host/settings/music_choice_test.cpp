@@ -9,25 +9,15 @@ namespace {
 
 using Marks = std::array<bool, MUSIC_KIND_COUNT>;
 
-TEST(MusicChoiceLook, NoneMarksNoneAndEnablesNothing) {
-    const MusicChoiceLook look = MusicChoiceLookFor(BGM_NONE);
-    EXPECT_EQ(look.markSelected, (Marks{true, false, false}));
-    EXPECT_FALSE(look.trackBoxEnabled);
-    EXPECT_FALSE(look.fileButtonEnabled);
-}
-
-TEST(MusicChoiceLook, AudioCdEnablesOnlyTheTrackBox) {
-    const MusicChoiceLook look = MusicChoiceLookFor(BGM_AUDIO_CD);
-    EXPECT_EQ(look.markSelected, (Marks{false, true, false}));
-    EXPECT_TRUE(look.trackBoxEnabled);
-    EXPECT_FALSE(look.fileButtonEnabled);
-}
-
-TEST(MusicChoiceLook, MusicFileEnablesOnlyTheFileButton) {
-    const MusicChoiceLook look = MusicChoiceLookFor(BGM_MUSIC_FILE);
-    EXPECT_EQ(look.markSelected, (Marks{false, false, true}));
-    EXPECT_FALSE(look.trackBoxEnabled);
-    EXPECT_TRUE(look.fileButtonEnabled);
+TEST(MusicChoiceLook, EachKindMarksItselfAndEnablesOnlyItsOwnControl) {
+    for (int16_t kind : {BGM_NONE, BGM_AUDIO_CD, BGM_MUSIC_FILE}) {
+        const MusicChoiceLook look = MusicChoiceLookFor(kind);
+        Marks only{};
+        only[static_cast<size_t>(kind)] = true;
+        EXPECT_EQ(look.markSelected, only) << kind;
+        EXPECT_EQ(look.trackBoxEnabled, kind == BGM_AUDIO_CD) << kind;
+        EXPECT_EQ(look.fileButtonEnabled, kind == BGM_MUSIC_FILE) << kind;
+    }
 }
 
 TEST(MusicChoiceLook, UnknownKindsMarkNothing) {
