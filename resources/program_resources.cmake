@@ -4,20 +4,20 @@
 # project(VERSION), the one place the version is written.
 include_guard(GLOBAL)
 
-set(KESTRO_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/program_version.h.in
-  ${KESTRO_GENERATED_DIR}/program_version.h @ONLY)
+  ${CMAKE_BINARY_DIR}/generated/program_version.h @ONLY)
 # Read by scripts/make-dist and the installer build.
-file(CONFIGURE OUTPUT ${KESTRO_GENERATED_DIR}/version.txt
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/version.txt
   CONTENT "@Kestrovalinde_VERSION@\n" @ONLY)
 
 function(kestro_add_program_resources target)
   cmake_parse_arguments(R "" "RC" "DEPENDS" ${ARGN})
+  set(generated ${CMAKE_BINARY_DIR}/generated)
   set(script ${CMAKE_SOURCE_DIR}/resources/${R_RC})
   # windres does not report what it includes.
   list(TRANSFORM R_DEPENDS PREPEND ${CMAKE_SOURCE_DIR}/resources/)
   set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS
-    "${CMAKE_SOURCE_DIR}/resources/program_version.rc.inc;${KESTRO_GENERATED_DIR}/program_version.h;${R_DEPENDS}")
+    "${CMAKE_SOURCE_DIR}/resources/program_version.rc.inc;${generated}/program_version.h;${R_DEPENDS}")
   target_sources(${target} PRIVATE ${script})
-  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/resources ${KESTRO_GENERATED_DIR})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/resources ${generated})
 endfunction()
