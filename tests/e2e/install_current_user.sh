@@ -32,7 +32,8 @@ install_check_no_traces
 
 install_note "silent install for the current user into a folder with a blank"
 folder='C:\Kestro Saver Test'
-install_check "the installer succeeds" install_run /CURRENTUSER "/D=$folder"
+# shellcheck disable=SC2086 # the folder as words: see install_run
+install_check "the installer succeeds" install_run /CURRENTUSER /D=$folder
 install_check_programs "$folder"
 install_check_registration HKCU "$folder\\Uninstall.exe" "$folder"
 setting="$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"

@@ -70,6 +70,10 @@ install_init() {
     INSTALL_SYSTEM_FOLDER='C:\windows\system32'
     INSTALL_REG_VIEW=/reg:64
     INSTALL_PROGRAM_FILES='C:\Program Files'
+    # Wine's own tools (reg, winepath, cmd) then run as 64-bit programs too,
+    # and see system32 under its own name, as the system does when it starts
+    # the saver.
+    [ -x /usr/lib/wine/wine64 ] && export WINELOADER=/usr/lib/wine/wine64
   fi
   INSTALLER="${KESTRO_INSTALLER:-$INSTALL_WORK/Kestrovalinde-$INSTALL_VERSION-setup.exe}"
   if [ -z "${KESTRO_INSTALLER:-}" ]; then
@@ -93,17 +97,14 @@ install_fresh_prefix() {
 }
 
 # Everything of the saver in the prefix: files and folders by name, and every
-# registry line that names it, in the machine and user hives.
+# registry line that names it, in every hive and both registry views (the
+# hive files are complete once the prefix's programs have all ended).
 install_traces() {
   find "$WINEPREFIX/drive_c" \( -iname '*kestrovalinde*' -o -iname 'v_nalo' \) -print 2>/dev/null |
     sed "s|^$WINEPREFIX/drive_c/|file: C:/|"
-  local hive
-  for hive in HKEY_LOCAL_MACHINE HKEY_CURRENT_USER; do
-    rm -f "$INSTALL_WORK/hive.reg"
-    "$WINE" regedit /E "$(install_windows_path "$INSTALL_WORK/hive.reg")" "$hive" >/dev/null 2>&1
-    iconv -f UTF-16 -t UTF-8 "$INSTALL_WORK/hive.reg" 2>/dev/null | tr -d '\r' |
-      awk -v hive="$hive" '/^\[/ { key = $0 } tolower($0) ~ /kestrovalinde/ { print "registry: " key " " $0 }'
-  done
+  wineserver -w
+  awk '/^\[/ { key = $0 } tolower($0) ~ /kestrovalinde/ { print "registry: " key " " $0 }' \
+    "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"
 }
 
 install_windows_path() { echo "Z:$1" | tr / '\\'; }
@@ -117,6 +118,8 @@ install_reg_value() {
 install_key_exists() { "$WINE" reg query "$1" "$INSTALL_REG_VIEW" >/dev/null 2>&1; }
 
 # install_run <arguments...>: runs the installer silently; its exit code.
+# Wine quotes an argument that holds a blank, and the installer reads /D=
+# only unquoted: pass such a folder as separate words.
 install_run() {
   "$WINE" "$(install_windows_path "$INSTALLER")" /S "$@" >/dev/null 2>&1
 }
