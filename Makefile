@@ -46,7 +46,7 @@ bench: build-native
 # The release files come from the i686 deliverables.
 dist: deps
 	@cmake --preset win32 >/dev/null
-	@cmake --build --preset win32
+	@cmake --build --preset win32 --target KestrovalindeHost KestrovalindeRenderer
 	@scripts/make-dist
 
 run: build
