@@ -56,6 +56,7 @@ ManifestDPIAware true
 ManifestSupportedOS all
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
+BrandingText "${PRODUCT_NAME} ${VERSION}"
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT_NAME}"
@@ -259,19 +260,17 @@ Function un.ResetCurrentSaver
 FunctionEnd
 
 Section "Uninstall"
-  ; Windows keeps a standard user's copy of a file written beside a host in
-  ; the system folder in that user's virtual store.
-  StrCpy $R0 $SaverFolder "" 2
-  StrCpy $R0 "$LOCALAPPDATA\VirtualStore$R0\${SETTINGS_FILE}"
-  ${If} $AllUsers = 1
-    SetShellVarContext all
-  ${EndIf}
-
   Call un.ResetCurrentSaver
   Delete "$SaverFolder\${HOST_FILE}"
   Delete "$SaverFolder\${RENDERER_FILE}"
   Delete "$SaverFolder\${SETTINGS_FILE}"
-  Delete $R0
+  ${If} $AllUsers = 1
+    ; A user without administrator rights who saved the settings of a host
+    ; in the system folder has them in the virtual store of that user.
+    StrCpy $R0 $SaverFolder "" 2
+    Delete "$LOCALAPPDATA\VirtualStore$R0\${SETTINGS_FILE}"
+    SetShellVarContext all
+  ${EndIf}
   Delete "${SPRITE_FILE}"
   RMDir "${WORK_FOLDER}"
 
