@@ -75,12 +75,24 @@ install_init() {
     # the saver.
     [ -x /usr/lib/wine/wine64 ] && export WINELOADER=/usr/lib/wine/wine64
   fi
+  install_check_version_record "$INSTALL_HOST_EXE"
+  install_check_version_record "$INSTALL_RENDERER_EXE"
   INSTALLER="${KESTRO_INSTALLER:-$INSTALL_WORK/Kestrovalinde-$INSTALL_VERSION-setup.exe}"
   if [ -z "${KESTRO_INSTALLER:-}" ]; then
     "$install_repo/installer/make-installer" "$INSTALL_TARGET" "$INSTALL_VERSION" \
       "$INSTALL_HOST_EXE" "$INSTALL_RENDERER_EXE" "$INSTALLER" || install_fail "makensis failed"
   fi
   install_fresh_prefix
+}
+
+# install_check_version_record <program>: its version record names the
+# version CMake wrote for the build (the record's texts are UTF-16).
+install_check_version_record() {
+  local name value
+  for name in FileVersion ProductVersion; do
+    value="$(strings -el "$1" | grep -A1 -x "$name" | sed -n 2p)"
+    install_equal "$(basename "$1") has $name $INSTALL_VERSION" "$INSTALL_VERSION" "$value"
+  done
 }
 
 # A prefix that holds no trace of the saver; one that does (an earlier run
