@@ -4,6 +4,7 @@
 # host runs /c and /s from there; an upgrade from an older version keeps the
 # settings file; a silent uninstall leaves no file and no registry value.
 set -u
+# shellcheck source=install_lib.bash
 source "$(dirname "${BASH_SOURCE[0]}")/install_lib.bash"
 install_init "$1" "$2"
 
@@ -32,7 +33,7 @@ install_equal "SCRNSAVE.EXE names the installed host" "$folder\\Kestrovalinde.sc
   "$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"
 install_equal "ScreenSaveActive" 1 "$(install_reg_value "$INSTALL_DESKTOP_KEY" ScreenSaveActive)"
 install_check_registration HKLM "$uninstaller" "$folder"
-install_check "no per-user registration" eval '! install_key_exists "HKCU\\$INSTALL_UNINSTALL_KEY"'
+install_check "no per-user registration" install_key_absent "HKCU\\$INSTALL_UNINSTALL_KEY"
 
 install_note "the installed host runs"
 install_runs_from "$folder\\Kestrovalinde.scr"

@@ -5,6 +5,7 @@
 # runs; uninstalling keeps a screen-saver setting that names another saver
 # and clears one that names this saver; nothing is left behind.
 set -u
+# shellcheck source=install_lib.bash
 source "$(dirname "${BASH_SOURCE[0]}")/install_lib.bash"
 install_init "$1" "$2"
 
@@ -18,7 +19,7 @@ folder="$local_app_data\\Programs\\Kestrovalinde"
 install_check "the installer succeeds" install_run /CURRENTUSER
 install_check_programs "$folder"
 install_check_registration HKCU "$folder\\Uninstall.exe" "$folder"
-install_check "no machine-wide registration" eval '! install_key_exists "HKLM\\$INSTALL_UNINSTALL_KEY"'
+install_check "no machine-wide registration" install_key_absent "HKLM\\$INSTALL_UNINSTALL_KEY"
 install_equal "SCRNSAVE.EXE names the installed host" "$folder\\Kestrovalinde.scr" \
   "$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"
 install_equal "ScreenSaveActive" 1 "$(install_reg_value "$INSTALL_DESKTOP_KEY" ScreenSaveActive)"

@@ -127,7 +127,7 @@ install_reg_value() {
   "$WINE" reg query "$1" /v "$2" "$INSTALL_REG_VIEW" 2>/dev/null | tr -d '\r' |
     sed -n "s/^ *$2 \{2,\}REG_[A-Z_]* \{2,\}//p"
 }
-install_key_exists() { "$WINE" reg query "$1" "$INSTALL_REG_VIEW" >/dev/null 2>&1; }
+install_key_absent() { ! "$WINE" reg query "$1" "$INSTALL_REG_VIEW" >/dev/null 2>&1; }
 
 # install_run <arguments...>: runs the installer silently; its exit code.
 # Wine quotes an argument that holds a blank, and the installer reads /D=
