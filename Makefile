@@ -1,8 +1,9 @@
 # make run   - build, then start the screen saver (Kestrovalinde.scr /s) under Wine
 # make test  - build, then run every test: native, Windows under Wine, end to end
 # make build - install what is missing, then build all presets
+# make dist  - build the release zip, the installer and SHA256SUMS into dist/
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-fuzz test-win fuzz bench run clean
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win fuzz bench run clean dist
 
 all: build
 
@@ -41,6 +42,12 @@ fuzz: build-native
 
 bench: build-native
 	@for b in build/native/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+# The release files come from the i686 deliverables.
+dist: deps
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 --target KestrovalindeHost KestrovalindeRenderer
+	@scripts/make-dist
 
 run: build
 	@scripts/run-saver
