@@ -10,8 +10,6 @@
 
 namespace kestro {
 
-TextureImage spriteImages[SPRITE_IMAGE_COUNT];
-
 namespace {
 
 constexpr int FILE_HEADER_BYTES = 14;
@@ -191,8 +189,7 @@ void putPixel(uint8_t* out, uint8_t red, uint8_t green, uint8_t blue) {
 
 TextureImage::TextureImage()
     : textureName(0), width(0), height(0), bitsPerPixel(0), pixels(nullptr), palette{}, redMask(0),
-      greenMask(0), blueMask(0), wrapS(TEXTURE_WRAP_CLAMP), wrapT(TEXTURE_WRAP_CLAMP),
-      minFilter(TEXTURE_FILTER_LINEAR), magFilter(TEXTURE_FILTER_LINEAR), imageSize(0) {}
+      greenMask(0), blueMask(0), imageSize(0) {}
 
 TextureImage::~TextureImage() {
     releasePixels();

@@ -9,11 +9,6 @@
 
 namespace kestro {
 
-// OpenGL enum values the object starts with, spelled out so this header
-// needs no GL header.
-constexpr uint32_t TEXTURE_WRAP_CLAMP = 0x2900;    // GL_CLAMP
-constexpr uint32_t TEXTURE_FILTER_LINEAR = 0x2601; // GL_LINEAR
-
 constexpr int PALETTE_ENTRY_COUNT = 256;
 constexpr int RGBA_BYTES = 4;
 
@@ -77,10 +72,6 @@ class TextureImage {
     uint32_t redMask;
     uint32_t greenMask;
     uint32_t blueMask;
-    uint32_t wrapS;
-    uint32_t wrapT;
-    uint32_t minFilter;
-    uint32_t magFilter;
     int32_t imageSize;
 
   private:
@@ -96,11 +87,5 @@ class TextureImage {
     template <typename ConvertRow> bool convertPixelArray(FILE* file, ConvertRow convertRow);
     void deleteTexture();
 };
-
-constexpr int SPRITE_IMAGE_COUNT = 1;
-
-// The renderer's one picture, the particle sprite. Lives for the whole
-// process: constructed before the entry procedure, destroyed after it.
-extern TextureImage spriteImages[SPRITE_IMAGE_COUNT];
 
 } // namespace kestro

@@ -5,14 +5,14 @@
 #include <array>
 
 #include "renderer/image/texture_image.h"
-#include "tests/renderer/image/bmp_file_builder.h"
 #include "tests/renderer/image/scratch_folder.h"
+#include "tests/support/bmp_builder.h"
 
 namespace kestro {
 namespace {
 
-using testing_bmp::BmpLayout;
-using testing_bmp::buildBmp;
+using testing::BmpLayout;
+using testing::buildBmp;
 using Rgba = std::array<int, 4>;
 
 Rgba pixelAt(const TextureImage& image, int x, int row) {
@@ -24,10 +24,10 @@ class BmpDecoding : public ::testing::Test {
   protected:
     bool loadLayout(const BmpLayout& layout, const std::string& name = "image.bmp") {
         const std::string path = scratch.path(name);
-        EXPECT_TRUE(testing_bmp::writeFile(path, buildBmp(layout)));
+        EXPECT_TRUE(testing::writeFile(path, buildBmp(layout)));
         return image.load(path.c_str());
     }
-    testing_bmp::ScratchFolder scratch;
+    testing::ScratchFolder scratch;
     TextureImage image;
 };
 
@@ -101,7 +101,7 @@ TEST_F(BmpDecoding, PaletteFollowsALongerInformationHeader) {
 std::vector<uint8_t> words(std::initializer_list<uint16_t> values) {
     std::vector<uint8_t> bytes;
     for (uint16_t v : values)
-        testing_bmp::putLe16(bytes, v);
+        testing::putLe16(bytes, v);
     return bytes;
 }
 
@@ -193,10 +193,10 @@ TEST_F(BmpDecoding, ThirtyTwoBitSwapsRedAndBlueAndMakesEveryPixelOpaque) {
 TEST_F(BmpDecoding, SpriteLayoutDecodesWithImageSizeZeroOrStated) {
     for (uint32_t stated : {0u, 3072u}) {
         SCOPED_TRACE(stated);
-        const auto bytes = testing_bmp::spriteLayoutFile(stated);
+        const auto bytes = testing::spriteLayoutFile(stated);
         ASSERT_EQ(bytes.size(), 3126u);
         const std::string path = scratch.path("sprite.bmp");
-        ASSERT_TRUE(testing_bmp::writeFile(path, bytes));
+        ASSERT_TRUE(testing::writeFile(path, bytes));
         ASSERT_TRUE(image.load(path.c_str()));
         EXPECT_EQ(image.width, 32);
         EXPECT_EQ(image.height, 32);
@@ -229,14 +229,14 @@ TEST_F(BmpDecoding, PathEndingDecidesWhetherTheFileIsRead) {
     const auto bytes = buildBmp(layout);
     for (const char* name : {"UPPER.BMP", "MiXeD.bMp", "nodotbmp", "bmp"}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(testing_bmp::writeFile(scratch.path(name), bytes));
+        ASSERT_TRUE(testing::writeFile(scratch.path(name), bytes));
         EXPECT_TRUE(image.load(scratch.path(name).c_str()));
         EXPECT_NE(image.pixels, nullptr);
     }
     // Valid bitmap contents, but the name does not end in "bmp".
     for (const char* name : {"sprite.bmp.txt", "sprite.bm", "bmp.png"}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(testing_bmp::writeFile(scratch.path(name), bytes));
+        ASSERT_TRUE(testing::writeFile(scratch.path(name), bytes));
         EXPECT_FALSE(image.load(scratch.path(name).c_str()));
         EXPECT_EQ(image.pixels, nullptr);
     }

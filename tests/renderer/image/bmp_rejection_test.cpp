@@ -7,14 +7,14 @@
 #include <functional>
 
 #include "renderer/image/texture_image.h"
-#include "tests/renderer/image/bmp_file_builder.h"
 #include "tests/renderer/image/scratch_folder.h"
+#include "tests/support/bmp_builder.h"
 
 namespace kestro {
 namespace {
 
-using testing_bmp::BmpLayout;
-using testing_bmp::buildBmp;
+using testing::BmpLayout;
+using testing::buildBmp;
 
 BmpLayout validTwentyFourBit() {
     BmpLayout layout;
@@ -164,18 +164,18 @@ long openFileCount() {
 
 class BmpRejection : public ::testing::Test {
   protected:
-    testing_bmp::ScratchFolder scratch;
+    testing::ScratchFolder scratch;
 };
 
 TEST_F(BmpRejection, EveryRejectedFileLeavesNoImageEvenAfterAGoodOne) {
     const std::string goodPath = scratch.path("good.bmp");
-    ASSERT_TRUE(testing_bmp::writeFile(goodPath, buildBmp(validTwentyFourBit())));
+    ASSERT_TRUE(testing::writeFile(goodPath, buildBmp(validTwentyFourBit())));
     for (const auto& rejected : rejectedFiles()) {
         SCOPED_TRACE(rejected.name);
         TextureImage image;
         ASSERT_TRUE(image.load(goodPath.c_str()));
         const std::string path = scratch.path("rejected.bmp");
-        ASSERT_TRUE(testing_bmp::writeFile(path, rejected.bytes()));
+        ASSERT_TRUE(testing::writeFile(path, rejected.bytes()));
         EXPECT_FALSE(image.load(path.c_str()));
         EXPECT_EQ(image.pixels, nullptr);
         // readBmp on its own drops the earlier image too.
@@ -194,7 +194,7 @@ TEST_F(BmpRejection, TheFileIsClosedOnEveryPath) {
     for (const auto& rejected : files) {
         SCOPED_TRACE(rejected.name);
         const std::string path = scratch.path("closed.bmp");
-        ASSERT_TRUE(testing_bmp::writeFile(path, rejected.bytes()));
+        ASSERT_TRUE(testing::writeFile(path, rejected.bytes()));
         TextureImage image;
         image.load(path.c_str());
         std::error_code error;
@@ -205,7 +205,7 @@ TEST_F(BmpRejection, TheFileIsClosedOnEveryPath) {
 
 TEST_F(BmpRejection, DecodersCalledOnTheirOwnCheckTheStatedSizes) {
     const std::string path = scratch.path("raw.bin");
-    ASSERT_TRUE(testing_bmp::writeFile(path, std::vector<uint8_t>(64, 0x11)));
+    ASSERT_TRUE(testing::writeFile(path, std::vector<uint8_t>(64, 0x11)));
     TextureImage image;
     image.width = 4;
     image.height = 4;

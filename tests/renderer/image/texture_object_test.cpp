@@ -7,20 +7,20 @@
 #include <vector>
 
 #include "renderer/image/texture_image.h"
-#include "tests/renderer/image/bmp_file_builder.h"
-#include "tests/renderer/image/gl_test_context.h"
 #include "tests/renderer/image/scratch_folder.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/support/gl_test_context.h"
 
 namespace kestro {
 namespace {
 
 class TextureObject : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(gl.current()) << "no OpenGL context"; }
+    void SetUp() override { ASSERT_TRUE(gl.ready()) << "no OpenGL context"; }
 
     void loadSprite(TextureImage& image) {
         const std::string path = scratch.path("sprite.bmp");
-        ASSERT_TRUE(testing_bmp::writeFile(path, testing_bmp::spriteLayoutFile(0)));
+        ASSERT_TRUE(testing::writeFile(path, testing::spriteLayoutFile(0)));
         ASSERT_TRUE(image.load(path.c_str()));
         ASSERT_TRUE(image.flipVertical());
     }
@@ -37,8 +37,8 @@ class TextureObject : public ::testing::Test {
         return value;
     }
 
-    testing_gl::GlTestContext gl;
-    testing_bmp::ScratchFolder scratch;
+    testing::GlTestContext gl;
+    testing::ScratchFolder scratch;
 };
 
 TEST_F(TextureObject, DecodedSpriteBecomesABoundMipmappedTextureWithItsPixels) {
