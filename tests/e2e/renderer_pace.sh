@@ -45,11 +45,23 @@ while :; do
   show_is "$after" '<' "$SHOOTING_SECONDS" || break
 done
 
+# Escape held: how long until the window is gone from the screen, and until
+# the program has ended (printed, not judged).
+pressed=$(date +%s.%N)
 xdotool keydown --window "$window" Escape
+gone=""
+for _ in $(seq 1500); do
+  show_window_exists || { gone=$(date +%s.%N); break; }
+  sleep 0.02
+done
 e2e_wait_exit "$renderer" 30
 ended=$?
+exited=$(date +%s.%N)
 xdotool keyup --window "$window" Escape 2>/dev/null
 [ "$ended" = 0 ] || e2e_fail "the renderer kept running with Escape held"
+[ -n "$gone" ] || e2e_fail "the window stayed after Escape"
+awk -v p="$pressed" -v g="$gone" -v e="$exited" \
+  'BEGIN { printf "Escape to window gone: %.2f s; to program ended: %.2f s\n", g - p, e - p }'
 
 blue_seen=""
 blue_until=""
