@@ -37,11 +37,14 @@ test-win:
 	@preset=$$(scripts/win-preset); source scripts/wine-env; kestro_wine_prefix_ready; \
 	  scripts/with-display ctest --preset $$preset
 
-fuzz: build-native
+fuzz: deps
 	@scripts/run-fuzz
 
-bench: build-native
-	@for b in build/native/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+# Benchmarks print figures; they are optimised builds without sanitizers.
+bench: deps
+	@cmake --preset native-release >/dev/null
+	@cmake --build --preset native-release
+	@for b in build/native-release/bin/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 
 # The release files come from the i686 deliverables.
 dist: deps

@@ -14,28 +14,29 @@ void TextureImage::createTexture() {
     deleteTexture();
     GLuint name = 0;
     glGenTextures(1, &name);
-    textureName = name;
-    glBindTexture(GL_TEXTURE_2D, textureName);
+    textureName_ = name;
+    glBindTexture(GL_TEXTURE_2D, textureName_);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     // Without pixels the texture stays incomplete, which OpenGL draws as if
     // texturing were off: untextured particles rather than no particles.
-    if (pixels != nullptr) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    if (pixels() != nullptr) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, width(), height(), GL_RGBA, GL_UNSIGNED_BYTE,
+                          pixels());
     }
 }
 
 void TextureImage::bind() {
-    if (textureName != 0)
-        glBindTexture(GL_TEXTURE_2D, textureName);
+    if (textureName_ != 0)
+        glBindTexture(GL_TEXTURE_2D, textureName_);
 }
 
 void TextureImage::deleteTexture() {
-    if (textureName == 0)
+    if (textureName_ == 0)
         return;
-    const GLuint name = textureName;
+    const GLuint name = textureName_;
     glDeleteTextures(1, &name);
-    textureName = 0;
+    textureName_ = 0;
 }
 
 } // namespace kestro

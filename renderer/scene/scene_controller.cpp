@@ -23,9 +23,7 @@ void waitStep(SceneState& scene, SceneDisplay& display) {
 
 } // namespace
 
-bool setUpScene(SceneState& scene, SceneDisplay& display, RendererWindow* window,
-                KeyTable* keyTable) {
-    scene.sceneWindow = window;
+bool setUpScene(SceneState& scene, SceneDisplay& display, const KeyTable* keyTable) {
     scene.sceneKeys = keyTable;
     // After every window creation: the new context's driver may have
     // unmasked the traps the cloud's divisions by zero must not hit.
@@ -38,8 +36,8 @@ bool setUpScene(SceneState& scene, SceneDisplay& display, RendererWindow* window
 }
 
 void updateSceneTiming(SceneState& scene, uint32_t elapsedMilliseconds) {
-    if (escapeHeld(scene.sceneKeys)) {
-        requestQuit(scene.sceneWindow);
+    if (escapeHeld(scene.sceneKeys) && scene.requestQuit) {
+        scene.requestQuit();
     }
     recordElapsed(scene.timeline, elapsedMilliseconds);
 }

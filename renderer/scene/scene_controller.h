@@ -5,11 +5,12 @@
 // in the renderer and a recording fake in the tests.
 
 #include <cstdint>
+#include <functional>
 
+#include "renderer/scene/key_table.h"
 #include "renderer/scene/particle_cloud.h"
 #include "renderer/scene/scene_random.h"
 #include "renderer/scene/scene_timeline.h"
-#include "renderer/shell/key_table.h"
 
 namespace kestro {
 
@@ -28,20 +29,32 @@ class SceneDisplay {
     virtual void finishFrame() = 0;
 };
 
+// A display that draws nothing: steps that only advance the simulation,
+// and programs that run the scene without OpenGL.
+class NoSceneDisplay final : public SceneDisplay {
+  public:
+    void setUpState() override {}
+    void loadSprite() override {}
+    void clearScreen() override {}
+    void drawCloud(const ParticleCloud&, float) override {}
+    void finishFrame() override {}
+};
+
 // Everything the scene keeps between frames. None of it is reset when the
 // window is recreated: the phase and the timeline go on where they were, and
 // the random sequence is never seeded again.
 struct SceneState {
-    RendererWindow* sceneWindow = nullptr;
-    KeyTable* sceneKeys = nullptr;
+    // How the scene ends the program when Escape is held; given by whoever
+    // runs the scene (the renderer's shell, or nothing in a plain run).
+    std::function<void()> requestQuit;
+    const KeyTable* sceneKeys = nullptr;
     SceneTimeline timeline;
     ParticleCloud cloud;
     SceneRandom random;
 };
 
 // Always true.
-bool setUpScene(SceneState& scene, SceneDisplay& display, RendererWindow* window,
-                KeyTable* keyTable);
+bool setUpScene(SceneState& scene, SceneDisplay& display, const KeyTable* keyTable);
 
 // Asks the shell to quit when Escape is held (the frame still runs to its
 // end), then takes the frame's elapsed time.

@@ -16,6 +16,16 @@ constexpr uint32_t WAIT_LENGTH_MS = 1000;
 constexpr int32_t FIRST_SHOW_STAGE = 4;
 constexpr float FRAME_SIZE_SCALE = 1.0f;
 
+// The show is designed for 60 frames a second. The renderer advances it in
+// steps of one designed frame whose elapsed milliseconds repeat 17, 17, 16:
+// three steps are exactly 50 ms and sixty exactly one second.
+constexpr uint32_t STEPS_PER_SECOND = 60;
+constexpr uint32_t STEP_PATTERN_LENGTH = 3;
+constexpr uint32_t STEP_PATTERN_MS = 50;
+
+// Elapsed milliseconds of the step with this index, counting from 0.
+uint32_t designedStepMs(uint64_t stepIndex);
+
 struct SceneTimeline {
     int32_t scenePhase = PHASE_WAIT;
     int32_t stage = 0;

@@ -9,9 +9,6 @@
 
 namespace kestro {
 
-int32_t keepRunning = 0;
-int32_t fullScreenRequest = 1;
-
 namespace {
 
 // Only called while fullScreen is 1, that is after the mode change worked.
@@ -82,7 +79,6 @@ bool createGlWindow(RendererWindow* window) {
     window->drawing = 1;
     port.resizeView(window->width, window->height);
     std::memset(window->keyTable->keys, 0, sizeof window->keyTable->keys);
-    window->lastTick = port.tickCount();
     return true;
 }
 
@@ -107,9 +103,11 @@ bool destroyGlWindow(RendererWindow* window) {
 }
 
 void requestQuit(RendererWindow* window) {
-    if (window != nullptr && window->port != nullptr)
+    if (window == nullptr)
+        return;
+    if (window->port != nullptr)
         window->port->postQuit(window->hwnd);
-    keepRunning = 0;
+    window->keepRunning = 0;
 }
 
 } // namespace kestro

@@ -1,6 +1,8 @@
 // The outer loop (one pass per window) and the per-window message and
-// render loop. Frames follow each other as fast as the buffer swap returns;
-// only a minimised window waits for messages.
+// render loop. The scene advances in fixed steps paced by the clock; the
+// loop draws once for each pass that has a step due, and otherwise sleeps
+// until the next step or a message. A minimised window only waits for
+// messages.
 
 #include "renderer/shell/render_loop.h"
 
@@ -19,33 +21,47 @@ RendererWindow makeRendererWindow(RendererClass* rendererClass, KeyTable* keyTab
     window.colourBits = RENDERER_COLOUR_BITS;
     window.fullScreen = 1;
     window.port = port;
+    window.keepRunning = 0;
+    window.fullScreenRequest = 1;
     return window;
 }
 
-int runRenderer(RendererClass& rendererClass, RendererWindow& window, const SceneHooks& scene) {
+int runRenderer(RendererClass& rendererClass, RendererWindow& window, SceneHooks& scene) {
     ShellPort& port = *window.port;
     if (!port.registerClass(rendererClass))
         return -1;
-    keepRunning = 1;
-    fullScreenRequest = window.fullScreen;
+    StepPacer pacer;
+    window.keepRunning = 1;
+    window.fullScreenRequest = window.fullScreen;
     do {
-        window.fullScreen = fullScreenRequest;
+        window.fullScreen = window.fullScreenRequest;
         if (!createGlWindow(&window)) {
-            keepRunning = 0;
+            window.keepRunning = 0;
             break;
         }
-        if (scene.initScene(&window, window.keyTable)) {
-            runMessageLoop(window, scene);
+        if (scene.initScene(window.keyTable)) {
+            // The time the new window took is not made up for.
+            pacer.restart(port.clockMicroseconds());
+            runMessageLoop(window, scene, pacer);
         } else {
             requestQuit(&window);
         }
         destroyGlWindow(&window);
-    } while (keepRunning == 1);
+    } while (window.keepRunning == 1);
     port.unregisterClass(rendererClass);
     return 0;
 }
 
-void runMessageLoop(RendererWindow& window, const SceneHooks& scene) {
+bool runDueSteps(StepPacer& pacer, SceneHooks& scene, uint64_t nowMicroseconds) {
+    const uint32_t due = pacer.takeDueSteps(nowMicroseconds);
+    for (uint32_t step = 1; step <= due; ++step) {
+        scene.updateTiming(pacer.nextStepMs());
+        scene.drawFrame(step == due);
+    }
+    return due > 0;
+}
+
+void runMessageLoop(RendererWindow& window, SceneHooks& scene, StepPacer& pacer) {
     ShellPort& port = *window.port;
     for (;;) {
         const TakenMessage taken = port.takeMessage(window.hwnd);
@@ -57,12 +73,11 @@ void runMessageLoop(RendererWindow& window, const SceneHooks& scene) {
             port.waitMessage();
             continue;
         }
-        const uint32_t now = port.tickCount();
-        // Unsigned difference: right across the tick counter's wrap.
-        scene.updateTiming(now - window.lastTick);
-        window.lastTick = now;
-        scene.drawFrame();
-        port.swapBuffers(window.hdc);
+        const uint64_t now = port.clockMicroseconds();
+        if (runDueSteps(pacer, scene, now))
+            port.swapBuffers(window.hdc);
+        else
+            port.waitMessageOrTimeout(pacer.microsecondsUntilNextStep(now));
     }
 }
 

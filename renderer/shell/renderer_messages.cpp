@@ -63,7 +63,7 @@ bool handleRendererMessage(RendererWindow* window, uint32_t message, uintptr_t w
     case TOGGLE_SCREEN_MODE_MSG:
         // Ends this window's loop without ending the program; the outer loop
         // then creates the window again in the other mode.
-        fullScreenRequest = fullScreenRequest == 1 ? 0 : 1;
+        window->fullScreenRequest = window->fullScreenRequest == 1 ? 0 : 1;
         window->port->postQuit(window->hwnd);
         return false;
     default:

@@ -1,6 +1,6 @@
 #pragma once
-// The Windows side of the renderer shell: the program entry, the window
-// class and procedure, and the ShellPort over USER32, GDI32 and WGL.
+// The Windows side of the renderer shell: the window class and procedure,
+// and the ShellPort over USER32, GDI32, WGL and the performance counter.
 
 #include <windows.h>
 
@@ -8,12 +8,6 @@
 #include "renderer/shell/shell_port.h"
 
 namespace kestro {
-
-// The program entry (WinMain form). Only the instance is used; the program
-// reads no arguments. 0 after a normal end, -1 when the class cannot be
-// registered.
-int rendererMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine,
-                 int showCommand);
 
 bool registerRendererClass(const RendererClass& rendererClass);
 LRESULT CALLBACK rendererWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -25,8 +19,13 @@ bool switchDisplayMode(int32_t width, int32_t height, int32_t bits);
 // colour depth and a 32-bit depth buffer, nothing else.
 PIXELFORMATDESCRIPTOR rendererPixelFormat(int32_t colourBits);
 
-class SystemShellPort : public ShellPort {
+class Win32ShellPort : public ShellPort {
   public:
+    Win32ShellPort();
+    ~Win32ShellPort() override;
+    Win32ShellPort(const Win32ShellPort&) = delete;
+    Win32ShellPort& operator=(const Win32ShellPort&) = delete;
+
     bool registerClass(const RendererClass& rendererClass) override;
     void unregisterClass(const RendererClass& rendererClass) override;
     bool switchDisplayMode(int32_t width, int32_t height, int32_t bits) override;
@@ -43,11 +42,15 @@ class SystemShellPort : public ShellPort {
     void destroyWindow(WindowHandle window) override;
     void showWindow(WindowHandle window) override;
     void resizeView(int32_t width, int32_t height) override;
-    uint32_t tickCount() override;
+    uint64_t clockMicroseconds() override;
     TakenMessage takeMessage(WindowHandle window) override;
     void waitMessage() override;
+    void waitMessageOrTimeout(uint64_t timeoutMicroseconds) override;
     void swapBuffers(DeviceContext dc) override;
     void postQuit(WindowHandle window) override;
+
+  private:
+    uint64_t counterFrequency_ = 1;
 };
 
 } // namespace kestro

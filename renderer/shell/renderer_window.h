@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "common/shared_names.h"
-#include "renderer/shell/key_table.h"
+#include "renderer/scene/key_table.h"
 
 namespace kestro {
 
@@ -39,18 +39,18 @@ struct RendererWindow {
     int32_t colourBits;
     int32_t fullScreen;
     int32_t drawing;
-    uint32_t lastTick;
     // The system the window lives on; requestQuit and the window procedure
     // only get the window, so it carries the way back to the system.
     ShellPort* port;
+    // The outer loop's flags live in the one window record, which the
+    // window procedure and the scene's quit request reach.
+    // 1 while the outer loop is to create the window again after its message
+    // loop ends; cleared by requestQuit and by a failed window creation.
+    int32_t keepRunning;
+    // The full-screen setting for the next window creation; flipped by the
+    // screen-mode toggle message.
+    int32_t fullScreenRequest;
 };
-
-// 1 while the outer loop is to create the window again after its message
-// loop ends; cleared by requestQuit and by a failed window creation.
-extern int32_t keepRunning;
-// The full-screen setting for the next window creation; flipped by the
-// screen-mode toggle message.
-extern int32_t fullScreenRequest;
 
 // A window at (0, 0) of the requested size with a current OpenGL context.
 // On failure everything made so far is released again, the display mode
@@ -59,5 +59,9 @@ bool createGlWindow(RendererWindow* window);
 // Releases context, device context and window; gives back the display mode
 // and the cursor when the window was full screen. Always true.
 bool destroyGlWindow(RendererWindow* window);
+
+// Posts the quit message to the window and stops the outer loop from
+// creating another. A null window is ignored.
+void requestQuit(RendererWindow* window);
 
 } // namespace kestro

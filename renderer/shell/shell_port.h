@@ -1,6 +1,6 @@
 #pragma once
 // Everything the renderer shell asks of the system, one call per step of
-// its behaviour. The Windows implementation is SystemShellPort; native tests
+// its behaviour. The Windows implementation is Win32ShellPort; native tests
 // use a recording fake.
 
 #include <cstdint>
@@ -45,11 +45,16 @@ class ShellPort {
     virtual void showWindow(WindowHandle window) = 0;
     virtual void resizeView(int32_t width, int32_t height) = 0;
 
-    virtual uint32_t tickCount() = 0;
+    // A monotonic clock with at least microsecond resolution; its zero is
+    // arbitrary.
+    virtual uint64_t clockMicroseconds() = 0;
     // Takes one message of the window's queue; any but the quit message is
     // dispatched to the window procedure.
     virtual TakenMessage takeMessage(WindowHandle window) = 0;
+    // Blocks until a message arrives.
     virtual void waitMessage() = 0;
+    // Blocks until a message arrives or the time is up, whichever is first.
+    virtual void waitMessageOrTimeout(uint64_t timeoutMicroseconds) = 0;
     virtual void swapBuffers(DeviceContext dc) = 0;
     virtual void postQuit(WindowHandle window) = 0;
 };

@@ -10,26 +10,14 @@
 
 #include "renderer/scene/gl_scene_display.h"
 #include "renderer/scene/scene_controller.h"
-#include "tests/renderer/scene/glow_sprite_file.h"
-#include "tests/renderer/scene/offscreen_gl.h"
+#include "tests/support/gl_test_context.h"
+#include "tests/support/glow_sprite_file.h"
 
 namespace kestro {
-
-// The benchmark never holds Escape; the shell's quit is not needed here.
-void requestQuit(RendererWindow*) {}
 
 namespace {
 
 constexpr uint32_t FRAME_MS = 16;
-
-class NoDisplay : public SceneDisplay {
-  public:
-    void setUpState() override {}
-    void loadSprite() override {}
-    void clearScreen() override {}
-    void drawCloud(const ParticleCloud&, float) override {}
-    void finishFrame() override {}
-};
 
 benchmark::Counter perParticle() {
     return benchmark::Counter(PARTICLE_COUNT, benchmark::Counter::kIsIterationInvariantRate |
@@ -39,8 +27,8 @@ benchmark::Counter perParticle() {
 // Past the wait and the first births, so every frame is a particle frame.
 // The frames on the way are not drawn.
 void runIntoTheShow(SceneState& scene, SceneDisplay& display, KeyTable& keys) {
-    setUpScene(scene, display, nullptr, &keys);
-    NoDisplay skipped;
+    setUpScene(scene, display, &keys);
+    NoSceneDisplay skipped;
     while (scene.timeline.stage < 5) {
         updateSceneTiming(scene, FRAME_MS);
         drawSceneFrame(scene, skipped);
@@ -51,7 +39,7 @@ void runIntoTheShow(SceneState& scene, SceneDisplay& display, KeyTable& keys) {
 // over the whole cycle of stages as the frames go by.
 void BM_SimulationStep(benchmark::State& state) {
     auto scene = std::make_unique<SceneState>();
-    NoDisplay display;
+    NoSceneDisplay display;
     KeyTable keys{};
     runIntoTheShow(*scene, display, keys);
     for (auto _ : state) {
@@ -66,7 +54,7 @@ BENCHMARK(BM_SimulationStep);
 // The same step plus clearing and drawing 4000 textured, blended squares
 // into a 1024 x 768 buffer, finished before the clock stops.
 void BM_FullFrameOffscreen(benchmark::State& state) {
-    testing::OffscreenGl gl;
+    testing::GlTestContext gl;
     if (!gl.ready()) {
         state.SkipWithError("no off-screen OpenGL context");
         return;
@@ -91,14 +79,5 @@ BENCHMARK(BM_FullFrameOffscreen)->Unit(benchmark::kMillisecond)->UseRealTime()->
 
 } // namespace
 } // namespace kestro
-
-// The native preset links the leak checker into every program; Mesa's
-// off-screen driver keeps some allocations until the process ends.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libOSMesa.so\n";
-}
-extern "C" const char* __lsan_default_options() {
-    return "print_suppressions=0";
-}
 
 BENCHMARK_MAIN();

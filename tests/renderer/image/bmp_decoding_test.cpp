@@ -1,34 +1,42 @@
-// Decoding of well-formed bitmaps at each depth, checked pixel by pixel.
+// Decoding of well-formed bitmaps at each depth, checked pixel by pixel, and
+// the file read behind TextureImage::load.
 
 #include <gtest/gtest.h>
 
 #include <array>
 
+#include "renderer/image/bmp_decoder.h"
 #include "renderer/image/texture_image.h"
-#include "tests/renderer/image/bmp_file_builder.h"
-#include "tests/renderer/image/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/bmp_builder.h"
 
 namespace kestro {
 namespace {
 
-using testing_bmp::BmpLayout;
-using testing_bmp::buildBmp;
+using testing::BmpLayout;
+using testing::buildBmp;
 using Rgba = std::array<int, 4>;
 
-Rgba pixelAt(const TextureImage& image, int x, int row) {
-    const uint8_t* p = image.pixels + (static_cast<size_t>(row) * image.width + x) * 4;
+Rgba pixelAt(const uint8_t* pixels, int width, int x, int row) {
+    const uint8_t* p = pixels + (static_cast<size_t>(row) * width + x) * 4;
     return {p[0], p[1], p[2], p[3]};
+}
+
+Rgba pixelAt(const RgbaImage& image, int x, int row) {
+    return pixelAt(image.pixels.data(), image.width, x, row);
 }
 
 class BmpDecoding : public ::testing::Test {
   protected:
-    bool loadLayout(const BmpLayout& layout, const std::string& name = "image.bmp") {
-        const std::string path = scratch.path(name);
-        EXPECT_TRUE(testing_bmp::writeFile(path, buildBmp(layout)));
-        return image.load(path.c_str());
+    bool loadLayout(const BmpLayout& layout) { return decode(buildBmp(layout)); }
+    bool decode(const std::vector<uint8_t>& bytes) {
+        decoded = decodeBmp(bytes.data(), bytes.size());
+        if (decoded)
+            image = *decoded;
+        return decoded.has_value();
     }
-    testing_bmp::ScratchFolder scratch;
-    TextureImage image;
+    std::optional<RgbaImage> decoded;
+    RgbaImage image;
 };
 
 TEST_F(BmpDecoding, FourBitOddWidthUsesHalfOfTheLastByteAndSkipsThePadding) {
@@ -43,7 +51,6 @@ TEST_F(BmpDecoding, FourBitOddWidthUsesHalfOfTheLastByteAndSkipsThePadding) {
     ASSERT_TRUE(loadLayout(layout));
     EXPECT_EQ(image.width, 5);
     EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(image.bitsPerPixel, 32);
     const int bottom[5] = {1, 2, 3, 4, 5};
     const int top[5] = {15, 14, 13, 12, 11};
     for (int x = 0; x < 5; ++x) {
@@ -74,14 +81,14 @@ TEST_F(BmpDecoding, PaletteEntriesTheFileDoesNotSupplyAreBlackEvenAfterAnEarlier
     for (uint32_t i = 0; i < 256; ++i)
         full.paletteBgr.push_back(0x00FFFFFF);
     full.pixelArray = {200, 0, 0, 0};
-    ASSERT_TRUE(loadLayout(full, "full.bmp"));
+    ASSERT_TRUE(loadLayout(full));
     ASSERT_EQ(pixelAt(image, 0, 0), (Rgba{255, 255, 255, 255}));
 
     BmpLayout two = full;
     two.coloursUsed = 2;
     two.paletteBgr = {0x000000FF, 0x0000FF00};
     two.pixelArray = {200, 0, 0, 0};
-    ASSERT_TRUE(loadLayout(two, "two.bmp"));
+    ASSERT_TRUE(loadLayout(two));
     EXPECT_EQ(pixelAt(image, 0, 0), (Rgba{0, 0, 0, 255}));
 }
 
@@ -101,7 +108,7 @@ TEST_F(BmpDecoding, PaletteFollowsALongerInformationHeader) {
 std::vector<uint8_t> words(std::initializer_list<uint16_t> values) {
     std::vector<uint8_t> bytes;
     for (uint16_t v : values)
-        testing_bmp::putLe16(bytes, v);
+        testing::putLe16(bytes, v);
     return bytes;
 }
 
@@ -112,9 +119,6 @@ TEST_F(BmpDecoding, SixteenBitWithoutBitFieldsIsFiveFiveFive) {
     layout.bitsPerPixel = 16;
     layout.pixelArray = words({0x7C00, 0x03E0, 0x0010, 0xBEEF}); // three pixels + pad
     ASSERT_TRUE(loadLayout(layout));
-    EXPECT_EQ(image.redMask, 0x7C00u);
-    EXPECT_EQ(image.greenMask, 0x03E0u);
-    EXPECT_EQ(image.blueMask, 0x001Fu);
     EXPECT_EQ(pixelAt(image, 0, 0), (Rgba{255, 0, 0, 255}));
     EXPECT_EQ(pixelAt(image, 1, 0), (Rgba{0, 255, 0, 255}));
     // 5-bit 16 widens to (16 << 3) | (16 >> 2) = 132.
@@ -158,7 +162,6 @@ TEST_F(BmpDecoding, TwentyFourBitWidthThreeSkipsThreePadBytesPerRow) {
     layout.pixelArray = {1,  2,  3,  4,  5,  6,  7,  8,  9,  0xEE, 0xEE, 0xEE,
                          11, 12, 13, 14, 15, 16, 17, 18, 19, 0xEE, 0xEE, 0xEE};
     ASSERT_TRUE(loadLayout(layout));
-    EXPECT_EQ(image.bitsPerPixel, 32);
     EXPECT_EQ(pixelAt(image, 0, 0), (Rgba{3, 2, 1, 255}));
     EXPECT_EQ(pixelAt(image, 2, 0), (Rgba{9, 8, 7, 255}));
     EXPECT_EQ(pixelAt(image, 0, 1), (Rgba{13, 12, 11, 255}));
@@ -193,15 +196,12 @@ TEST_F(BmpDecoding, ThirtyTwoBitSwapsRedAndBlueAndMakesEveryPixelOpaque) {
 TEST_F(BmpDecoding, SpriteLayoutDecodesWithImageSizeZeroOrStated) {
     for (uint32_t stated : {0u, 3072u}) {
         SCOPED_TRACE(stated);
-        const auto bytes = testing_bmp::spriteLayoutFile(stated);
+        const auto bytes = testing::spriteLayoutFile(stated);
         ASSERT_EQ(bytes.size(), 3126u);
-        const std::string path = scratch.path("sprite.bmp");
-        ASSERT_TRUE(testing_bmp::writeFile(path, bytes));
-        ASSERT_TRUE(image.load(path.c_str()));
+        ASSERT_TRUE(decode(bytes));
         EXPECT_EQ(image.width, 32);
         EXPECT_EQ(image.height, 32);
-        EXPECT_EQ(image.bitsPerPixel, 32);
-        EXPECT_EQ(image.imageSize, 3072);
+        EXPECT_EQ(image.pixels.size(), 32u * 32 * 4);
         for (int y = 0; y < 32; ++y) {
             for (int x = 0; x < 32; ++x) {
                 ASSERT_EQ(pixelAt(image, x, y), (Rgba{x ^ y, y * 8, x * 8, 255})) << x << "," << y;
@@ -217,37 +217,60 @@ TEST_F(BmpDecoding, FlipVerticalPutsTheTopRowFirst) {
     layout.bitsPerPixel = 24;
     layout.pixelArray = {1, 1, 1, 0, 2, 2, 2, 0, 3, 3, 3, 0};
     ASSERT_TRUE(loadLayout(layout));
-    ASSERT_TRUE(image.flipVertical());
+    flipRows(image);
     EXPECT_EQ(pixelAt(image, 0, 0), (Rgba{3, 3, 3, 255}));
     EXPECT_EQ(pixelAt(image, 0, 1), (Rgba{2, 2, 2, 255}));
     EXPECT_EQ(pixelAt(image, 0, 2), (Rgba{1, 1, 1, 255}));
 }
 
-TEST_F(BmpDecoding, PathEndingDecidesWhetherTheFileIsRead) {
+class ImageFile : public ::testing::Test {
+  protected:
+    testing::ScratchFolder scratch;
+    TextureImage image;
+};
+
+TEST_F(ImageFile, LoadReadsTheFileDecodesItAndFlipsOnRequest) {
+    BmpLayout layout;
+    layout.width = 1;
+    layout.height = 2;
+    layout.pixelArray = {1, 2, 3, 0, 4, 5, 6, 0};
+    const std::string path = scratch.path("two_rows.bmp");
+    ASSERT_TRUE(testing::writeFile(path, buildBmp(layout)));
+    ASSERT_TRUE(image.load(path.c_str()));
+    EXPECT_EQ(image.width(), 1);
+    EXPECT_EQ(image.height(), 2);
+    EXPECT_EQ(pixelAt(image.pixels(), 1, 0, 0), (Rgba{3, 2, 1, 255}));
+    ASSERT_TRUE(image.flipVertical());
+    EXPECT_EQ(pixelAt(image.pixels(), 1, 0, 0), (Rgba{6, 5, 4, 255}));
+    TextureImage empty;
+    EXPECT_FALSE(empty.flipVertical());
+}
+
+TEST_F(ImageFile, PathEndingDecidesWhetherTheFileIsRead) {
     BmpLayout layout;
     layout.pixelArray = {1, 2, 3, 0};
     const auto bytes = buildBmp(layout);
     for (const char* name : {"UPPER.BMP", "MiXeD.bMp", "nodotbmp", "bmp"}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(testing_bmp::writeFile(scratch.path(name), bytes));
+        ASSERT_TRUE(testing::writeFile(scratch.path(name), bytes));
         EXPECT_TRUE(image.load(scratch.path(name).c_str()));
-        EXPECT_NE(image.pixels, nullptr);
+        EXPECT_NE(image.pixels(), nullptr);
     }
     // Valid bitmap contents, but the name does not end in "bmp".
     for (const char* name : {"sprite.bmp.txt", "sprite.bm", "bmp.png"}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(testing_bmp::writeFile(scratch.path(name), bytes));
+        ASSERT_TRUE(testing::writeFile(scratch.path(name), bytes));
         EXPECT_FALSE(image.load(scratch.path(name).c_str()));
-        EXPECT_EQ(image.pixels, nullptr);
+        EXPECT_EQ(image.pixels(), nullptr);
     }
     EXPECT_FALSE(image.load("mp"));
     EXPECT_FALSE(image.load(""));
     EXPECT_FALSE(image.load(nullptr));
 }
 
-TEST_F(BmpDecoding, AMissingFileGivesNoImage) {
+TEST_F(ImageFile, AMissingFileGivesNoImage) {
     EXPECT_FALSE(image.load(scratch.path("absent.bmp").c_str()));
-    EXPECT_EQ(image.pixels, nullptr);
+    EXPECT_EQ(image.pixels(), nullptr);
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-namespace kestro::testing_bmp {
+namespace kestro::testing {
 
 class ScratchFolder {
   public:
@@ -30,4 +30,4 @@ class ScratchFolder {
     std::filesystem::path folder_;
 };
 
-} // namespace kestro::testing_bmp
+} // namespace kestro::testing

@@ -7,20 +7,20 @@
 #include <vector>
 
 #include "renderer/image/texture_image.h"
-#include "tests/renderer/image/bmp_file_builder.h"
-#include "tests/renderer/image/gl_test_context.h"
-#include "tests/renderer/image/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/bmp_builder.h"
+#include "tests/support/gl_test_context.h"
 
 namespace kestro {
 namespace {
 
 class TextureObject : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(gl.current()) << "no OpenGL context"; }
+    void SetUp() override { ASSERT_TRUE(gl.ready()) << "no OpenGL context"; }
 
     void loadSprite(TextureImage& image) {
         const std::string path = scratch.path("sprite.bmp");
-        ASSERT_TRUE(testing_bmp::writeFile(path, testing_bmp::spriteLayoutFile(0)));
+        ASSERT_TRUE(testing::writeFile(path, testing::spriteLayoutFile(0)));
         ASSERT_TRUE(image.load(path.c_str()));
         ASSERT_TRUE(image.flipVertical());
     }
@@ -37,46 +37,46 @@ class TextureObject : public ::testing::Test {
         return value;
     }
 
-    testing_gl::GlTestContext gl;
-    testing_bmp::ScratchFolder scratch;
+    testing::GlTestContext gl;
+    testing::ScratchFolder scratch;
 };
 
 TEST_F(TextureObject, DecodedSpriteBecomesABoundMipmappedTextureWithItsPixels) {
     TextureImage image;
     loadSprite(image);
     image.createTexture();
-    ASSERT_NE(image.textureName, 0u);
-    EXPECT_EQ(glIsTexture(image.textureName), GL_TRUE);
-    EXPECT_EQ(boundTexture(), static_cast<GLint>(image.textureName));
+    ASSERT_NE(image.textureName(), 0u);
+    EXPECT_EQ(glIsTexture(image.textureName()), GL_TRUE);
+    EXPECT_EQ(boundTexture(), static_cast<GLint>(image.textureName()));
     EXPECT_EQ(parameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
     EXPECT_EQ(parameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
     EXPECT_EQ(parameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
 
     std::vector<uint8_t> level0(32 * 32 * 4);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, level0.data());
-    EXPECT_EQ(level0, std::vector<uint8_t>(image.pixels, image.pixels + level0.size()));
+    EXPECT_EQ(level0, std::vector<uint8_t>(image.pixels(), image.pixels() + level0.size()));
     // The chain goes down to 1 x 1.
     GLint smallest = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 5, GL_TEXTURE_WIDTH, &smallest);
     EXPECT_EQ(smallest, 1);
     // The pixels stay held after the texture is made.
-    EXPECT_NE(image.pixels, nullptr);
+    EXPECT_NE(image.pixels(), nullptr);
 }
 
 TEST_F(TextureObject, SecondCreateDeletesTheFirstName) {
     TextureImage image;
     loadSprite(image);
     image.createTexture();
-    const GLuint first = image.textureName;
+    const GLuint first = image.textureName();
     image.createTexture();
-    EXPECT_NE(image.textureName, 0u);
-    EXPECT_EQ(glIsTexture(first) == GL_TRUE && first != image.textureName, false);
+    EXPECT_NE(image.textureName(), 0u);
+    EXPECT_EQ(glIsTexture(first) == GL_TRUE && first != image.textureName(), false);
 }
 
 TEST_F(TextureObject, WithoutPixelsTheTextureGetsANameButNoImage) {
     TextureImage image;
     image.createTexture();
-    ASSERT_NE(image.textureName, 0u);
+    ASSERT_NE(image.textureName(), 0u);
     GLint width = -1;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     EXPECT_EQ(width, 0);
@@ -88,11 +88,11 @@ TEST_F(TextureObject, BindWithoutANameLeavesTheBindingAlone) {
     named.createTexture();
     glBindTexture(GL_TEXTURE_2D, 0);
     named.bind();
-    EXPECT_EQ(boundTexture(), static_cast<GLint>(named.textureName));
+    EXPECT_EQ(boundTexture(), static_cast<GLint>(named.textureName()));
 
     TextureImage unnamed;
     unnamed.bind();
-    EXPECT_EQ(boundTexture(), static_cast<GLint>(named.textureName));
+    EXPECT_EQ(boundTexture(), static_cast<GLint>(named.textureName()));
 }
 
 TEST_F(TextureObject, DestructionDeletesTheTexture) {
@@ -101,7 +101,7 @@ TEST_F(TextureObject, DestructionDeletesTheTexture) {
         TextureImage image;
         loadSprite(image);
         image.createTexture();
-        name = image.textureName;
+        name = image.textureName();
         ASSERT_EQ(glIsTexture(name), GL_TRUE);
     }
     EXPECT_EQ(glIsTexture(name), GL_FALSE);

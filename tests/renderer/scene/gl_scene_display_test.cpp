@@ -2,7 +2,6 @@
 // its pixels.
 
 #include "renderer/scene/gl_scene_display.h"
-#include "renderer/scene/scene.h"
 
 #include <cmath>
 #include <limits>
@@ -11,13 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/renderer/scene/glow_sprite_file.h"
-#include "tests/renderer/scene/offscreen_gl.h"
+#include "tests/support/gl_test_context.h"
+#include "tests/support/glow_sprite_file.h"
 
 namespace kestro {
 namespace {
 
-using testing::OffscreenGl;
+using testing::GlTestContext;
 using testing::Rgb;
 
 constexpr int CENTRE_COLUMN = testing::SCREEN_WIDTH / 2;
@@ -29,16 +28,6 @@ constexpr double PIXELS_PER_UNIT = 24.36;
 std::string tempPath(const std::string& name) {
     return ::testing::TempDir() + name;
 }
-
-// Draws nothing: lets the timeline run ahead quickly.
-class NoDisplay : public SceneDisplay {
-  public:
-    void setUpState() override {}
-    void loadSprite() override {}
-    void clearScreen() override {}
-    void drawCloud(const ParticleCloud&, float) override {}
-    void finishFrame() override {}
-};
 
 Particle lonelyParticle(float x, float y, float opacity) {
     // A 1.2 x 1.2 square: base half-size 0.1 plus pads of 0.5.
@@ -58,7 +47,7 @@ bool isBlack(const Rgb& colour) {
 
 class GlSceneDisplayTest : public ::testing::Test {
   protected:
-    OffscreenGl gl;
+    GlTestContext gl;
     TextureImage sprite;
     std::unique_ptr<ParticleCloud> cloud = std::make_unique<ParticleCloud>();
 
@@ -177,7 +166,7 @@ class GlSceneRunTest : public GlSceneDisplayTest {
 
 TEST_F(GlSceneRunTest, BlackWaitThenAnAdditiveVioletGlowFromTheCentre) {
     GlSceneDisplay display(sprite, spritePath.c_str());
-    ASSERT_TRUE(setUpScene(*scene, display, nullptr, &keys));
+    ASSERT_TRUE(setUpScene(*scene, display, &keys));
     frames(display, 62, 16);
     EXPECT_EQ(gl.totalLight(), 0u) << "the wait is black";
 
@@ -196,9 +185,9 @@ TEST_F(GlSceneRunTest, BlackWaitThenAnAdditiveVioletGlowFromTheCentre) {
 }
 
 TEST_F(GlSceneRunTest, LateInStage10TheCloudGlowsOrangeRed) {
-    NoDisplay fastForward;
+    NoSceneDisplay fastForward;
     GlSceneDisplay display(sprite, spritePath.c_str());
-    ASSERT_TRUE(setUpScene(*scene, display, nullptr, &keys));
+    ASSERT_TRUE(setUpScene(*scene, display, &keys));
     // At 50 ms a frame a stage lasts 6.45 s, longer than any particle lives,
     // so late in the stage nearly every particle was born under its cues.
     while (!(scene->timeline.stage == 10 && scene->timeline.stageFrame == 120)) {
@@ -208,27 +197,6 @@ TEST_F(GlSceneRunTest, LateInStage10TheCloudGlowsOrangeRed) {
     const Rgb light = lightNearCentre();
     EXPECT_GT(light.red, light.green * 3 / 2);
     EXPECT_GT(light.green, light.blue * 2);
-}
-
-// The only test that touches the renderer's one process-wide scene.
-TEST(ProcessWideScene, EveryInitSceneResetsFromTheOneSequenceThatIsNeverReseeded) {
-    OffscreenGl gl;
-    ASSERT_TRUE(gl.ready());
-    KeyTable keys{};
-    ASSERT_TRUE(initScene(nullptr, &keys));
-    EXPECT_EQ(sceneRandom(), 13672) << "the reset drew 4000 x 4 numbers from state 1";
-    ASSERT_TRUE(initScene(nullptr, &keys)); // as after a window recreation
-    EXPECT_EQ(sceneRandom(), 29463) << "the 32002nd number";
-
-    updateTiming(2000); // ends the wait: the cloud is drawn, too faint to see
-    drawFrame();
-    updateTiming(16); // every particle is born at the emitter, in the middle
-    drawFrame();
-    updateTiming(16);
-    drawFrame();
-    gl.finish();
-    EXPECT_GT(gl.pixel(CENTRE_COLUMN, CENTRE_ROW).red, 100);
-    EXPECT_TRUE(isBlack(gl.pixel(5, 5)));
 }
 
 } // namespace

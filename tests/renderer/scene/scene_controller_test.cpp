@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/renderer/scene/recorded_quit.h"
-
 #if defined(_WIN32)
 #include <float.h>
 #endif
@@ -50,19 +48,17 @@ void unmaskDivideByZeroTrap() {
 #endif
 }
 
-// Never dereferenced by the scene; only handed back to requestQuit.
-RendererWindow* const SHELL_WINDOW = reinterpret_cast<RendererWindow*>(0x5150);
-
 class SceneControllerTest : public ::testing::Test {
   protected:
     std::unique_ptr<SceneState> scene = std::make_unique<SceneState>();
     SceneTimeline& timeline = scene->timeline;
     RecordingDisplay display;
     KeyTable keys{};
+    int quitRequests = 0;
 
     void SetUp() override {
-        testing::quitRequests().clear();
-        ASSERT_TRUE(setUpScene(*scene, display, SHELL_WINDOW, &keys));
+        scene->requestQuit = [this] { ++quitRequests; };
+        ASSERT_TRUE(setUpScene(*scene, display, &keys));
         display.calls.clear();
     }
 
@@ -81,10 +77,9 @@ class SceneControllerTest : public ::testing::Test {
 TEST_F(SceneControllerTest, SetUpSetsStateResetsTheCloudLoadsTheSpriteAndClears) {
     auto fresh = std::make_unique<SceneState>();
     RecordingDisplay freshDisplay;
-    EXPECT_TRUE(setUpScene(*fresh, freshDisplay, SHELL_WINDOW, &keys));
+    EXPECT_TRUE(setUpScene(*fresh, freshDisplay, &keys));
     EXPECT_EQ(freshDisplay.calls,
               (std::vector<std::string>{"setUpState", "loadSprite", "clearScreen"}));
-    EXPECT_EQ(fresh->sceneWindow, SHELL_WINDOW);
     EXPECT_EQ(fresh->sceneKeys, &keys);
     EXPECT_FLOAT_EQ(fresh->cloud.particles[0].lifeSpanMs, 2.053f);
     EXPECT_EQ(fresh->timeline.scenePhase, PHASE_WAIT);
@@ -93,7 +88,7 @@ TEST_F(SceneControllerTest, SetUpSetsStateResetsTheCloudLoadsTheSpriteAndClears)
 TEST_F(SceneControllerTest, SetUpMakesDivisionByZeroYieldInfinityEvenWhenTrapsWereOn) {
     unmaskDivideByZeroTrap();
     RecordingDisplay newWindow;
-    ASSERT_TRUE(setUpScene(*scene, newWindow, SHELL_WINDOW, &keys));
+    ASSERT_TRUE(setUpScene(*scene, newWindow, &keys));
     frame(2000);
     frame(16); // the first particle is born with a span of 5472 ms
     scene->cloud.particles[0].paceX = 0.0f;
@@ -163,13 +158,12 @@ TEST_F(SceneControllerTest, StageFrameRunsZeroTo128) {
 
 TEST_F(SceneControllerTest, EscapeHeldAtTheStartOfAFrameAsksToQuitAndTheFrameStillRuns) {
     frame(16);
-    EXPECT_TRUE(testing::quitRequests().empty());
+    EXPECT_EQ(quitRequests, 0);
 
     keys.keys[KEY_ESCAPE] = 1;
     display.calls.clear();
     frame(16);
-    ASSERT_EQ(testing::quitRequests().size(), 1u);
-    EXPECT_EQ(testing::quitRequests()[0], SHELL_WINDOW);
+    EXPECT_EQ(quitRequests, 1);
     EXPECT_EQ(display.calls.back(), "finishFrame");
 }
 
@@ -179,7 +173,7 @@ TEST_F(SceneControllerTest, EscapePressedAndReleasedBetweenFramesEndsNothing) {
     frame(16);
     keys.keys[KEY_ESCAPE + 1] = 1; // only Escape counts
     frame(16);
-    EXPECT_TRUE(testing::quitRequests().empty());
+    EXPECT_EQ(quitRequests, 0);
 }
 
 TEST_F(SceneControllerTest, EscapeAlsoSeenOnTheFrameThatEndsTheWait) {
@@ -187,7 +181,7 @@ TEST_F(SceneControllerTest, EscapeAlsoSeenOnTheFrameThatEndsTheWait) {
     keys.keys[KEY_ESCAPE] = 1;
     frame(20);
     // Once in updateTiming and again when the wait ends.
-    EXPECT_EQ(testing::quitRequests().size(), 2u);
+    EXPECT_EQ(quitRequests, 2);
 }
 
 TEST_F(SceneControllerTest, WindowRecreationResetsTheCloudButNotTheTimeline) {
@@ -201,7 +195,7 @@ TEST_F(SceneControllerTest, WindowRecreationResetsTheCloudButNotTheTimeline) {
 
     RecordingDisplay newWindow;
     KeyTable newKeys{};
-    ASSERT_TRUE(setUpScene(*scene, newWindow, SHELL_WINDOW, &newKeys));
+    ASSERT_TRUE(setUpScene(*scene, newWindow, &newKeys));
 
     EXPECT_EQ(timeline.stage, 9);
     EXPECT_EQ(timeline.stageFrame, frameBefore);

@@ -12,7 +12,7 @@
 #include "renderer/shell/renderer_messages.h"
 #include "renderer/shell/shell_port.h"
 
-namespace kestro::testing_shell {
+namespace kestro::testing {
 
 struct QueuedMessage {
     bool quit;
@@ -30,8 +30,11 @@ class RecordingShellPort : public ShellPort {
     // "choosePixelFormat", "setPixelFormat", "createGlContext", "makeCurrent".
     std::string failingCall;
     std::deque<QueuedMessage> queue;
-    uint32_t nextTick = 1000;
-    uint32_t tickStep = 16;
+    // The fake clock: it moves only when a wait times out, when presenting
+    // takes time (a display's refresh) and when making a window does.
+    uint64_t now = 1000000;
+    uint64_t presentMicroseconds = 0;
+    uint64_t windowCreationMicroseconds = 0;
     RendererWindow* createdFor = nullptr;
     // Runs when the loop blocks for messages, so a test can deliver one.
     std::function<void()> onWait;
@@ -73,6 +76,7 @@ class RecordingShellPort : public ShellPort {
             return nullptr;
         createdFor = &window;
         ++windowsCreated;
+        now += windowCreationMicroseconds;
         return handle(0x100 + windowsCreated);
     }
     DeviceContext getDeviceContext(WindowHandle) override {
@@ -108,11 +112,7 @@ class RecordingShellPort : public ShellPort {
     void resizeView(int32_t width, int32_t height) override {
         calls.push_back("resizeView " + std::to_string(width) + "x" + std::to_string(height));
     }
-    uint32_t tickCount() override {
-        const uint32_t now = nextTick;
-        nextTick += tickStep;
-        return now;
-    }
+    uint64_t clockMicroseconds() override { return now; }
     TakenMessage takeMessage(WindowHandle) override {
         if (queue.empty())
             return TakenMessage::None;
@@ -129,7 +129,15 @@ class RecordingShellPort : public ShellPort {
         if (onWait)
             onWait();
     }
-    void swapBuffers(DeviceContext) override { calls.push_back("swapBuffers"); }
+    // Times out: no test posts a message from outside while the loop waits.
+    void waitMessageOrTimeout(uint64_t timeoutMicroseconds) override {
+        calls.push_back("waitMessageOrTimeout " + std::to_string(timeoutMicroseconds));
+        now += timeoutMicroseconds;
+    }
+    void swapBuffers(DeviceContext) override {
+        calls.push_back("swapBuffers");
+        now += presentMicroseconds;
+    }
     void postQuit(WindowHandle) override {
         calls.push_back("postQuit");
         queue.push_back({true, 0, 0, 0});
@@ -138,4 +146,4 @@ class RecordingShellPort : public ShellPort {
     static void* handle(uintptr_t value) { return reinterpret_cast<void*>(value); }
 };
 
-} // namespace kestro::testing_shell
+} // namespace kestro::testing

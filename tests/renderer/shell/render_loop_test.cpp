@@ -1,35 +1,42 @@
 // The renderer's life as the shell runs it, observed through the recording
-// port: start, frames, the ways to end, and the screen-mode toggle.
+// port and its fake clock: start, paced steps, the ways to end, and the
+// screen-mode toggle.
+
+#include "renderer/shell/render_loop.h"
 
 #include <gtest/gtest.h>
 
-#include "renderer/shell/render_loop.h"
+#include <algorithm>
+
 #include "tests/renderer/shell/recording_shell_port.h"
 #include "tests/renderer/shell/scripted_scene.h"
 
 namespace kestro {
 namespace {
 
-using testing_shell::RecordingShellPort;
-using testing_shell::ScriptedScene;
+using testing::RecordingShellPort;
+using testing::ScriptedScene;
 using Calls = std::vector<std::string>;
+
+constexpr uint64_t STEP_MICROSECONDS = 16667;
 
 class RenderLoop : public ::testing::Test {
   protected:
     RenderLoop() {
         scene.port = &port;
         window = makeRendererWindow(&rendererClass, &keys, &port);
-        keepRunning = 0;
-        fullScreenRequest = 1;
+        scene.window = &window;
     }
 
-    int run() { return runRenderer(rendererClass, window, scene.hooks()); }
+    int run() { return runRenderer(rendererClass, window, scene); }
 
-    // Escape goes down after the given frame, as WM_KEYDOWN would put it.
-    void pressEscapeAfterFrame(int frame) {
-        scene.afterFrame = [this, frame](int drawn) {
-            if (drawn == frame)
-                port.post(MESSAGE_KEY_DOWN, KEY_ESCAPE);
+    // Escape goes down after the given drawn step, as WM_KEYDOWN would put it.
+    void pressEscapeAfterDrawn(int drawn) { postAfterDrawn(drawn, MESSAGE_KEY_DOWN, KEY_ESCAPE); }
+
+    void postAfterDrawn(int drawn, uint32_t message, uintptr_t wParam = 0) {
+        scene.afterDrawn = [this, drawn, message, wParam](int count) {
+            if (count == drawn)
+                port.post(message, wParam);
         };
     }
 
@@ -40,32 +47,46 @@ class RenderLoop : public ::testing::Test {
     RendererWindow window{};
 };
 
-TEST_F(RenderLoop, RunsFramesUntilEscapeThenGivesEverythingBack) {
-    pressEscapeAfterFrame(2);
+TEST_F(RenderLoop, RunsPacedStepsUntilEscapeThenGivesEverythingBack) {
+    pressEscapeAfterDrawn(2);
     EXPECT_EQ(run(), 0);
-    EXPECT_EQ(port.calls, (Calls{"registerClass OpenGL", "switchDisplayMode 1024x768x32",
-                                 "createWindow fallback", "getDeviceContext",
-                                 "choosePixelFormat 32", "setPixelFormat 7", "createGlContext",
-                                 "makeCurrent", "showWindow", "resizeView 1024x768", "initScene",
-                                 // frame 1, frame 2, then the key-down is dispatched before frame 3
-                                 "updateTiming 16", "drawFrame", "swapBuffers", "updateTiming 16",
-                                 "drawFrame", "swapBuffers",
-                                 // Escape seen at the start of frame 3, which still runs to its end
-                                 "updateTiming 16", "postQuit", "drawFrame", "swapBuffers",
-                                 "makeCurrent none", "deleteGlContext", "releaseDeviceContext",
-                                 "destroyWindow", "unregisterClass OpenGL"}));
-    EXPECT_EQ(keepRunning, 0);
+    const std::string wait = "waitMessageOrTimeout " + std::to_string(STEP_MICROSECONDS);
+    EXPECT_EQ(
+        port.calls,
+        (Calls{"registerClass OpenGL", "switchDisplayMode 1024x768x32", "createWindow fallback",
+               "getDeviceContext", "choosePixelFormat 32", "setPixelFormat 7", "createGlContext",
+               "makeCurrent", "showWindow", "resizeView 1024x768", "initScene",
+               // the first step is due at once; then the loop sleeps until the next
+               "updateTiming 17", "drawFrame", "swapBuffers", wait, "updateTiming 17", "drawFrame",
+               "swapBuffers",
+               // the key-down is dispatched, then the loop sleeps again
+               wait,
+               // Escape seen at the start of step 3, which still runs to its end
+               "updateTiming 16", "postQuit", "drawFrame", "swapBuffers", "makeCurrent none",
+               "deleteGlContext", "releaseDeviceContext", "destroyWindow",
+               "unregisterClass OpenGL"}));
+    EXPECT_EQ(window.keepRunning, 0);
     EXPECT_EQ(window.hwnd, nullptr);
     EXPECT_EQ(window.hdc, nullptr);
     EXPECT_EQ(window.glContext, nullptr);
-    // The scene got the window record and its key table.
-    EXPECT_EQ(scene.window, &window);
     EXPECT_EQ(scene.keys, &keys);
+}
+
+TEST_F(RenderLoop, SlowDisplayRunsTheDueStepsAndDrawsOnlyTheLast) {
+    port.presentMicroseconds = 3 * STEP_MICROSECONDS; // a 20 Hz display
+    pressEscapeAfterDrawn(3);
+    run();
+    // Every pass after the first finds three steps due; each picture is new.
+    EXPECT_EQ(scene.drawnCount, 4);
+    EXPECT_EQ(scene.stepCount, 1 + 3 + 3 + 3);
+    EXPECT_EQ(scene.elapsed, (std::vector<uint32_t>{17, 17, 16, 17, 17, 16, 17, 17, 16, 17}));
+    EXPECT_EQ(port.callsStartingWith("waitMessageOrTimeout").size(), 0u);
+    EXPECT_EQ(port.callsStartingWith("swapBuffers").size(), 4u);
 }
 
 TEST_F(RenderLoop, FullScreenHidesTheCursorAndRestoresDisplayAndCursorAtTheEnd) {
     port.displayModeSucceeds = true;
-    pressEscapeAfterFrame(1);
+    pressEscapeAfterDrawn(1);
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(port.callsStartingWith("createWindow"), (Calls{"createWindow popup"}));
     EXPECT_EQ(port.callsStartingWith("showCursor"), (Calls{"showCursor false", "showCursor true"}));
@@ -74,58 +95,47 @@ TEST_F(RenderLoop, FullScreenHidesTheCursorAndRestoresDisplayAndCursorAtTheEnd) 
 }
 
 TEST_F(RenderLoop, RefusedFullScreenNeitherRestoresTheDisplayNorTouchesTheCursor) {
-    pressEscapeAfterFrame(1);
+    pressEscapeAfterDrawn(1);
     run();
     EXPECT_EQ(window.fullScreen, 0);
     EXPECT_TRUE(port.callsStartingWith("showCursor").empty());
     EXPECT_TRUE(port.callsStartingWith("restoreDisplayMode").empty());
 }
 
-TEST_F(RenderLoop, CloseMessageEndsTheProgram) {
-    scene.afterFrame = [this](int drawn) {
-        if (drawn == 1)
-            port.post(MESSAGE_CLOSE);
-    };
+TEST_F(RenderLoop, CloseMessageEndsTheProgramWithinOneStep) {
+    postAfterDrawn(1, MESSAGE_CLOSE);
     EXPECT_EQ(run(), 0);
-    EXPECT_EQ(scene.frameCount, 1);
+    EXPECT_EQ(scene.stepCount, 1);
     EXPECT_EQ(port.windowsCreated, 1);
-    EXPECT_EQ(keepRunning, 0);
+    EXPECT_EQ(window.keepRunning, 0);
 }
 
-TEST_F(RenderLoop, ElapsedTimeIsTheUnsignedDifferenceAcrossTheTickWrap) {
-    port.nextTick = 0xFFFFFFF0u;
-    port.tickStep = 0x20;
-    pressEscapeAfterFrame(2);
-    run();
-    EXPECT_EQ(scene.elapsed, (std::vector<uint32_t>{0x20, 0x20, 0x20}));
-}
-
-TEST_F(RenderLoop, MinimisedWindowWaitsAndItsFirstFrameAfterwardsCoversTheWholePause) {
-    scene.afterFrame = [this](int drawn) {
+TEST_F(RenderLoop, MinimisedWindowRunsNoStepsAndItsFirstPassAfterwardsIsBounded) {
+    int waits = 0;
+    port.onWait = [&] {
+        // Long minutes pass while minimised, then the window is restored.
+        port.now += 300 * MICROSECONDS_PER_SECOND;
+        if (++waits == 2)
+            port.post(MESSAGE_SIZE, SIZE_TYPE_RESTORED, (600 << 16) | 800);
+    };
+    scene.afterDrawn = [&](int drawn) {
         if (drawn == 1)
             port.post(MESSAGE_SIZE, SIZE_TYPE_MINIMIZED);
         if (drawn == 2)
             port.post(MESSAGE_CLOSE);
     };
-    int waits = 0;
-    port.onWait = [&] {
-        // Time passes while minimised, then the window is restored.
-        port.nextTick += 5000;
-        if (++waits == 2)
-            port.post(MESSAGE_SIZE, SIZE_TYPE_RESTORED, (600 << 16) | 800);
-    };
     run();
     EXPECT_EQ(waits, 2);
     EXPECT_EQ(port.callsStartingWith("resizeView"),
               (Calls{"resizeView 1024x768", "resizeView 800x600"}));
-    ASSERT_EQ(scene.elapsed.size(), 2u);
-    EXPECT_EQ(scene.elapsed[1], 16u + 10000u);
+    EXPECT_EQ(scene.stepCount, 1 + static_cast<int>(MAX_CATCH_UP_STEPS));
+    EXPECT_EQ(scene.drawnCount, 2);
 }
 
-TEST_F(RenderLoop, FailedSceneSetUpEndsWithoutAFrame) {
+TEST_F(RenderLoop, FailedSceneSetUpEndsWithoutAStep) {
     scene.initSucceeds = false;
     EXPECT_EQ(run(), 0);
-    EXPECT_EQ(scene.frameCount, 0);
+    EXPECT_EQ(scene.stepCount, 0);
     EXPECT_EQ(port.callsStartingWith("postQuit").size(), 1u);
     EXPECT_EQ(port.callsStartingWith("destroyWindow").size(), 1u);
     EXPECT_EQ(port.windowsCreated, 1);
@@ -140,17 +150,15 @@ TEST_F(RenderLoop, UnregistrableClassEndsAtOnceWithMinusOne) {
 TEST_F(RenderLoop, FailedWindowCreationEndsTheProgramAfterUnregistering) {
     port.failingCall = "createGlContext";
     EXPECT_EQ(run(), 0);
-    EXPECT_EQ(keepRunning, 0);
+    EXPECT_EQ(window.keepRunning, 0);
     EXPECT_EQ(scene.initCount, 0);
     EXPECT_EQ(port.calls.back(), "unregisterClass OpenGL");
 }
 
 TEST_F(RenderLoop, ToggleRecreatesTheWindowInTheOtherModeAndSetsTheSceneUpAgain) {
     port.displayModeSucceeds = true;
-    scene.afterFrame = [this](int drawn) {
-        if (drawn == 1)
-            port.post(TOGGLE_SCREEN_MODE_MSG);
-        if (drawn == 2)
+    scene.afterDrawn = [this](int drawn) {
+        if (drawn == 1 || drawn == 2)
             port.post(TOGGLE_SCREEN_MODE_MSG);
         if (drawn == 3)
             port.post(MESSAGE_CLOSE);
@@ -168,8 +176,26 @@ TEST_F(RenderLoop, ToggleRecreatesTheWindowInTheOtherModeAndSetsTheSceneUpAgain)
     EXPECT_EQ(port.callsStartingWith("defaultProcedure 1025").size(), 2u);
 }
 
+TEST_F(RenderLoop, NewWindowTakesUpTheStepClockWithOneStep) {
+    // Making a window takes a while; that time is not made up for.
+    port.windowCreationMicroseconds = 400000;
+    scene.afterDrawn = [this](int drawn) {
+        if (drawn == 2)
+            port.post(TOGGLE_SCREEN_MODE_MSG);
+        if (drawn == 4)
+            port.post(MESSAGE_CLOSE);
+    };
+    run();
+    const auto secondInit = std::find(port.calls.begin() + 12, port.calls.end(), "initScene");
+    ASSERT_NE(secondInit, port.calls.end());
+    EXPECT_EQ(Calls(secondInit + 1, secondInit + 4),
+              (Calls{"updateTiming 16", "drawFrame", "swapBuffers"}))
+        << "one step first, and the elapsed pattern goes on";
+    EXPECT_EQ(scene.stepCount, 4);
+}
+
 TEST_F(RenderLoop, ToggleAfterARefusedModeChangeAsksForAWindowFirst) {
-    scene.afterFrame = [this](int drawn) {
+    scene.afterDrawn = [this](int drawn) {
         if (drawn == 1)
             port.post(TOGGLE_SCREEN_MODE_MSG);
         if (drawn == 2)
@@ -180,11 +206,11 @@ TEST_F(RenderLoop, ToggleAfterARefusedModeChangeAsksForAWindowFirst) {
     // for the framed window with a 1024 x 768 client area.
     EXPECT_EQ(port.callsStartingWith("createWindow"),
               (Calls{"createWindow fallback", "createWindow adjusted"}));
-    EXPECT_EQ(fullScreenRequest, 0);
+    EXPECT_EQ(window.fullScreenRequest, 0);
 }
 
 TEST_F(RenderLoop, KeyTableIsClearedForEachNewWindow) {
-    scene.afterFrame = [this](int drawn) {
+    scene.afterDrawn = [this](int drawn) {
         if (drawn == 1) {
             port.post(MESSAGE_KEY_DOWN, 'A');
             port.post(TOGGLE_SCREEN_MODE_MSG);
@@ -197,7 +223,7 @@ TEST_F(RenderLoop, KeyTableIsClearedForEachNewWindow) {
     keys.keys[200] = 1; // left over from before the first window
     run();
     EXPECT_EQ(keys.keys[200], 0);
-    EXPECT_EQ(scene.frameCount, 2);
+    EXPECT_EQ(scene.drawnCount, 2);
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 namespace kestro {
 namespace {
 
-using testing_shell::RecordingShellPort;
+using testing::RecordingShellPort;
 using Calls = std::vector<std::string>;
 
 class RendererMessages : public ::testing::Test {
@@ -20,8 +20,7 @@ class RendererMessages : public ::testing::Test {
         window = makeRendererWindow(&rendererClass, &keys, &port);
         window.hwnd = RecordingShellPort::handle(0x101);
         window.drawing = 1;
-        keepRunning = 1;
-        fullScreenRequest = 1;
+        window.keepRunning = 1;
     }
 
     bool send(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
@@ -67,7 +66,7 @@ TEST_F(RendererMessages, SizeMessagesSwitchDrawingAndReshapeTheView) {
 TEST_F(RendererMessages, CloseRequestsTheQuit) {
     EXPECT_TRUE(send(MESSAGE_CLOSE));
     EXPECT_EQ(port.calls, (Calls{"postQuit"}));
-    EXPECT_EQ(keepRunning, 0);
+    EXPECT_EQ(window.keepRunning, 0);
 }
 
 TEST_F(RendererMessages, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
@@ -83,10 +82,10 @@ TEST_F(RendererMessages, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
 
 TEST_F(RendererMessages, ToggleFlipsTheRequestAndEndsOnlyThisWindowsLoop) {
     EXPECT_FALSE(send(TOGGLE_SCREEN_MODE_MSG));
-    EXPECT_EQ(fullScreenRequest, 0);
-    EXPECT_EQ(keepRunning, 1);
+    EXPECT_EQ(window.fullScreenRequest, 0);
+    EXPECT_EQ(window.keepRunning, 1);
     EXPECT_FALSE(send(TOGGLE_SCREEN_MODE_MSG));
-    EXPECT_EQ(fullScreenRequest, 1);
+    EXPECT_EQ(window.fullScreenRequest, 1);
     EXPECT_EQ(port.calls, (Calls{"postQuit", "postQuit"}));
     // The window's own mode is not what is flipped.
     EXPECT_EQ(window.fullScreen, 1);
@@ -95,7 +94,7 @@ TEST_F(RendererMessages, ToggleFlipsTheRequestAndEndsOnlyThisWindowsLoop) {
 TEST_F(RendererMessages, MessagesBeforeTheWindowIsKnownGoToTheDefaultProcedure) {
     EXPECT_FALSE(handleRendererMessage(nullptr, MESSAGE_CLOSE, 0, 0));
     EXPECT_FALSE(handleRendererMessage(nullptr, MESSAGE_SIZE, SIZE_TYPE_RESTORED, 0));
-    EXPECT_EQ(keepRunning, 1);
+    EXPECT_EQ(window.keepRunning, 1);
     EXPECT_FALSE(send(0x000F)); // WM_PAINT and the rest: default
 }
 

@@ -10,7 +10,6 @@
 
 #include <functional>
 
-#include "renderer/scene/scene.h"
 #include "renderer/shell/render_loop.h"
 #include "renderer/shell/renderer_messages.h"
 #include "renderer/shell/renderer_shell_win32.h"
@@ -28,29 +27,26 @@ static_assert(kestro::SYSTEM_COMMAND_SCREEN_SAVE == SC_SCREENSAVE);
 static_assert(kestro::SYSTEM_COMMAND_MONITOR_POWER == SC_MONITORPOWER);
 static_assert(kestro::KEY_ESCAPE == VK_ESCAPE);
 
-// The scene the program entry drives in these tests: each hook runs what
-// the current test put there.
+// The scene the whole runs drive in these tests: each hook runs what the
+// current test put there.
+namespace kestro {
 namespace {
-struct TestScene {
-    std::function<bool(kestro::RendererWindow*, kestro::KeyTable*)> init;
+struct TestScene : SceneHooks {
+    std::function<bool(KeyTable*)> init;
     std::function<void(uint32_t)> update;
     std::function<void()> draw;
-};
-TestScene testScene;
-} // namespace
 
-namespace kestro {
-bool initScene(RendererWindow* window, KeyTable* keyTable) {
-    return testScene.init ? testScene.init(window, keyTable) : true;
-}
-void updateTiming(uint32_t elapsed) {
-    if (testScene.update)
-        testScene.update(elapsed);
-}
-void drawFrame() {
-    if (testScene.draw)
-        testScene.draw();
-}
+    bool initScene(KeyTable* keyTable) override { return init ? init(keyTable) : true; }
+    void updateTiming(uint32_t elapsed) override {
+        if (update)
+            update(elapsed);
+    }
+    void drawFrame(bool drawn) override {
+        if (drawn && draw)
+            draw();
+    }
+};
+} // namespace
 } // namespace kestro
 
 namespace kestro {
@@ -75,7 +71,7 @@ class ShellWin32 : public ::testing::Test {
     void SetUp() override {
         window = makeRendererWindow(&rendererClass, &keys, &port);
         ASSERT_TRUE(registerRendererClass(rendererClass));
-        keepRunning = 1;
+        window.keepRunning = 1;
     }
     void TearDown() override {
         destroyGlWindow(&window);
@@ -84,7 +80,7 @@ class ShellWin32 : public ::testing::Test {
 
     HWND hwnd() const { return static_cast<HWND>(window.hwnd); }
 
-    SystemShellPort port;
+    Win32ShellPort port;
     KeyTable keys{};
     RendererClass rendererClass{thisInstance(), RENDERER_CLASS_NAME};
     RendererWindow window{};
@@ -178,30 +174,38 @@ TEST_F(ShellWin32, CloseMessagePostsTheQuitToTheWindowAndLeavesItStanding) {
     window.fullScreen = 0;
     ASSERT_TRUE(createGlWindow(&window));
     EXPECT_EQ(SendMessageA(hwnd(), WM_CLOSE, 0, 0), 0);
-    EXPECT_EQ(keepRunning, 0);
+    EXPECT_EQ(window.keepRunning, 0);
     EXPECT_TRUE(IsWindow(hwnd()));
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, hwnd(), WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
 }
 
+// A whole run as the program's entry makes it, with the test's scene.
 class RendererProgram : public ::testing::Test {
   protected:
-    void TearDown() override { testScene = TestScene{}; }
+    int runProgram() {
+        RendererClass rendererClass{thisInstance(), RENDERER_CLASS_NAME};
+        KeyTable keys{};
+        Win32ShellPort port;
+        window = makeRendererWindow(&rendererClass, &keys, &port);
+        return runRenderer(rendererClass, window, testScene);
+    }
+
+    TestScene testScene;
+    RendererWindow window{};
 };
 
 TEST_F(RendererProgram, EscapeHeldEndsTheProgramAfterFrames) {
     int frames = 0;
     KeyTable* sceneKeys = nullptr;
-    RendererWindow* sceneWindow = nullptr;
-    testScene.init = [&](RendererWindow* w, KeyTable* k) {
-        sceneWindow = w;
+    testScene.init = [&](KeyTable* k) {
         sceneKeys = k;
         return true;
     };
     testScene.update = [&](uint32_t) {
         if (sceneKeys->keys[VK_ESCAPE] == 1)
-            requestQuit(sceneWindow);
+            requestQuit(&window);
     };
     testScene.draw = [&] {
         ++frames;
@@ -210,9 +214,9 @@ TEST_F(RendererProgram, EscapeHeldEndsTheProgramAfterFrames) {
             PostMessageA(rendererWindowOnScreen(), WM_KEYDOWN, VK_ESCAPE, 0);
         }
         if (frames > 500)
-            requestQuit(sceneWindow); // not reached when Escape works
+            requestQuit(&window); // not reached when Escape works
     };
-    EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), 0);
+    EXPECT_EQ(runProgram(), 0);
     EXPECT_EQ(frames, 4);
     EXPECT_EQ(rendererWindowOnScreen(), nullptr);
 }
@@ -222,7 +226,7 @@ TEST_F(RendererProgram, ToggleRecreatesTheWindowAndCloseEndsTheProgram) {
     int frames = 0;
     HWND first = nullptr;
     HWND second = nullptr;
-    testScene.init = [&](RendererWindow*, KeyTable*) {
+    testScene.init = [&](KeyTable*) {
         ++inits;
         frames = 0;
         return true;
@@ -244,7 +248,7 @@ TEST_F(RendererProgram, ToggleRecreatesTheWindowAndCloseEndsTheProgram) {
             PostMessageA(second, WM_CLOSE, 0, 0);
         }
     };
-    EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), 0);
+    EXPECT_EQ(runProgram(), 0);
     EXPECT_EQ(inits, 2);
     EXPECT_NE(first, nullptr);
     EXPECT_NE(second, nullptr);
@@ -254,9 +258,9 @@ TEST_F(RendererProgram, ToggleRecreatesTheWindowAndCloseEndsTheProgram) {
 
 TEST_F(RendererProgram, SceneThatFailsToSetUpEndsTheProgramWithoutFrames) {
     int frames = 0;
-    testScene.init = [](RendererWindow*, KeyTable*) { return false; };
+    testScene.init = [](KeyTable*) { return false; };
     testScene.draw = [&] { ++frames; };
-    EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), 0);
+    EXPECT_EQ(runProgram(), 0);
     EXPECT_EQ(frames, 0);
     EXPECT_EQ(rendererWindowOnScreen(), nullptr);
 }
@@ -264,7 +268,7 @@ TEST_F(RendererProgram, SceneThatFailsToSetUpEndsTheProgramWithoutFrames) {
 TEST_F(RendererProgram, ClassAlreadyRegisteredEndsWithMinusOne) {
     RendererClass taken{GetModuleHandleA(nullptr), RENDERER_CLASS_NAME};
     ASSERT_TRUE(registerRendererClass(taken));
-    EXPECT_EQ(rendererMain(GetModuleHandleA(nullptr), nullptr, nullptr, SW_SHOWNORMAL), -1);
+    EXPECT_EQ(runProgram(), -1);
     UnregisterClassA(RENDERER_CLASS_NAME, GetModuleHandleA(nullptr));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // A scene for the shell's tests: it records what the shell hands it, checks
-// Escape the way the real scene does, and runs a script after each frame.
+// Escape the way the real scene does, and runs a script after each step.
 
 #include <cstdint>
 #include <functional>
@@ -12,60 +12,57 @@
 #include "renderer/shell/render_loop.h"
 #include "tests/renderer/shell/recording_shell_port.h"
 
-namespace kestro::testing_shell {
+namespace kestro::testing {
 
-struct ScriptedScene {
+class ScriptedScene : public SceneHooks {
+  public:
     bool initSucceeds = true;
     int initCount = 0;
-    int frameCount = 0;
+    int stepCount = 0;
+    int drawnCount = 0;
     std::vector<uint32_t> elapsed;
-    RendererWindow* window = nullptr;
     KeyTable* keys = nullptr;
+    // Where Escape and the safety net send their quit request.
+    RendererWindow* window = nullptr;
     RecordingShellPort* port = nullptr;
-    // Called after frame n (counting from 1) was drawn.
-    std::function<void(int frame)> afterFrame;
+    // Called after drawn step n (counting from 1).
+    std::function<void(int drawn)> afterDrawn;
     // Safety net: a shell that never quits fails the test instead of hanging.
-    int frameLimit = 1000;
+    int stepLimit = 100000;
 
-    static ScriptedScene*& current() {
-        static ScriptedScene* scene = nullptr;
-        return scene;
+    bool initScene(KeyTable* keyTable) override {
+        ++initCount;
+        keys = keyTable;
+        record("initScene");
+        return initSucceeds;
     }
-
-    static bool init(RendererWindow* window, KeyTable* keys) {
-        ScriptedScene& scene = *current();
-        ++scene.initCount;
-        scene.window = window;
-        scene.keys = keys;
-        if (scene.port)
-            scene.port->calls.push_back("initScene");
-        return scene.initSucceeds;
+    void updateTiming(uint32_t elapsedMilliseconds) override {
+        elapsed.push_back(elapsedMilliseconds);
+        record("updateTiming " + std::to_string(elapsedMilliseconds));
+        if (keys->keys[KEY_ESCAPE] == 1)
+            requestQuit(window);
     }
-    static void update(uint32_t elapsedMilliseconds) {
-        ScriptedScene& scene = *current();
-        scene.elapsed.push_back(elapsedMilliseconds);
-        if (scene.port)
-            scene.port->calls.push_back("updateTiming " + std::to_string(elapsedMilliseconds));
-        if (scene.keys->keys[KEY_ESCAPE] == 1)
-            requestQuit(scene.window);
-    }
-    static void draw() {
-        ScriptedScene& scene = *current();
-        ++scene.frameCount;
-        if (scene.port)
-            scene.port->calls.push_back("drawFrame");
-        if (scene.afterFrame)
-            scene.afterFrame(scene.frameCount);
-        if (scene.frameCount >= scene.frameLimit) {
+    void drawFrame(bool drawn) override {
+        ++stepCount;
+        if (!drawn) {
+            record("step");
+        } else {
+            ++drawnCount;
+            record("drawFrame");
+            if (afterDrawn)
+                afterDrawn(drawnCount);
+        }
+        if (stepCount == stepLimit) {
             ADD_FAILURE() << "the shell did not stop";
-            requestQuit(scene.window);
+            requestQuit(window);
         }
     }
 
-    SceneHooks hooks() {
-        current() = this;
-        return SceneHooks{init, update, draw};
+  private:
+    void record(const std::string& call) {
+        if (port != nullptr)
+            port->calls.push_back(call);
     }
 };
 
-} // namespace kestro::testing_shell
+} // namespace kestro::testing

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "renderer/shell/view_projection.h"
-#include "tests/renderer/image/gl_test_context.h"
+#include "tests/support/gl_test_context.h"
 
 namespace kestro {
 namespace {
@@ -23,8 +23,8 @@ std::array<double, 16> projection() {
 
 class ViewProjection : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(gl.current()); }
-    testing_gl::GlTestContext gl;
+    void SetUp() override { ASSERT_TRUE(gl.ready()); }
+    testing::GlTestContext gl;
 };
 
 TEST_F(ViewProjection, ThirtyFiveDegreesAtTheWindowsAspect) {

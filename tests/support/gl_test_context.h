@@ -20,12 +20,12 @@ struct Rgb {
     int blue;
 };
 
-class OffscreenGl {
+class GlTestContext {
   public:
-    OffscreenGl(int width = SCREEN_WIDTH, int height = SCREEN_HEIGHT);
-    ~OffscreenGl();
-    OffscreenGl(const OffscreenGl&) = delete;
-    OffscreenGl& operator=(const OffscreenGl&) = delete;
+    GlTestContext(int width = SCREEN_WIDTH, int height = SCREEN_HEIGHT);
+    ~GlTestContext();
+    GlTestContext(const GlTestContext&) = delete;
+    GlTestContext& operator=(const GlTestContext&) = delete;
 
     bool ready() const { return ready_; }
     // Completes the drawing; then pixel() shows it.

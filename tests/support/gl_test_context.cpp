@@ -1,4 +1,4 @@
-#include "tests/renderer/scene/offscreen_gl.h"
+#include "tests/support/gl_test_context.h"
 
 #if defined(_WIN32)
 #include <windows.h> // GLU's header relies on it there
@@ -16,7 +16,7 @@ constexpr double NEAR_PLANE = static_cast<double>(0.01f);
 constexpr double FAR_PLANE = 6000.0;
 } // namespace
 
-void OffscreenGl::setUpView() {
+void GlTestContext::setUpView() {
     glViewport(0, 0, width_, height_);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -25,12 +25,12 @@ void OffscreenGl::setUpView() {
     glLoadIdentity();
 }
 
-Rgb OffscreenGl::pixel(int column, int row) const {
+Rgb GlTestContext::pixel(int column, int row) const {
     const std::size_t at = (static_cast<std::size_t>(height_ - 1 - row) * width_ + column) * 4;
     return {buffer_[at], buffer_[at + 1], buffer_[at + 2]};
 }
 
-uint64_t OffscreenGl::totalLight() const {
+uint64_t GlTestContext::totalLight() const {
     uint64_t total = 0;
     for (std::size_t i = 0; i < buffer_.size(); i += 4) {
         total += buffer_[i] + buffer_[i + 1] + buffer_[i + 2];

@@ -1,6 +1,10 @@
 // The renderer shell's calls into USER32, GDI32 and WGL, one each.
 
 #include "renderer/shell/renderer_shell_win32.h"
+// After <windows.h>, which it relies on.
+#include <mmsystem.h>
+
+#include "renderer/shell/step_pacer.h"
 #include "renderer/shell/view_projection.h"
 
 namespace kestro {
@@ -8,6 +12,7 @@ namespace kestro {
 namespace {
 
 constexpr BYTE DEPTH_BUFFER_BITS = 32;
+constexpr UINT WAIT_TIMER_PERIOD_MS = 1;
 
 HWND asWindow(WindowHandle handle) {
     return static_cast<HWND>(handle);
@@ -61,27 +66,27 @@ PIXELFORMATDESCRIPTOR rendererPixelFormat(int32_t colourBits) {
     return format;
 }
 
-bool SystemShellPort::registerClass(const RendererClass& rendererClass) {
+bool Win32ShellPort::registerClass(const RendererClass& rendererClass) {
     return registerRendererClass(rendererClass);
 }
 
-void SystemShellPort::unregisterClass(const RendererClass& rendererClass) {
+void Win32ShellPort::unregisterClass(const RendererClass& rendererClass) {
     UnregisterClassA(rendererClass.className, static_cast<HINSTANCE>(rendererClass.instance));
 }
 
-bool SystemShellPort::switchDisplayMode(int32_t width, int32_t height, int32_t bits) {
+bool Win32ShellPort::switchDisplayMode(int32_t width, int32_t height, int32_t bits) {
     return kestro::switchDisplayMode(width, height, bits);
 }
 
-void SystemShellPort::restoreDisplayMode() {
+void Win32ShellPort::restoreDisplayMode() {
     ChangeDisplaySettingsA(nullptr, 0);
 }
 
-void SystemShellPort::showCursor(bool visible) {
+void Win32ShellPort::showCursor(bool visible) {
     ShowCursor(visible ? TRUE : FALSE);
 }
 
-WindowHandle SystemShellPort::createWindow(RendererWindow& window, WindowFrame frame) {
+WindowHandle Win32ShellPort::createWindow(RendererWindow& window, WindowFrame frame) {
     const FrameStyle look = styleOf(frame);
     RECT bounds = {0, 0, window.width, window.height};
     if (look.adjustToClientArea)
@@ -92,53 +97,72 @@ WindowHandle SystemShellPort::createWindow(RendererWindow& window, WindowFrame f
                            &window);
 }
 
-DeviceContext SystemShellPort::getDeviceContext(WindowHandle window) {
+DeviceContext Win32ShellPort::getDeviceContext(WindowHandle window) {
     return GetDC(asWindow(window));
 }
 
-int SystemShellPort::choosePixelFormat(DeviceContext dc, int32_t colourBits) {
+int Win32ShellPort::choosePixelFormat(DeviceContext dc, int32_t colourBits) {
     const PIXELFORMATDESCRIPTOR format = rendererPixelFormat(colourBits);
     return ChoosePixelFormat(asDc(dc), &format);
 }
 
-bool SystemShellPort::setPixelFormat(DeviceContext dc, int format, int32_t colourBits) {
+bool Win32ShellPort::setPixelFormat(DeviceContext dc, int format, int32_t colourBits) {
     const PIXELFORMATDESCRIPTOR request = rendererPixelFormat(colourBits);
     return SetPixelFormat(asDc(dc), format, &request) != FALSE;
 }
 
-GlContext SystemShellPort::createGlContext(DeviceContext dc) {
+GlContext Win32ShellPort::createGlContext(DeviceContext dc) {
     return wglCreateContext(asDc(dc));
 }
 
-bool SystemShellPort::makeCurrent(DeviceContext dc, GlContext context) {
+bool Win32ShellPort::makeCurrent(DeviceContext dc, GlContext context) {
     return wglMakeCurrent(asDc(dc), asContext(context)) != FALSE;
 }
 
-void SystemShellPort::deleteGlContext(GlContext context) {
+void Win32ShellPort::deleteGlContext(GlContext context) {
     wglDeleteContext(asContext(context));
 }
 
-void SystemShellPort::releaseDeviceContext(WindowHandle window, DeviceContext dc) {
+void Win32ShellPort::releaseDeviceContext(WindowHandle window, DeviceContext dc) {
     ReleaseDC(asWindow(window), asDc(dc));
 }
 
-void SystemShellPort::destroyWindow(WindowHandle window) {
+void Win32ShellPort::destroyWindow(WindowHandle window) {
     DestroyWindow(asWindow(window));
 }
 
-void SystemShellPort::showWindow(WindowHandle window) {
+void Win32ShellPort::showWindow(WindowHandle window) {
     ShowWindow(asWindow(window), SW_SHOWNORMAL);
 }
 
-void SystemShellPort::resizeView(int32_t width, int32_t height) {
+void Win32ShellPort::resizeView(int32_t width, int32_t height) {
     kestro::resizeView(width, height);
 }
 
-uint32_t SystemShellPort::tickCount() {
-    return GetTickCount();
+Win32ShellPort::Win32ShellPort() {
+    // Waits between steps last a few milliseconds; the default timer
+    // period (about 15.6 ms) would round them up past the next step.
+    timeBeginPeriod(WAIT_TIMER_PERIOD_MS);
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    counterFrequency_ = static_cast<uint64_t>(frequency.QuadPart);
 }
 
-TakenMessage SystemShellPort::takeMessage(WindowHandle window) {
+Win32ShellPort::~Win32ShellPort() {
+    timeEndPeriod(WAIT_TIMER_PERIOD_MS);
+}
+
+uint64_t Win32ShellPort::clockMicroseconds() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    const uint64_t ticks = static_cast<uint64_t>(counter.QuadPart);
+    // Whole seconds and the rest apart, so the product cannot overflow.
+    const uint64_t seconds = ticks / counterFrequency_;
+    const uint64_t rest = ticks % counterFrequency_;
+    return seconds * MICROSECONDS_PER_SECOND + rest * MICROSECONDS_PER_SECOND / counterFrequency_;
+}
+
+TakenMessage Win32ShellPort::takeMessage(WindowHandle window) {
     MSG message;
     if (!PeekMessageA(&message, asWindow(window), 0, 0, PM_REMOVE))
         return TakenMessage::None;
@@ -149,15 +173,23 @@ TakenMessage SystemShellPort::takeMessage(WindowHandle window) {
     return TakenMessage::Dispatched;
 }
 
-void SystemShellPort::waitMessage() {
+void Win32ShellPort::waitMessage() {
     WaitMessage();
 }
 
-void SystemShellPort::swapBuffers(DeviceContext dc) {
+void Win32ShellPort::waitMessageOrTimeout(uint64_t timeoutMicroseconds) {
+    // Rounded up: waking before the step is due would only wait again.
+    const uint64_t milliseconds = (timeoutMicroseconds + 999) / 1000;
+    const DWORD timeout =
+        milliseconds >= INFINITE ? INFINITE - 1 : static_cast<DWORD>(milliseconds);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout, QS_ALLINPUT);
+}
+
+void Win32ShellPort::swapBuffers(DeviceContext dc) {
     SwapBuffers(asDc(dc));
 }
 
-void SystemShellPort::postQuit(WindowHandle window) {
+void Win32ShellPort::postQuit(WindowHandle window) {
     PostMessageA(asWindow(window), WM_QUIT, 0, 0);
 }
 

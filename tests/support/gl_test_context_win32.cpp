@@ -1,7 +1,7 @@
 // Under Wine: a hidden window with the renderer's pixel format, drawn into
 // its back buffer and read back from there.
 
-#include "tests/renderer/scene/offscreen_gl.h"
+#include "tests/support/gl_test_context.h"
 
 #include <windows.h>
 
@@ -10,18 +10,18 @@
 namespace kestro::testing {
 
 namespace {
-constexpr const char* CLASS_NAME = "KestroOffscreenGl";
+constexpr const char* CLASS_NAME = "KestroGlTestContext";
 constexpr BYTE COLOUR_BITS = 32;
 constexpr BYTE DEPTH_BITS = 32;
 } // namespace
 
-struct OffscreenGl::Context {
+struct GlTestContext::Context {
     HWND window = nullptr;
     HDC deviceContext = nullptr;
     HGLRC glContext = nullptr;
 };
 
-OffscreenGl::OffscreenGl(int width, int height)
+GlTestContext::GlTestContext(int width, int height)
     : width_(width), height_(height), buffer_(static_cast<std::size_t>(width) * height * 4, 0),
       context_(std::make_unique<Context>()) {
     WNDCLASSA windowClass{};
@@ -57,7 +57,7 @@ OffscreenGl::OffscreenGl(int width, int height)
     ready_ = true;
 }
 
-OffscreenGl::~OffscreenGl() {
+GlTestContext::~GlTestContext() {
     if (context_->glContext != nullptr) {
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(context_->glContext);
@@ -70,7 +70,7 @@ OffscreenGl::~OffscreenGl() {
     }
 }
 
-void OffscreenGl::finish() {
+void GlTestContext::finish() {
     glFinish();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

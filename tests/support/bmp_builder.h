@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace kestro::testing_bmp {
+namespace kestro::testing {
 
 struct BmpLayout {
     int32_t width = 1;
@@ -115,4 +115,4 @@ inline std::vector<uint8_t> spriteLayoutFile(uint32_t imageSizeField) {
     return buildBmp(layout);
 }
 
-} // namespace kestro::testing_bmp
+} // namespace kestro::testing

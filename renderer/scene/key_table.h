@@ -1,0 +1,18 @@
+#pragma once
+// The keys as the scene reads them. The shell fills the table from keyboard
+// messages; the scene only looks at Escape.
+
+#include <cstdint>
+
+namespace kestro {
+
+constexpr int KEY_COUNT = 256;
+constexpr int KEY_ESCAPE = 27;
+
+// 1 = key held, 0 = released, indexed by virtual-key code. Cleared each time
+// a window is created.
+struct KeyTable {
+    int32_t keys[KEY_COUNT];
+};
+
+} // namespace kestro

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The show keeps its designed pace: stage 10, whose births are orange, begins
+# 12.9 s after the window appears (61 steps of wait, the rest of stage 4 and
+# stages 5 to 9, at 60 steps a second). Judged from screenshots of the
+# middle of the window taken as fast as they come: the cloud turns
+# blue-white in stages 8 and 9, and the first shot after that in which red
+# overtakes blue again (the orange births, a fraction of a second into
+# stage 10) must come at 12.9 s +-10%.
+# The screenshots are kept under build/<preset>/e2e-shots/renderer_pace.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/renderer_show_lib.bash"
+
+STAGE_10_SECONDS=12.9
+TOLERANCE=0.10
+SHOOTING_SECONDS=20
+
+shots="$(dirname "$E2E_BIN")/e2e-shots/renderer_pace"
+rm -rf "$shots"
+mkdir -p "$shots"
+
+show_write_sprite "$E2E_DRIVE_C/v_nalo/Kestrovalinde.bmp"
+install="$E2E_DRIVE_C/kestro-pace"
+rm -rf "$install"
+mkdir -p "$install"
+cp "$E2E_RENDERER_EXE" "$install/Kestrovalinde.dll"
+
+show_window_exists && e2e_fail "a $SHOW_TITLE window is open before the renderer starts"
+e2e_start 'C:\kestro-pace\Kestrovalinde.dll'
+renderer=$E2E_PID
+window="$(show_find_window 60)" || e2e_fail "no $SHOW_TITLE window appeared"
+started=$(date +%s.%N)
+
+# Shots only while the show runs, as fast as they come; each is known to
+# show the screen at some moment between the two times noted around it.
+# They are read back afterwards, so reading does not slow the shots down.
+times="$shots/times"
+: >"$times"
+n=0
+while :; do
+  n=$((n + 1))
+  before=$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
+  show_screenshot "$shots/shot_$n.png"
+  after=$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
+  echo "$n $before $after" >>"$times"
+  show_is "$after" '<' "$SHOOTING_SECONDS" || break
+done
+
+# Escape held: how long until the window is gone from the screen, and until
+# the program has ended (printed, not judged).
+pressed=$(date +%s.%N)
+xdotool keydown --window "$window" Escape
+gone=""
+for _ in $(seq 1500); do
+  show_window_exists || { gone=$(date +%s.%N); break; }
+  sleep 0.02
+done
+e2e_wait_exit "$renderer" 30
+ended=$?
+exited=$(date +%s.%N)
+xdotool keyup --window "$window" Escape 2>/dev/null
+[ "$ended" = 0 ] || e2e_fail "the renderer kept running with Escape held"
+[ -n "$gone" ] || e2e_fail "the window stayed after Escape"
+awk -v p="$pressed" -v g="$gone" -v e="$exited" \
+  'BEGIN { printf "Escape to window gone: %.2f s; to program ended: %.2f s\n", g - p, e - p }'
+
+blue_seen=""
+blue_until=""
+orange_at=""
+orange_by=""
+while read -r n before after; do
+  read -r max mean red green blue <<<"$(show_region_stats "$shots/shot_$n.png" "$SHOW_MIDDLE")"
+  echo "shot $n between ${before}s and ${after}s: max $max mean $mean rgb $red $green $blue"
+  show_is "$mean" '>' 0.002 || continue
+  if show_is "$blue" '>' "$red"; then
+    blue_seen=yes
+    blue_until="$before"
+  elif [ -n "$blue_seen" ]; then
+    orange_at="$before"
+    orange_by="$after"
+    break
+  fi
+done <"$times"
+
+[ -n "$blue_seen" ] || e2e_fail "the cloud never turned blue-white (stages 8 and 9)"
+[ -n "$orange_at" ] || e2e_fail "no orange within ${SHOOTING_SECONDS}s"
+low=$(awk -v s="$STAGE_10_SECONDS" -v t="$TOLERANCE" 'BEGIN { printf "%.2f", s * (1 - t) }')
+high=$(awk -v s="$STAGE_10_SECONDS" -v t="$TOLERANCE" 'BEGIN { printf "%.2f", s * (1 + t) }')
+# Under load a shot can take seconds: the change happened after the last
+# blue shot was begun and before the first orange one was done, and only
+# an interval wholly outside the accepted one counts as off pace.
+echo "stage 10's orange first seen in the shot taken between ${orange_at}s and ${orange_by}s;" \
+  "the last blue-white shot was begun at ${blue_until}s (designed ${STAGE_10_SECONDS}s, accepted $low to $high)"
+show_is "$orange_by" '>=' "$low" || e2e_fail "orange by ${orange_by}s: the show runs too fast"
+show_is "$blue_until" '<=' "$high" || e2e_fail "still blue-white at ${blue_until}s: the show runs too slow"
+echo "pace: stage 10 on time"

@@ -1,0 +1,136 @@
+// What the render loop costs: draws per second and processor time per
+// wall second, for the paced loop (the renderer's own runRenderer with the
+// step pacer) and for an uncapped loop that draws a frame whenever it can,
+// side by side in the same run. The display presents at once and the scene
+// runs its full simulation, so the figures are the loop's and the scene's.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <thread>
+
+#include "renderer/renderer_scene.h"
+#include "renderer/shell/shell_port.h"
+
+namespace kestro {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto RUN_LENGTH = std::chrono::seconds(5);
+
+uint64_t microsecondsSince(Clock::time_point start) {
+    return static_cast<uint64_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count());
+}
+
+// A system with a window that presents at once, and a real clock and
+// sleep. The run ends when its time is up, the way WM_CLOSE ends it.
+class BenchShellPort : public ShellPort {
+  public:
+    explicit BenchShellPort(Clock::time_point end) : end_(end) {}
+    int presents = 0;
+
+    bool registerClass(const RendererClass&) override { return true; }
+    void unregisterClass(const RendererClass&) override {}
+    bool switchDisplayMode(int32_t, int32_t, int32_t) override { return false; }
+    void restoreDisplayMode() override {}
+    void showCursor(bool) override {}
+    WindowHandle createWindow(RendererWindow& window, WindowFrame) override {
+        window_ = &window;
+        return &presents;
+    }
+    DeviceContext getDeviceContext(WindowHandle) override { return &presents; }
+    int choosePixelFormat(DeviceContext, int32_t) override { return 1; }
+    bool setPixelFormat(DeviceContext, int, int32_t) override { return true; }
+    GlContext createGlContext(DeviceContext) override { return &presents; }
+    bool makeCurrent(DeviceContext, GlContext) override { return true; }
+    void deleteGlContext(GlContext) override {}
+    void releaseDeviceContext(WindowHandle, DeviceContext) override {}
+    void destroyWindow(WindowHandle) override {}
+    void showWindow(WindowHandle) override {}
+    void resizeView(int32_t, int32_t) override {}
+    uint64_t clockMicroseconds() override { return microsecondsSince(start_); }
+    TakenMessage takeMessage(WindowHandle) override {
+        if (quitPosted_)
+            return TakenMessage::Quit;
+        if (Clock::now() < end_)
+            return TakenMessage::None;
+        requestQuit(window_);
+        return TakenMessage::Dispatched;
+    }
+    void waitMessage() override {}
+    void waitMessageOrTimeout(uint64_t timeoutMicroseconds) override {
+        const auto wake = Clock::now() + std::chrono::microseconds(timeoutMicroseconds);
+        std::this_thread::sleep_until(std::min(wake, end_));
+    }
+    void swapBuffers(DeviceContext) override { ++presents; }
+    void postQuit(WindowHandle) override { quitPosted_ = true; }
+
+  private:
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point end_;
+    RendererWindow* window_ = nullptr;
+    bool quitPosted_ = false;
+};
+
+struct Figures {
+    double drawsPerSecond;
+    double cpuShare;
+};
+
+template <typename Run> Figures measure(Run run) {
+    const auto wallStart = Clock::now();
+    const std::clock_t cpuStart = std::clock();
+    const int draws = run(wallStart + RUN_LENGTH);
+    const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    const double wallSeconds = std::chrono::duration<double>(Clock::now() - wallStart).count();
+    return {draws / wallSeconds, cpuSeconds / wallSeconds};
+}
+
+int pacedLoop(Clock::time_point end) {
+    NoSceneDisplay display;
+    RendererScene scene(display, [] {});
+    BenchShellPort port(end);
+    KeyTable keys{};
+    RendererClass rendererClass{nullptr, "bench"};
+    RendererWindow window = makeRendererWindow(&rendererClass, &keys, &port);
+    runRenderer(rendererClass, window, scene);
+    return port.presents;
+}
+
+// Every pass draws a frame with the time since the last one, as fast as
+// the display returns.
+int uncappedLoop(Clock::time_point end) {
+    NoSceneDisplay display;
+    RendererScene scene(display, [] {});
+    KeyTable keys{};
+    scene.initScene(&keys);
+    const auto start = Clock::now();
+    uint64_t last = 0;
+    int draws = 0;
+    while (Clock::now() < end) {
+        const uint64_t now = microsecondsSince(start) / 1000;
+        scene.updateTiming(static_cast<uint32_t>(now - last));
+        last = now;
+        scene.drawFrame(true);
+        ++draws;
+    }
+    return draws;
+}
+
+} // namespace
+} // namespace kestro
+
+int main() {
+    using kestro::measure;
+    const kestro::Figures paced = measure(kestro::pacedLoop);
+    const kestro::Figures uncapped = measure(kestro::uncappedLoop);
+    std::printf("render loop, %lld s each, display presenting at once\n",
+                static_cast<long long>(kestro::RUN_LENGTH.count()));
+    std::printf("  %-9s %10s %16s\n", "loop", "draws/s", "CPU/wall second");
+    std::printf("  %-9s %10.1f %15.1f%%\n", "paced", paced.drawsPerSecond, paced.cpuShare * 100);
+    std::printf("  %-9s %10.1f %15.1f%%\n", "uncapped", uncapped.drawsPerSecond,
+                uncapped.cpuShare * 100);
+    return 0;
+}

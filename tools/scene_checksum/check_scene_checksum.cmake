@@ -1,0 +1,28 @@
+# Runs the checksum program three times: twice over the default run, which
+# must agree, and once one step shorter, which must differ. Every output
+# must be one line of 16 hexadecimal digits.
+function(run_checksum steps out)
+  execute_process(COMMAND ${PROGRAM} ${steps} OUTPUT_VARIABLE output RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "scene_checksum ${steps} exited with ${status}")
+  endif()
+  if(NOT output MATCHES "^[0-9a-f]+\n$")
+    message(FATAL_ERROR "scene_checksum ${steps} printed '${output}'")
+  endif()
+  string(LENGTH "${output}" length)
+  if(NOT length EQUAL 17)
+    message(FATAL_ERROR "scene_checksum ${steps} printed '${output}', not 16 digits")
+  endif()
+  set(${out} "${output}" PARENT_SCOPE)
+endfunction()
+
+run_checksum("" first)
+run_checksum("3000" second)
+run_checksum("2999" shorter)
+if(NOT first STREQUAL second)
+  message(FATAL_ERROR "two runs differ: ${first} ${second}")
+endif()
+if(first STREQUAL shorter)
+  message(FATAL_ERROR "one step less gives the same checksum ${first}")
+endif()
+message(STATUS "scene checksum ${first}")
