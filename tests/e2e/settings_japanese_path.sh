@@ -37,8 +37,22 @@ chooser_shown() { window_named "$CHOOSER_TITLE" >/dev/null; }
 e2e_check "the file chooser opens" e2e_wait_for 20 chooser_shown
 chooser="$(window_named "$CHOOSER_TITLE")"
 sleep 1
-e2e_xdo type --window "$chooser" --delay 60 "$music_win"
-sleep 0.3
+# The chooser starts in the host's folder (no file chosen before). Keys sent
+# to a window carry no Shift, so the path typed is relative and lower case.
+# A character typed right after xdotool remaps a key for it can be lost:
+# typed again until the chooser holds the whole path.
+typed="$FOLDER_NAME\\$FILE_NAME"
+chooser_holds_path() {
+  e2e_probe texts "$CHOOSER_TITLE" | grep -q " $(e2e_cp932_hex "$typed")\$"
+}
+for attempt in 1 2 3; do
+  e2e_xdo key --window "$chooser" End
+  e2e_xdo key --window "$chooser" --repeat 30 BackSpace
+  e2e_xdo type --window "$chooser" --delay 60 "$typed"
+  sleep 0.3
+  chooser_holds_path && break
+done
+e2e_check "the chooser holds the path typed" chooser_holds_path
 e2e_xdo key --window "$chooser" Return
 e2e_check "the file chooser closes" e2e_wait_for 20 eval '! chooser_shown'
 sleep 0.5

@@ -50,9 +50,11 @@ e2e_wine() {
   # shellcheck disable=SC2086  # the options are words
   "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$@"
 }
-# Starts a Windows program in the background; its pid is in E2E_PID.
+# Starts a Windows program in the background; its pid (that of the Wine
+# loader, which wine-run becomes) is in E2E_PID.
 e2e_start() {
-  e2e_wine "$@" >/dev/null 2>&1 &
+  # shellcheck disable=SC2086
+  "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$@" >/dev/null 2>&1 &
   E2E_PID=$!
   e2e_started_pids+=("$E2E_PID")
 }

@@ -46,7 +46,9 @@ saver_settings() {
 # saver_start [argument text]: starts the host in the background, its MCI and
 # sound calls traced into $SAVER_TRACE.
 saver_start() {
-  WINEDEBUG='-all,trace+mci,trace+winmm' e2e_wine "$E2E_HOST_WIN" "$@" >/dev/null 2>"$SAVER_TRACE" &
+  # shellcheck disable=SC2086
+  WINEDEBUG='-all,trace+mci,trace+winmm' "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$E2E_HOST_WIN" "$@" \
+    >/dev/null 2>"$SAVER_TRACE" &
   SAVER_HOST_PID=$!
   e2e_started_pids+=("$SAVER_HOST_PID")
   SAVER_HOST_START_MS=$(e2e_now_ms)
