@@ -6,6 +6,7 @@
 source "$(dirname "$0")/../lib/core.bash"
 source "$(dirname "$0")/../lib/saver.bash"
 
+SAVER_END_SECONDS=120
 saver_install "$E2E_RENDERER_EXE"
 saver_start /s
 saver_wait_window

@@ -65,16 +65,19 @@ saver_renderer_window() {
   e2e_x_window "$RENDERER_WINDOW_TITLE" "${1:-30}" || e2e_fail "no $RENDERER_WINDOW_TITLE window"
 }
 
+# How long the renderer's window and then the host may take to end.
+SAVER_END_SECONDS=10
+
 # saver_end_renderer_and_time_host <x window> [nokey]: presses Escape in the
 # renderer's window (unless told nokey: the caller holds it); prints the
 # milliseconds from its window's end to the host's end.
 saver_end_renderer_and_time_host() {
   local gone_ms
   [ "${2:-}" = nokey ] || xdotool key --window "$1" Escape
-  e2e_wait_for 10 eval '! e2e_x_window_exists "$RENDERER_WINDOW_TITLE"' ||
+  e2e_wait_for "$SAVER_END_SECONDS" eval '! e2e_x_window_exists "$RENDERER_WINDOW_TITLE"' ||
     e2e_fail "the renderer's window did not go on Escape"
   gone_ms=$(e2e_now_ms)
-  saver_wait_host_gone 10 || e2e_fail "the host did not end after the renderer's window"
+  saver_wait_host_gone "$SAVER_END_SECONDS" || e2e_fail "the host did not end after the renderer's window"
   echo $(( $(e2e_now_ms) - gone_ms ))
 }
 # saver_expect_host_follows <x window> [nokey]: as above, within 2 s.
