@@ -10,7 +10,7 @@ shots="$(dirname "$E2E_BIN")/e2e-shots/renderer_show"
 rm -rf "$shots"
 mkdir -p "$shots"
 
-renderer_write_sprite "$E2E_WORK_FOLDER/Kestrovalinde.bmp"
+renderer_write_sprite "$E2E_SPRITE"
 e2e_install kestro-show
 
 e2e_x_window_exists "$RENDERER_WINDOW_TITLE" &&

@@ -46,7 +46,7 @@ saver_wait_window
 window=$(saver_renderer_window 60) || exit 1
 sleep 3  # start-up done, CD watcher off
 renderer_pid=$(e2e_run_pids | while read -r pid; do
-  tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q 'Kestrovalinde.dll' && echo "$pid"; done | head -n1)
+  tr '\0' ' ' <"/proc/$pid/cmdline" | grep -qF "$RENDERER_FILE_NAME" && echo "$pid"; done | head -n1)
 server_pid=$(wineserver_pid)
 echo "host pid $SAVER_HOST_PID, renderer pid ${renderer_pid:-none}, wine server pid ${server_pid:-none}"
 

@@ -12,14 +12,14 @@ first_pid=$SAVER_HOST_PID
 saver_wait_window
 window=$(saver_renderer_window 30) || exit 1
 saver_expect_kept_sprite
-printf 'marker: not a sprite' >"$SAVER_SPRITE"
+printf 'marker: not a sprite' >"$E2E_SPRITE"
 
 second_start=$(e2e_now_ms)
 e2e_start "$E2E_HOST_WIN" /s
 SAVER_HOST_PID=$E2E_PID
 saver_wait_host_gone 15 || e2e_fail "the second start did not end"
 e2e_note "second start ended after $(( $(e2e_now_ms) - second_start )) ms"
-[ "$(cat "$SAVER_SPRITE")" = "marker: not a sprite" ] || e2e_fail "the second start rewrote the sprite"
+[ "$(cat "$E2E_SPRITE")" = "marker: not a sprite" ] || e2e_fail "the second start rewrote the sprite"
 [ "$(wc -l <"$SAVER_RENDERER_LOG")" -eq 1 ] || e2e_fail "a second renderer was started"
 
 SAVER_HOST_PID=$first_pid

@@ -20,7 +20,13 @@ E2E_RENDERER_EXE="$2"
 E2E_BIN="$(dirname "$E2E_HOST_EXE")"
 E2E_PROBE="$E2E_BIN/window_probe.exe"
 E2E_DRIVE_C="$WINEPREFIX/drive_c"
-E2E_WORK_FOLDER="$E2E_DRIVE_C/${WORK_FOLDER#C:\\}"
+# The Unix path of a path on drive C: of the prefix.
+e2e_drive_c_path() {
+  local path="${1#C:\\}"
+  echo "$E2E_DRIVE_C/${path//\\//}"
+}
+E2E_WORK_FOLDER="$(e2e_drive_c_path "$WORK_FOLDER")"
+E2E_SPRITE="$(e2e_drive_c_path "$SPRITE_FILE_PATH")"
 E2E_WORK="$(mktemp -d "${TMPDIR:-/tmp}/kestro_e2e.XXXXXX")"
 # Every process this run starts carries the token, so that clean-up ends
 # exactly this run's programs (the host's renderer too), no one else's.

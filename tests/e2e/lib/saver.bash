@@ -7,8 +7,6 @@
 
 SAVER_FOLDER='Kestro Saver E2E'
 SAVER_FAKE_RENDERER="$E2E_BIN/saver_fake_renderer.exe"
-SAVER_SPRITE="$E2E_DRIVE_C/${SPRITE_FILE_PATH#C:\\}"
-SAVER_SPRITE="${SAVER_SPRITE//\\//}"
 SAVER_KEPT_SPRITE="$e2e_root/resources/saver_sprite.bmp"
 # A program that Windows would start instead of the renderer if the
 # renderer's unquoted path were split at its first blank.
@@ -28,7 +26,7 @@ trap saver_cleanup EXIT
 # one) in a fresh folder, no settings file, no sprite file.
 saver_install() {
   e2e_install "$SAVER_FOLDER" "${1:-$SAVER_FAKE_RENDERER}"
-  rm -f "$SAVER_SPRITE" "$SAVER_RENDERER_LOG"
+  rm -f "$E2E_SPRITE" "$SAVER_RENDERER_LOG"
   cp "$SAVER_FAKE_RENDERER" "$SAVER_TRAP"
 }
 
@@ -121,8 +119,8 @@ saver_wav_looped() {
 }
 
 saver_expect_kept_sprite() {
-  cmp -s "$SAVER_SPRITE" "$SAVER_KEPT_SPRITE" ||
-    e2e_fail "the sprite file is not SaverSprite ($(stat -c %s "$SAVER_SPRITE" 2>/dev/null) bytes)"
+  cmp -s "$E2E_SPRITE" "$SAVER_KEPT_SPRITE" ||
+    e2e_fail "the sprite file is not SaverSprite ($(stat -c %s "$E2E_SPRITE" 2>/dev/null) bytes)"
 }
 
 # The renderer was started from the install folder with its unquoted path
