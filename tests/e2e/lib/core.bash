@@ -87,10 +87,6 @@ e2e_probe() {
   e2e_wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'
   return "${PIPESTATUS[0]}"
 }
-# The text of the first child window of class $2 in window $1, as hex bytes.
-e2e_child_text() {
-  e2e_probe texts "$1" | awk -v class="$2" 'tolower($1) == tolower(class) { print $3; exit }'
-}
 # Hex of a UTF-8 text in code page 932, as the probe prints window texts.
 e2e_cp932_hex() {
   printf '%s' "$1" | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n' | tr a-f A-F
