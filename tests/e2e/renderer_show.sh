@@ -32,10 +32,9 @@ for n in $(seq 1 200); do
   at=$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
   read -r max mean _ <<<"$(e2e_region_stats "$shot" "$E2E_SHOW_MIDDLE")"
   echo "shot $n at ${at}s: max $max mean $mean"
-  if [ "$max" = 0 ] && [ -z "$light_seen" ]; then
+  if [ "$max" = 0 ]; then
     black_seen="$shot"
-  fi
-  if e2e_is "$max" '>' 0.3; then
+  elif [ -n "$black_seen" ] && e2e_is "$max" '>' 0.3; then
     light_seen="$shot"
     break
   fi
