@@ -26,15 +26,16 @@ enum {
     HIGHEST_ERROR = 4095,
 };
 
-#define MAP_FAILED_ADDRESS ((void *)-1)
+#define MAP_FAILED_ADDRESS ((void*)-1)
 
-extern int *__errno_location(void);
+extern int* __errno_location(void);
 
-static long system_mmap2(void *address, size_t_32 length, int protection, int flags, int file,
+static long system_mmap2(void* address, size_t_32 length, int protection, int flags, int file,
                          unsigned long page_offset) {
     /* The sixth argument goes in ebp; ebx may hold the GOT pointer. */
-    unsigned long arguments[6] = {(unsigned long)address, length, (unsigned long)protection,
-                                  (unsigned long)flags, (unsigned long)file, page_offset};
+    unsigned long arguments[6] = {(unsigned long)address,    length,
+                                  (unsigned long)protection, (unsigned long)flags,
+                                  (unsigned long)file,       page_offset};
     long result;
     __asm__ volatile("push %%ebp\n\t"
                      "push %%ebx\n\t"
@@ -66,31 +67,30 @@ static void system_munmap(long address, size_t_32 length) {
     (void)result;
 }
 
-static void *failed(int error) {
+static void* failed(int error) {
     *__errno_location() = error;
     return MAP_FAILED_ADDRESS;
 }
 
-static void *map_pages(void *address, size_t_32 length, int protection, int flags, int file,
+static void* map_pages(void* address, size_t_32 length, int protection, int flags, int file,
                        unsigned long page_offset) {
     long result = system_mmap2(address, length, protection, flags, file, page_offset);
     if ((unsigned long)result > (unsigned long)-HIGHEST_ERROR - 1)
         return failed((int)-result);
-    if ((flags & MAP_FIXED_NOREPLACE_FLAG) && (void *)result != address) {
+    if ((flags & MAP_FIXED_NOREPLACE_FLAG) && (void*)result != address) {
         system_munmap(result, length);
         return failed(ERROR_EXISTS);
     }
-    return (void *)result;
+    return (void*)result;
 }
 
-void *mmap(void *address, size_t_32 length, int protection, int flags, int file, long offset) {
+void* mmap(void* address, size_t_32 length, int protection, int flags, int file, long offset) {
     if (offset & PAGE_MASK)
         return failed(ERROR_INVALID);
-    return map_pages(address, length, protection, flags, file,
-                     (unsigned long)offset >> PAGE_SHIFT);
+    return map_pages(address, length, protection, flags, file, (unsigned long)offset >> PAGE_SHIFT);
 }
 
-void *mmap64(void *address, size_t_32 length, int protection, int flags, int file,
+void* mmap64(void* address, size_t_32 length, int protection, int flags, int file,
              long long offset) {
     if (offset & PAGE_MASK)
         return failed(ERROR_INVALID);
