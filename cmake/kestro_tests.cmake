@@ -5,7 +5,7 @@ function(kestro_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
-  if(WIN32)
+  if(MINGW)
     # Tests are console programs; the deliverables are GUI programs.
     target_link_options(${T_NAME} PRIVATE -mconsole)
   endif()
@@ -13,13 +13,20 @@ function(kestro_add_test)
   set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT 300)
 endfunction()
 
-# kestro_add_e2e(NAME name SCRIPT file)
+# kestro_add_e2e(NAME name SCRIPT file [ARGS more...] [LABELS labels...] [I686])
 # A whole-program run under Wine and an X server; the script gets the two
-# deliverables' paths. These share one Wine prefix and look for windows by
-# title, so they never run side by side.
+# deliverables' paths, then ARGS. These share one Wine prefix and look for
+# windows by title, so they never run side by side. I686: the programs are
+# i686 ones, which Wine runs in the emulation bed where the kernel cannot.
 function(kestro_add_e2e)
-  cmake_parse_arguments(T "" "NAME;SCRIPT" "" ${ARGN})
+  cmake_parse_arguments(T "I686" "NAME;SCRIPT" "ARGS;LABELS" ${ARGN})
   add_test(NAME ${T_NAME}
-    COMMAND bash ${T_SCRIPT} $<TARGET_FILE:KestrovalindeHost> $<TARGET_FILE:KestrovalindeRenderer>)
-  set_tests_properties(${T_NAME} PROPERTIES LABELS e2e RUN_SERIAL TRUE TIMEOUT 600)
+    COMMAND bash ${T_SCRIPT} $<TARGET_FILE:KestrovalindeHost> $<TARGET_FILE:KestrovalindeRenderer>
+            ${T_ARGS})
+  set(wine_options "")
+  if(T_I686)
+    set(wine_options "--i686")
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES LABELS "e2e;${T_LABELS}" RUN_SERIAL TRUE TIMEOUT 600
+    SKIP_RETURN_CODE 77 ENVIRONMENT "KESTRO_E2E_WINE_OPTIONS=${wine_options}")
 endfunction()

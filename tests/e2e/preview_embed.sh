@@ -8,13 +8,10 @@
 # no drawing surface (its device context has no X drawable), so the pixels
 # cannot be read back here; tests/host/preview checks them with the same
 # window embedded inside one process.
-set -u
-host="$1"
-source "$(dirname "${BASH_SOURCE[0]}")/settings_lib.bash"
+source "$(dirname "$0")/lib/core.bash"
 
-bin="$(dirname "$host")"
-work="$(mktemp -d)"
-trap 'e2e_stop_started; rm -rf "$work"' EXIT
+host="$E2E_HOST_EXE"
+work="$E2E_WORK"
 touch "$work/host.dll"  # nothing else of the host's folder is read in preview mode
 
 report_value() { sed -n "s/^$1 //p" "$2" | tr -d "\r" | head -1; }
@@ -22,16 +19,14 @@ report_value() { sed -n "s/^$1 //p" "$2" | tr -d "\r" | head -1; }
 run_area() {  # run_area <width> <height>
   local width="$1" height="$2" report="$work/report-$1x$2"
   echo "--- preview area $width x $height"
-  e2e_start "$bin/preview_parent.exe" "$width" "$height" "$(e2e_windows_path "$report")"
-  local parent_pid="$e2e_last_pid"
-  if ! e2e_wait_for 20 grep -q '^origin ' "$report" 2>/dev/null; then
-    e2e_fail "the stand-in preview area did not start"; return
-  fi
+  e2e_start "$E2E_BIN/preview_parent.exe" "$width" "$height" "$(e2e_windows_path "$report")"
+  local parent_pid="$E2E_PID"
+  e2e_wait_for 20 grep -q '^origin ' "$report" 2>/dev/null || e2e_fail "the stand-in preview area did not start"
   local parent
   parent="$(report_value parent "$report")"
 
   e2e_start "$host" /p "$parent"
-  local host_pid="$e2e_last_pid"
+  local host_pid="$E2E_PID"
   e2e_check "the host's preview window becomes a child of the area" \
     e2e_wait_for 20 grep -q '^child ' "$report"
   local child_handle child_left child_top child_width child_height child_visible child_style
@@ -44,10 +39,10 @@ run_area() {  # run_area <width> <height>
     "$(( 0x${child_style:-0} & 0x00C40000 ))"
 
   touch "$report.quit"
-  e2e_check "the stand-in area closes" e2e_wait_gone "$parent_pid" 10
-  e2e_check "the host ends when its preview area is gone" e2e_wait_gone "$host_pid" 10
+  e2e_check "the stand-in area closes" e2e_wait_exit "$parent_pid" 10
+  e2e_check "the host ends when its preview area is gone" e2e_wait_exit "$host_pid" 10
 }
 
 run_area 152 112
 run_area 240 180
-e2e_finish
+echo "PASS"

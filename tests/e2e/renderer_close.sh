@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
 # WM_CLOSE, from another program, ends the renderer.
-RENDERER="$2"
-source "$(dirname "${BASH_SOURCE[0]}")/renderer_lib.bash"
+source "$(dirname "$0")/lib/core.bash"
+source "$(dirname "$0")/lib/renderer.bash"
 
-readonly WM_CLOSE=16
-start_renderer
-probe wait "$RENDERER_TITLE" 30000 >/dev/null || fail "no window titled $RENDERER_TITLE"
+renderer_start
+renderer_wait_window >/dev/null
 sleep 0.5 # let a few frames run
-probe post "$RENDERER_TITLE" "$WM_CLOSE" || fail "could not post WM_CLOSE"
-probe gone "$RENDERER_TITLE" 15000 >/dev/null || fail "window still open after WM_CLOSE"
-expect_renderer_exit 15
+renderer_post "$WM_CLOSE"
+renderer_expect_end WM_CLOSE
 echo "PASS: WM_CLOSE ended the renderer"

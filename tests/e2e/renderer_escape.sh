@@ -1,31 +1,26 @@
 #!/usr/bin/env bash
 # The renderer opens its titled window (the windowed fall-back under Wine on
 # Xvfb, where the display refuses the mode change), and Escape ends it.
-RENDERER="$2"
-source "$(dirname "${BASH_SOURCE[0]}")/renderer_lib.bash"
+source "$(dirname "$0")/lib/core.bash"
+source "$(dirname "$0")/lib/renderer.bash"
 
-start_renderer
-handle="$(probe wait "$RENDERER_TITLE" 30000)" || fail "no window titled $RENDERER_TITLE"
-echo "window $handle"
-
-read -r x y width height client_width client_height <<<"$(probe geometry "$RENDERER_TITLE")"
+renderer_start
+echo "window $(renderer_wait_window)"
+renderer_geometry
 echo "geometry: at $x,$y outer ${width}x${height} client ${client_width}x${client_height}"
-[ "$x $y" = "0 0" ] || fail "window not at 0,0"
+[ "$x $y" = "0 0" ] || e2e_fail "window not at 0,0"
 if [ "$width $height" = "1024 768" ] && [ "$client_width" -lt 1024 ]; then
   echo "full screen refused: framed window of outer size 1024x768"
 elif [ "$client_width $client_height" = "1024 768" ]; then
   echo "full screen granted: popup covering 1024x768"
 else
-  fail "unexpected window size"
+  e2e_fail "unexpected window size"
 fi
 
-x_id="$(x_window_of_renderer)"
-[ -n "$x_id" ] || fail "no X window named $RENDERER_TITLE"
+x_id="$(e2e_x_window "$RENDERER_WINDOW_TITLE" 10)" || e2e_fail "no X window named $RENDERER_WINDOW_TITLE"
 # Held long enough for a frame to see it.
 xdotool keydown --window "$x_id" Escape 2>/dev/null
 sleep 0.3
 xdotool keyup --window "$x_id" Escape 2>/dev/null
-
-probe gone "$RENDERER_TITLE" 15000 >/dev/null || fail "window still open after Escape"
-expect_renderer_exit 15
+renderer_expect_end Escape
 echo "PASS: Escape ended the renderer"

@@ -3,25 +3,22 @@
 # sprite in place: a black wait of about a second, then a bright, moving,
 # colour-changing particle cloud; Escape held ends the program and its window.
 # The screenshots are kept under build/<preset>/e2e-shots/renderer_show.
-source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/renderer_show_lib.bash"
+source "$(dirname "$0")/lib/core.bash"
+source "$(dirname "$0")/lib/renderer.bash"
 
 shots="$(dirname "$E2E_BIN")/e2e-shots/renderer_show"
 rm -rf "$shots"
 mkdir -p "$shots"
 
-show_write_sprite "$E2E_DRIVE_C/v_nalo/Kestrovalinde.bmp"
-install="$E2E_DRIVE_C/kestro-show"
-rm -rf "$install"
-mkdir -p "$install"
-cp "$E2E_RENDERER_EXE" "$install/Kestrovalinde.dll"
+renderer_write_sprite "$E2E_SPRITE"
+e2e_install kestro-show
 
-show_window_exists && e2e_fail "a $SHOW_TITLE window is open before the renderer starts"
+e2e_x_window_exists "$RENDERER_WINDOW_TITLE" &&
+  e2e_fail "a $RENDERER_WINDOW_TITLE window is open before the renderer starts"
 # Mesa counts the frames for us without drawing anything over the picture.
 export GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$shots"
-e2e_start 'C:\kestro-show\Kestrovalinde.dll'
-renderer=$E2E_PID
-window="$(show_find_window 60)" || e2e_fail "no $SHOW_TITLE window appeared"
+renderer_start "$E2E_INSTALL/$RENDERER_FILE_NAME"
+window="$(e2e_x_window "$RENDERER_WINDOW_TITLE" 60)" || e2e_fail "no $RENDERER_WINDOW_TITLE window appeared"
 started=$(date +%s.%N)
 
 # The wait: shots as fast as they come until the cloud shows. Before the
@@ -31,18 +28,17 @@ black_seen=""
 light_seen=""
 for n in $(seq 1 200); do
   shot="$shots/early_$n.png"
-  show_screenshot "$shot"
+  e2e_screenshot "$shot"
   at=$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
-  read -r max mean _ <<<"$(show_region_stats "$shot" "$SHOW_MIDDLE")"
+  read -r max mean _ <<<"$(e2e_region_stats "$shot" "$E2E_SHOW_MIDDLE")"
   echo "shot $n at ${at}s: max $max mean $mean"
-  if [ "$max" = 0 ] && [ -z "$light_seen" ]; then
+  if [ "$max" = 0 ]; then
     black_seen="$shot"
-  fi
-  if show_is "$max" '>' 0.3; then
+  elif [ -n "$black_seen" ] && e2e_is "$max" '>' 0.3; then
     light_seen="$shot"
     break
   fi
-  show_is "$at" '<' 60 || break
+  e2e_is "$at" '<' 60 || break
 done
 [ -n "$black_seen" ] || e2e_fail "no black picture during the wait"
 [ -n "$light_seen" ] || e2e_fail "no particles within a minute"
@@ -55,21 +51,21 @@ blue_share() {  # blue_share <red> <green> <blue>
   awk -v r="$1" -v g="$2" -v b="$3" 'BEGIN { printf "%.4f", b / (r + g + b) }'
 }
 sleep 2
-show_screenshot "$shots/show_a.png"
-read -r max_a mean_a red_a green_a blue_a <<<"$(show_region_stats "$shots/show_a.png" "$SHOW_MIDDLE")"
+e2e_screenshot "$shots/show_a.png"
+read -r max_a mean_a red_a green_a blue_a <<<"$(e2e_region_stats "$shots/show_a.png" "$E2E_SHOW_MIDDLE")"
 echo "show a: max $max_a mean $mean_a rgb $red_a $green_a $blue_a"
-show_is "$max_a" '>' 0.5 || e2e_fail "first show picture is not bright ($max_a)"
-show_is "$mean_a" '>' 0.002 || e2e_fail "first show picture is nearly empty ($mean_a)"
+e2e_is "$max_a" '>' 0.5 || e2e_fail "first show picture is not bright ($max_a)"
+e2e_is "$mean_a" '>' 0.002 || e2e_fail "first show picture is nearly empty ($mean_a)"
 share_a=$(blue_share "$red_a" "$green_a" "$blue_a")
 colour_moved=""
 for n in $(seq 1 12); do
   sleep 2.5
-  show_screenshot "$shots/show_b.png"
-  read -r max_b mean_b red_b green_b blue_b <<<"$(show_region_stats "$shots/show_b.png" "$SHOW_MIDDLE")"
+  e2e_screenshot "$shots/show_b.png"
+  read -r max_b mean_b red_b green_b blue_b <<<"$(e2e_region_stats "$shots/show_b.png" "$E2E_SHOW_MIDDLE")"
   share_b=$(blue_share "$red_b" "$green_b" "$blue_b")
   echo "show b ($n): max $max_b mean $mean_b rgb $red_b $green_b $blue_b, blue share $share_a then $share_b"
-  show_is "$max_b" '>' 0.5 || e2e_fail "later show picture is not bright ($max_b)"
-  if show_is "$(awk -v a="$share_a" -v b="$share_b" 'BEGIN { print (a > b ? a - b : b - a) }')" '>' 0.02; then
+  e2e_is "$max_b" '>' 0.5 || e2e_fail "later show picture is not bright ($max_b)"
+  if e2e_is "$(awk -v a="$share_a" -v b="$share_b" 'BEGIN { print (a > b ? a - b : b - a) }')" '>' 0.02; then
     colour_moved=yes
     break
   fi
@@ -77,17 +73,12 @@ done
 [ -n "$colour_moved" ] || e2e_fail "the colour did not change within half a minute"
 changed=$(compare -metric AE "$shots/show_a.png" "$shots/show_b.png" null: 2>&1 >/dev/null)
 echo "pixels changed between the shots: $changed"
-show_is "${changed%% *}" '>' 10000 || e2e_fail "the cloud did not move"
+e2e_is "${changed%% *}" '>' 10000 || e2e_fail "the cloud did not move"
 convert "$shots/show_b.png" -crop 1024x768+0+0 +repage "$shots/show_window.png"
 
-# Escape held: the scene sees it at the start of a frame and asks to quit.
-xdotool keydown --window "$window" Escape
-e2e_wait_exit "$renderer" 30
-ended=$?
-xdotool keyup --window "$window" Escape 2>/dev/null
-[ "$ended" = 0 ] || e2e_fail "the renderer kept running with Escape held"
-[ "$E2E_STATUS" = 0 ] || e2e_fail "the renderer ended with status $E2E_STATUS"
-show_window_exists && e2e_fail "the $SHOW_TITLE window stayed after the renderer ended"
+renderer_hold_escape "$window"
+e2e_x_window_exists "$RENDERER_WINDOW_TITLE" &&
+  e2e_fail "the $RENDERER_WINDOW_TITLE window stayed after the renderer ended"
 
 if [ -f "$shots/fps" ]; then
   echo "frame rate (Mesa's count, per sample): $(awk '{ printf "%s ", $NF }' "$shots/fps")"

@@ -3,29 +3,27 @@
 # refused full screen the first toggle gives a window with a 1024 x 768
 # client area, the second asks for full screen again. The title is found
 # again each time, and the renderer still ends on WM_CLOSE.
-RENDERER="$2"
-source "$(dirname "${BASH_SOURCE[0]}")/renderer_lib.bash"
+source "$(dirname "$0")/lib/core.bash"
+source "$(dirname "$0")/lib/renderer.bash"
 
-readonly TOGGLE_SCREEN_MODE=1025 WM_CLOSE=16
-start_renderer
-first="$(probe wait "$RENDERER_TITLE" 30000)" || fail "no window titled $RENDERER_TITLE"
-read -r _ _ width height client_width client_height <<<"$(probe geometry "$RENDERER_TITLE")"
+renderer_start
+first="$(renderer_wait_window)"
+renderer_geometry
 echo "first window $first: outer ${width}x${height} client ${client_width}x${client_height}"
 
-probe post "$RENDERER_TITLE" "$TOGGLE_SCREEN_MODE" || fail "could not post the toggle"
-second="$(probe wait-other "$RENDERER_TITLE" "$first" 30000)" || fail "window not recreated"
-read -r x y width height client_width client_height <<<"$(probe geometry "$RENDERER_TITLE")"
+renderer_post "$TOGGLE_SCREEN_MODE"
+second="$(e2e_probe wait "$RENDERER_WINDOW_TITLE" 30000 "$first")" || e2e_fail "window not recreated"
+renderer_geometry
 echo "second window $second: at $x,$y outer ${width}x${height} client ${client_width}x${client_height}"
-[ "$client_width $client_height" = "1024 768" ] || fail "windowed mode client area is not 1024x768"
+[ "$client_width $client_height" = "1024 768" ] || e2e_fail "windowed mode client area is not 1024x768"
 
-probe post "$RENDERER_TITLE" "$TOGGLE_SCREEN_MODE" || fail "could not post the second toggle"
-third="$(probe wait-other "$RENDERER_TITLE" "$second" 30000)" || fail "window not recreated again"
-read -r _ _ width height client_width client_height <<<"$(probe geometry "$RENDERER_TITLE")"
+renderer_post "$TOGGLE_SCREEN_MODE"
+third="$(e2e_probe wait "$RENDERER_WINDOW_TITLE" 30000 "$second")" || e2e_fail "window not recreated again"
+renderer_geometry
 echo "third window $third: outer ${width}x${height} client ${client_width}x${client_height}"
-[ "$width $height" = "1024 768" ] || fail "full-screen request did not come back to 1024x768"
+[ "$width $height" = "1024 768" ] || e2e_fail "full-screen request did not come back to 1024x768"
 
-kill -0 "$renderer_pid" 2>/dev/null || fail "renderer ended on the toggle"
-probe post "$RENDERER_TITLE" "$WM_CLOSE" || fail "could not post WM_CLOSE"
-probe gone "$RENDERER_TITLE" 15000 >/dev/null || fail "window still open after WM_CLOSE"
-expect_renderer_exit 15
+kill -0 "$RENDERER_PID" 2>/dev/null || e2e_fail "renderer ended on the toggle"
+renderer_post "$WM_CLOSE"
+renderer_expect_end WM_CLOSE
 echo "PASS: toggles recreated the window; WM_CLOSE ended the renderer"

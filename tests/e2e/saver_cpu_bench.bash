@@ -8,16 +8,15 @@
 #
 # With "real" the renderer given is used and its CPU time is shown too;
 # otherwise the fake renderer (an idle window) stands in for it.
-set -u
-source "$(dirname "$0")/saver_lib.bash"
-saver_init "$1" "$2"
+source "$(dirname "$0")/lib/core.bash"
+source "$(dirname "$0")/lib/saver.bash"
 MEASURE_SECONDS=${KESTRO_MEASURE_SECONDS:-30}
 
 renderer="$SAVER_FAKE_RENDERER"
 if [ "${3:-}" = real ]; then
-  renderer="$SAVER_RENDERER_EXE"
+  renderer="$E2E_RENDERER_EXE"
   # Mesa counts the renderer's frames without drawing over them.
-  export GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$SAVER_WORK"
+  export GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$E2E_WORK"
 fi
 saver_install "$renderer"
 saver_settings 1
@@ -43,11 +42,11 @@ wineserver_pid() {
 }
 
 saver_start /s
-saver_probe wait present Kestrovalinde_Main 30000 || saver_fail "no saver window"
-window=$(saver_wait_renderer_x_window 60000) || saver_fail "no renderer window"
+saver_wait_window
+window=$(saver_renderer_window 60) || exit 1
 sleep 3  # start-up done, CD watcher off
-renderer_pid=$(saver_run_pids | while read -r pid; do
-  tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q 'Kestrovalinde.dll' && echo "$pid"; done | head -n1)
+renderer_pid=$(e2e_run_pids | while read -r pid; do
+  tr '\0' ' ' <"/proc/$pid/cmdline" | grep -qF "$RENDERER_FILE_NAME" && echo "$pid"; done | head -n1)
 server_pid=$(wineserver_pid)
 echo "host pid $SAVER_HOST_PID, renderer pid ${renderer_pid:-none}, wine server pid ${server_pid:-none}"
 
@@ -55,7 +54,7 @@ host_before=$(cpu_ns "$SAVER_HOST_PID")
 renderer_before=$([ -n "$renderer_pid" ] && cpu_ns "$renderer_pid" || echo 0)
 server_before=$([ -n "$server_pid" ] && cpu_ns "$server_pid" || echo 0)
 sleep "$MEASURE_SECONDS"
-saver_host_running || saver_fail "the saver ended during the measurement"
+saver_host_running || e2e_fail "the saver ended during the measurement"
 host_used=$(( $(cpu_ns "$SAVER_HOST_PID") - host_before ))
 renderer_used=$(( $([ -n "$renderer_pid" ] && cpu_ns "$renderer_pid" || echo 0) - renderer_before ))
 server_used=$(( $([ -n "$server_pid" ] && cpu_ns "$server_pid" || echo 0) - server_before ))
@@ -63,8 +62,8 @@ server_used=$(( $([ -n "$server_pid" ] && cpu_ns "$server_pid" || echo 0) - serv
 printf 'saver host CPU over %d s: %d.%03d ms\n' "$MEASURE_SECONDS" $(( host_used / 1000000 )) $(( host_used / 1000 % 1000 ))
 printf 'wine server CPU over the same time (host and renderer calls): %d ms\n' $(( server_used / 1000000 ))
 printf 'renderer (%s) CPU over the same time: %d ms\n' "$( [ "${3:-}" = real ] && echo real || echo fake)" $(( renderer_used / 1000000 ))
-if [ -s "$SAVER_WORK/fps" ]; then
-  echo "renderer frame rate (Mesa's count, last samples): $(tail -n 5 "$SAVER_WORK/fps" | awk '{ printf "%s ", $NF }')"
+if [ -s "$E2E_WORK/fps" ]; then
+  echo "renderer frame rate (Mesa's count, last samples): $(tail -n 5 "$E2E_WORK/fps" | awk '{ printf "%s ", $NF }')"
 fi
 # The real renderer looks at Escape at the start of a frame: hold it.
 xdotool keydown --window "$window" Escape

@@ -1,0 +1,117 @@
+# The settings dialog's layer of the end-to-end library (sourced after
+# core.bash): the dialog's folder and settings file, where its controls are
+# on the screen, clicks there and the colours read back.
+
+# Key names as the settings file holds them (code page 932).
+KEY_KIND=$'BGM\x8b\xe6\x95\xaa'
+KEY_TRACK=$'BGM\xd8\xcb\xdf\xb0\xc4'
+KEY_FILE=$'BGM\xcc\xa7\xb2\xd9'
+# The file chooser's title.
+CHOOSER_TITLE='ﾌｧｲﾙを開く'
+
+# settings_prepare_folder <folder>: the host and a stand-in renderer
+# (start-up only checks that the file exists) in a fresh Unix folder.
+settings_prepare_folder() {
+  rm -rf "$1"
+  mkdir -p "$1"
+  cp "$E2E_HOST_EXE" "$1/Kestrovalinde.scr"
+  printf 'stand-in renderer\n' >"$1/$RENDERER_FILE_NAME"
+}
+settings_write_ini() {  # settings_write_ini <folder> <kind> <track> <file>
+  printf '[Section]\r\n%s= %s\r\n%s= %s\r\n%s=%s\r\n' \
+    "$KEY_KIND" "$2" "$KEY_TRACK" "$3" "$KEY_FILE" "$4" >"$1/Kestrovalinde.ini"
+}
+settings_expected_ini() {  # settings_expected_ini <kind> <track> <file>: as Wine writes it
+  printf '[Section]\r\n%s=%s\r\n%s=%s\r\n%s=%s\r\n' "$KEY_KIND" "$1" "$KEY_TRACK" "$2" "$KEY_FILE" "$3"
+}
+
+# The X window of a Wine window by its exact title, compared as UTF-8: the
+# Latin-1 WM_NAME cannot hold Japanese, so search --name misses such titles.
+window_named() {  # window_named <title>
+  local w
+  for w in $(e2e_xdo search --name '.'); do
+    if [ "$(e2e_xdo getwindowname "$w")" = "$1" ]; then echo "$w"; return 0; fi
+  done
+  return 1
+}
+settings_dialog_shown() { e2e_find_x_window "$SETTINGS_WINDOW_TITLE"; }
+
+# Fills probe_* with the dialog's geometry and its track box's state.
+settings_probe() {
+  local what a b c d texts hex
+  probe_client_x=''
+  while read -r what a b c d; do
+    case "$what" in
+      window) probe_left=$a probe_top=$b probe_right=$c probe_bottom=$d ;;
+      client) probe_client_x=$a probe_client_y=$b probe_client_w=$c probe_client_h=$d ;;
+      screen) probe_screen_w=$a probe_screen_h=$b ;;
+    esac
+  done < <(e2e_probe geometry "$SETTINGS_WINDOW_TITLE")
+  read -r _ probe_combo_enabled hex < <(e2e_probe texts "$SETTINGS_WINDOW_TITLE" | grep -i '^ComboBox ')
+  probe_combo_text="$(printf "$(sed 's/../\\x&/g' <<<"${hex:-}")")"
+  [ -n "$probe_client_x" ]
+}
+
+# Starts the dialog of a folder and waits for it; the host's pid in dialog_pid.
+settings_open() {  # settings_open <folder>
+  e2e_start "$1/Kestrovalinde.scr" /c
+  dialog_pid="$E2E_PID"
+  e2e_wait_for 30 settings_dialog_shown || e2e_fail "the dialog did not open"
+  sleep 1.5
+  settings_probe || e2e_fail "the probe did not find the dialog"
+}
+
+# Screen position of a point given in twips inside the dialog's client area
+# (15 twips per pixel), or inside the panel Pic_C(0).
+PANEL_LEFT_TWIPS=180
+PANEL_TOP_TWIPS=240
+client_point() {  # client_point <x twips> <y twips> [dx dy pixels] -> "x y"
+  echo "$(( probe_client_x + $1 / 15 + ${3:-0} )) $(( probe_client_y + $2 / 15 + ${4:-0} ))"
+}
+panel_point() {
+  client_point $(( PANEL_LEFT_TWIPS + $1 )) $(( PANEL_TOP_TWIPS + $2 )) "${3:-0}" "${4:-0}"
+}
+
+# Designer geometry (twips): kind marks and labels indexed by kind, in the panel.
+mark_twips=("420 1140" "420 840" "420 1440")
+label_twips=("660 1140" "660 840" "660 1440")
+TRACK_BOX="1680 780"
+FILE_BUTTON="420 1740"
+SAVE_BUTTON="4860 3000"
+CANCEL_BUTTON="6060 3000"
+
+# Moves the pointer there (a move the controls see) and clicks.
+click_at() {  # click_at <x> <y>
+  e2e_xdo mousemove "$1" "$2"
+  sleep 0.15
+  e2e_xdo mousemove_relative 1 0
+  sleep 0.15
+  e2e_xdo click 1
+  sleep 0.4
+}
+
+click_twips_panel() { click_at $(panel_point $1 $2 6 6); }
+click_twips_client() { click_at $(client_point $1 $2 6 6); }
+
+# The colour of one screen pixel as "r,g,b" (0-255).
+pixel_at() {
+  import -silent -window root -crop "1x1+$1+$2" +repage -depth 8 txt:- 2>/dev/null |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+# True when each channel of "r,g,b" is within the tolerance of the expected.
+colour_near() {  # colour_near <r,g,b actual> <r,g,b expected> <tolerance>
+  local IFS=,
+  local -a a=($1) e=($2)
+  [ "${#a[@]}" -eq 3 ] || return 1
+  local i d
+  for i in 0 1 2; do
+    d=$(( a[i] - e[i] ))
+    [ "${d#-}" -le "$3" ] || return 1
+  done
+}
+e2e_colour() {  # e2e_colour <description> <x> <y> <r,g,b expected> [tolerance]
+  local actual
+  actual="$(pixel_at "$2" "$3")"
+  colour_near "$actual" "$4" "${5:-0}" || e2e_fail "$1: expected $4, got $actual at $2,$3"
+  echo "ok: $1 ($actual)"
+}

@@ -1,0 +1,154 @@
+// The end-to-end tests' view into Wine: finds top-level windows by exact
+// title, as the host does (FindWindowA), and reports or pokes at them. Hidden
+// windows have no X window, so xdotool cannot see them.
+//
+//   window_probe wait TITLE MS [HANDLE]  prints the handle once a window has
+//                                        the title (one other than HANDLE)
+//   window_probe gone TITLE MS           succeeds once no window has it
+//   window_probe close TITLE             posts WM_CLOSE
+//   window_probe post TITLE MESSAGE      posts MESSAGE (a number), no parameters
+//   window_probe geometry TITLE          window LEFT TOP RIGHT BOTTOM
+//                                        client X Y WIDTH HEIGHT (on the screen)
+//                                        screen WIDTH HEIGHT
+//   window_probe texts TITLE             one line per child window:
+//                                        CLASS ENABLED(0|1) TEXT-AS-HEX-BYTES
+//   window_probe hold TITLE MS           keeps a hidden window with the title
+//
+// Exit status 0 on success, 1 when the time ran out or no window was found,
+// 2 for a wrong command line.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr DWORD POLL_MS = 20;
+constexpr UINT TEXT_REPLY_MS = 2000;
+constexpr int TEXT_CAPACITY = 1024;
+
+unsigned long long handleValue(HWND window) {
+    return static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window));
+}
+
+DWORD milliseconds(const char* text) {
+    return static_cast<DWORD>(std::strtoul(text, nullptr, 10));
+}
+
+template <typename Done> bool pollUntil(DWORD timeoutMs, Done done) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (done())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        Sleep(POLL_MS);
+    }
+}
+
+int waitFor(const char* title, DWORD timeoutMs, unsigned long long other) {
+    HWND found = nullptr;
+    const bool appeared = pollUntil(timeoutMs, [&] {
+        found = FindWindowA(nullptr, title);
+        return found != nullptr && handleValue(found) != other;
+    });
+    if (!appeared)
+        return 1;
+    std::printf("%llu\n", handleValue(found));
+    return 0;
+}
+
+int waitGone(const char* title, DWORD timeoutMs) {
+    return pollUntil(timeoutMs, [&] { return FindWindowA(nullptr, title) == nullptr; }) ? 0 : 1;
+}
+
+int post(const char* title, UINT message) {
+    HWND window = FindWindowA(nullptr, title);
+    return window != nullptr && PostMessageA(window, message, 0, 0) ? 0 : 1;
+}
+
+int geometry(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    RECT outer{};
+    RECT client{};
+    POINT origin{0, 0};
+    if (window == nullptr || !GetWindowRect(window, &outer) || !GetClientRect(window, &client) ||
+        !ClientToScreen(window, &origin))
+        return 1;
+    std::printf("window %ld %ld %ld %ld\n", outer.left, outer.top, outer.right, outer.bottom);
+    std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    std::printf("screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return 0;
+}
+
+BOOL CALLBACK printChild(HWND child, LPARAM) {
+    char className[64] = {};
+    GetClassNameA(child, className, sizeof className);
+    // GetWindowText reads only captions across processes; WM_GETTEXT asks the
+    // control itself (a combo box answers with its edit text).
+    char text[TEXT_CAPACITY] = {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, TEXT_REPLY_MS, &length))
+        length = 0;
+    std::printf("%s %d ", className, IsWindowEnabled(child) ? 1 : 0);
+    for (DWORD_PTR i = 0; i < length && i < sizeof text; ++i)
+        std::printf("%02X", static_cast<unsigned char>(text[i]));
+    std::printf("\n");
+    return TRUE;
+}
+
+int texts(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    if (window == nullptr)
+        return 1;
+    EnumChildWindows(window, printChild, 0);
+    return 0;
+}
+
+int hold(const char* title, DWORD ms) {
+    HWND window = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr)
+        return 1;
+    SetTimer(window, 1, ms, nullptr);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER)
+            break;
+        DispatchMessageA(&message);
+    }
+    DestroyWindow(window);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3)
+        return 2;
+    const char* verb = argv[1];
+    const char* title = argv[2];
+    const auto is = [&](const char* name, int argumentCount) {
+        return std::strcmp(verb, name) == 0 && argc == argumentCount;
+    };
+    if (is("wait", 4))
+        return waitFor(title, milliseconds(argv[3]), 0);
+    if (is("wait", 5))
+        return waitFor(title, milliseconds(argv[3]), std::strtoull(argv[4], nullptr, 10));
+    if (is("gone", 4))
+        return waitGone(title, milliseconds(argv[3]));
+    if (is("close", 3))
+        return post(title, WM_CLOSE);
+    if (is("post", 4))
+        return post(title, static_cast<UINT>(std::strtoul(argv[3], nullptr, 10)));
+    if (is("geometry", 3))
+        return geometry(title);
+    if (is("texts", 3))
+        return texts(title);
+    if (is("hold", 4))
+        return hold(title, milliseconds(argv[3]));
+    return 2;
+}
