@@ -5,7 +5,7 @@
 # make build - install what is missing, then build all presets
 # make dist  - build the release zip, the installer and SHA256SUMS into dist/
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 fuzz bench run clean dist
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz bench run clean dist
 
 all: build
 
@@ -26,7 +26,7 @@ build-win:
 	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64
 
-test: build test-native test-fuzz test-win test-i686
+test: build test-native test-fuzz test-win test-i686 test-dist
 
 # A short bounded fuzzing run of the file readers; it must find nothing.
 test-fuzz:
@@ -42,6 +42,11 @@ test-win:
 # programs, otherwise the emulation bed under build/ (scripts/emulation).
 test-i686:
 	@source scripts/wine-env && kestro_wine_prefix_ready && scripts/with-display ctest --preset i686-smoke
+
+# The release files made as make dist makes them, into build/: the zip's
+# contents and both programs' version records are checked on the way.
+test-dist:
+	@KESTRO_DIST_DIR=build/dist-check scripts/make-dist
 
 fuzz: deps
 	@scripts/run-fuzz
