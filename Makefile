@@ -67,4 +67,4 @@ run: build
 	@scripts/run-saver
 
 clean:
-	rm -rf build
+	rm -rf build dist
