@@ -6,6 +6,7 @@
 
 #include "host/controls/command_win32.h"
 #include "host/controls/skin_painter_win32.h"
+#include "tests/support/memory_canvas_win32.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -116,43 +117,7 @@ inline FontDescription dialogFont() {
             FONT_CHARSET_SHIFTJIS};
 }
 
-// A 32-bit top-down memory image to paint into directly.
-class MemoryImage {
-  public:
-    MemoryImage(int width, int height, COLORREF fill) : width_(width), height_(height) {
-        dc_ = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-        RECT whole{0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(dc_, &whole, brush);
-        DeleteObject(brush);
-    }
-    ~MemoryImage() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    MemoryImage(const MemoryImage&) = delete;
-    MemoryImage& operator=(const MemoryImage&) = delete;
-    HDC dc() const { return dc_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-
-  private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
+using MemoryImage = testing::MemoryCanvas;
 
 // The pixels of one skin bitmap, as loaded from the program's resources.
 class SkinPixels {

@@ -11,59 +11,17 @@
 #include "host/forms/form_label_win32.h"
 #include "host/forms/form_shape_win32.h"
 #include "host/settings/band_painter_win32.h"
+#include "tests/support/memory_canvas_win32.h"
 
 namespace kestro {
 namespace {
 
 constexpr COLORREF GROUND = RGB(255, 0, 0);
 
-// A 32-bit top-down memory image filled with one colour.
-class Canvas {
+// A canvas on the ground colour.
+class Canvas : public testing::MemoryCanvas {
   public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        image_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                                  nullptr, 0);
-        previous_ = SelectObject(dc_, image_);
-        RECT all{0, 0, width, height};
-        HBRUSH ground = CreateSolidBrush(GROUND);
-        FillRect(dc_, &all, ground);
-        DeleteObject(ground);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(image_);
-        DeleteDC(dc_);
-    }
-    HDC dc() const { return dc_; }
-    COLORREF at(int x, int y) const {
-        GdiFlush();
-        const uint32_t p = bits_[static_cast<size_t>(y) * width_ + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    int countOf(COLORREF colour, const RECT& area) const {
-        int count = 0;
-        for (int y = area.top; y < area.bottom; ++y) {
-            for (int x = area.left; x < area.right; ++x)
-                count += at(x, y) == colour;
-        }
-        return count;
-    }
-    int width() const { return width_; }
-    int height() const { return height_; }
-
-  private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP image_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    uint32_t* bits_ = nullptr;
+    Canvas(int width, int height) : MemoryCanvas(width, height, GROUND) {}
 };
 
 HBITMAP solidBitmap(int width, int height, COLORREF colour) {
