@@ -29,4 +29,4 @@ constexpr char RENDERER_FILE_NAME[] = "Kestrovalinde.dll";
 constexpr char WORK_FOLDER[] = "C:\\v_nalo";
 constexpr char SPRITE_FILE_PATH[] = "C:\\v_nalo\\Kestrovalinde.bmp";
 
-}  // namespace kestro
+} // namespace kestro
