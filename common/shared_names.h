@@ -14,6 +14,9 @@ constexpr char SETTINGS_WINDOW_TITLE[] = "<Kestrovalinde>";
 // The renderer's one window: its class and title.
 constexpr char RENDERER_CLASS_NAME[] = "OpenGL";
 constexpr char RENDERER_WINDOW_TITLE[] = "Kestrovalinde_VC";
+// The renderer's black windows over the monitors it does not draw on.
+constexpr char COVER_CLASS_NAME[] = "Kestrovalinde_Cover";
+constexpr char COVER_WINDOW_TITLE[] = "Kestrovalinde_Cover";
 
 // The caption of the host's message boxes.
 constexpr char HOST_TITLE[] = "Kestrovalinde (ScreenSaver)";
@@ -26,4 +29,4 @@ constexpr char RENDERER_FILE_NAME[] = "Kestrovalinde.dll";
 constexpr char WORK_FOLDER[] = "C:\\v_nalo";
 constexpr char SPRITE_FILE_PATH[] = "C:\\v_nalo\\Kestrovalinde.bmp";
 
-}  // namespace kestro
+} // namespace kestro

@@ -1,6 +1,7 @@
 #pragma once
 // A windowless image control: shows its picture at its natural size from its
-// top-left corner, cut off at the control's bounds.
+// top-left corner, cut off at the control's bounds. The natural size is the
+// picture's pixels at 96 dpi, so it grows with the layout on a finer screen.
 
 #include "host/forms/windowless_control_win32.h"
 

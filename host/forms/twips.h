@@ -19,10 +19,17 @@ constexpr int pixelsFromTwips(int twips, int twipsPerPixel) {
     return twips >= 0 ? (twips + half) / twipsPerPixel : -((-twips + half) / twipsPerPixel);
 }
 
+// A picture's size on this screen: pictures are drawn for the standard
+// 96 dpi and grow with the layout on a screen of more dots per inch.
+constexpr int screenPixelsOfPicture(int pictureLength, int twipsPerPixel) {
+    return pixelsFromTwips(pictureLength * STANDARD_TWIPS_PER_PIXEL, twipsPerPixel);
+}
+
 // A size held as a 16-bit signed twips value: empty when it does not fit.
 inline std::optional<int16_t> twipsFromPixels16(int pixels, int twipsPerPixel) {
     const int64_t twips = static_cast<int64_t>(pixels) * twipsPerPixel;
-    if (twips > INT16_MAX || twips < INT16_MIN) return std::nullopt;
+    if (twips > INT16_MAX || twips < INT16_MIN)
+        return std::nullopt;
     return static_cast<int16_t>(twips);
 }
 

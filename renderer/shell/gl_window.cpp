@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "renderer/shell/monitor_cover.h"
 #include "renderer/shell/renderer_window.h"
 #include "renderer/shell/shell_port.h"
 
@@ -75,6 +76,7 @@ bool createGlWindow(RendererWindow* window) {
         undoCreation(*window, port);
         return false;
     }
+    coverOtherMonitors(*window);
     port.showWindow(window->hwnd);
     window->drawing = 1;
     port.resizeView(window->width, window->height);
@@ -97,6 +99,8 @@ bool destroyGlWindow(RendererWindow* window) {
         port.destroyWindow(window->hwnd);
         window->hwnd = nullptr;
     }
+    // Before the display mode goes back, which may move the monitors.
+    uncoverMonitors(*window);
     if (window->fullScreen != 0)
         giveBackDisplay(port);
     return true;

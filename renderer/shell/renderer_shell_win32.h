@@ -12,6 +12,11 @@ namespace kestro {
 bool registerRendererClass(const RendererClass& rendererClass);
 LRESULT CALLBACK rendererWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The class of the black monitor covers, and one cover over the area, shown
+// without being activated.
+bool registerCoverClass(HINSTANCE instance);
+HWND createCoverWindow(HINSTANCE instance, const RECT& area, bool topmost);
+
 // True when the display now runs width x height at bits per pixel.
 bool switchDisplayMode(int32_t width, int32_t height, int32_t bits);
 
@@ -42,6 +47,11 @@ class Win32ShellPort : public ShellPort {
     void destroyWindow(WindowHandle window) override;
     void showWindow(WindowHandle window) override;
     void resizeView(int32_t width, int32_t height) override;
+    std::vector<ScreenRect> listMonitors() override;
+    ScreenRect monitorOf(WindowHandle window) override;
+    WindowHandle createCoverWindow(ModuleInstance instance, const ScreenRect& area,
+                                   bool topmost) override;
+    void destroyCoverWindow(WindowHandle cover) override;
     uint64_t clockMicroseconds() override;
     TakenMessage takeMessage(WindowHandle window) override;
     void waitMessage() override;
@@ -51,6 +61,8 @@ class Win32ShellPort : public ShellPort {
 
   private:
     uint64_t counterFrequency_ = 1;
+    // Registered with the first cover, only on a display of several monitors.
+    HINSTANCE coverClassInstance_ = nullptr;
 };
 
 } // namespace kestro

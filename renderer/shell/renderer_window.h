@@ -4,6 +4,7 @@
 // ShellPort, so the order of calls can be tested without Windows.
 
 #include <cstdint>
+#include <vector>
 
 #include "common/shared_names.h"
 #include "renderer/scene/key_table.h"
@@ -50,13 +51,16 @@ struct RendererWindow {
     // The full-screen setting for the next window creation; flipped by the
     // screen-mode toggle message.
     int32_t fullScreenRequest;
+    // The black windows over the other monitors while this window exists.
+    std::vector<WindowHandle> covers;
 };
 
-// A window at (0, 0) of the requested size with a current OpenGL context.
+// A window at (0, 0) of the requested size with a current OpenGL context,
+// the other monitors covered.
 // On failure everything made so far is released again, the display mode
 // and cursor included, and the handles are null.
 bool createGlWindow(RendererWindow* window);
-// Releases context, device context and window; gives back the display mode
+// Releases context, device context, window and covers; gives back the display mode
 // and the cursor when the window was full screen. Always true.
 bool destroyGlWindow(RendererWindow* window);
 

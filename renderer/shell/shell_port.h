@@ -4,7 +4,9 @@
 // use a recording fake.
 
 #include <cstdint>
+#include <vector>
 
+#include "renderer/shell/monitor_cover.h"
 #include "renderer/shell/renderer_window.h"
 
 namespace kestro {
@@ -44,6 +46,17 @@ class ShellPort {
     virtual void destroyWindow(WindowHandle window) = 0;
     virtual void showWindow(WindowHandle window) = 0;
     virtual void resizeView(int32_t width, int32_t height) = 0;
+
+    // The monitors' rectangles on the virtual screen, in the system's order.
+    virtual std::vector<ScreenRect> listMonitors() = 0;
+    // The rectangle of the monitor that shows most of the window.
+    virtual ScreenRect monitorOf(WindowHandle window) = 0;
+    // A black window without a mouse cursor over the area, topmost when
+    // asked, shown without taking the focus from the renderer's window;
+    // null on failure.
+    virtual WindowHandle createCoverWindow(ModuleInstance instance, const ScreenRect& area,
+                                           bool topmost) = 0;
+    virtual void destroyCoverWindow(WindowHandle cover) = 0;
 
     // A monotonic clock with at least microsecond resolution; its zero is
     // arbitrary.

@@ -4,6 +4,7 @@
 // After <windows.h>, which it relies on.
 #include <mmsystem.h>
 
+#include "common/shared_names.h"
 #include "renderer/shell/step_pacer.h"
 #include "renderer/shell/view_projection.h"
 
@@ -40,6 +41,15 @@ FrameStyle styleOf(WindowFrame frame) {
         return {WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW, true};
     }
     return {WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW, true};
+}
+
+ScreenRect asScreenRect(const RECT& area) {
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors) {
+    reinterpret_cast<std::vector<ScreenRect>*>(monitors)->push_back(asScreenRect(*area));
+    return TRUE;
 }
 
 } // namespace
@@ -139,6 +149,37 @@ void Win32ShellPort::resizeView(int32_t width, int32_t height) {
     kestro::resizeView(width, height);
 }
 
+std::vector<ScreenRect> Win32ShellPort::listMonitors() {
+    std::vector<ScreenRect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+ScreenRect Win32ShellPort::monitorOf(WindowHandle window) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    HMONITOR monitor = MonitorFromWindow(asWindow(window), MONITOR_DEFAULTTOPRIMARY);
+    if (!GetMonitorInfoA(monitor, &info))
+        return {0, 0, 0, 0};
+    return asScreenRect(info.rcMonitor);
+}
+
+WindowHandle Win32ShellPort::createCoverWindow(ModuleInstance instance, const ScreenRect& area,
+                                               bool topmost) {
+    HINSTANCE module = static_cast<HINSTANCE>(instance);
+    if (coverClassInstance_ == nullptr) {
+        if (!registerCoverClass(module))
+            return nullptr;
+        coverClassInstance_ = module;
+    }
+    return kestro::createCoverWindow(module, RECT{area.left, area.top, area.right, area.bottom},
+                                     topmost);
+}
+
+void Win32ShellPort::destroyCoverWindow(WindowHandle cover) {
+    DestroyWindow(asWindow(cover));
+}
+
 Win32ShellPort::Win32ShellPort() {
     // Waits between steps last a few milliseconds; the default timer
     // period (about 15.6 ms) would round them up past the next step.
@@ -149,6 +190,8 @@ Win32ShellPort::Win32ShellPort() {
 }
 
 Win32ShellPort::~Win32ShellPort() {
+    if (coverClassInstance_ != nullptr)
+        UnregisterClassA(COVER_CLASS_NAME, coverClassInstance_);
     timeEndPeriod(WAIT_TIMER_PERIOD_MS);
 }
 

@@ -12,6 +12,9 @@
 //                                        screen WIDTH HEIGHT
 //   window_probe texts TITLE             one line per child window:
 //                                        CLASS ENABLED(0|1) TEXT-AS-HEX-BYTES
+//   window_probe rects TITLE             one line per child window:
+//                                        CLASS LEFT TOP RIGHT BOTTOM (in the
+//                                        window's client area)
 //   window_probe hold TITLE MS           keeps a hidden window with the title
 //
 // Exit status 0 on success, 1 when the time ran out or no window was found,
@@ -108,6 +111,24 @@ int texts(const char* title) {
     return 0;
 }
 
+BOOL CALLBACK printChildRect(HWND child, LPARAM parent) {
+    char className[64] = {};
+    GetClassNameA(child, className, sizeof className);
+    RECT area{};
+    GetWindowRect(child, &area);
+    MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&area), 2);
+    std::printf("%s %ld %ld %ld %ld\n", className, area.left, area.top, area.right, area.bottom);
+    return TRUE;
+}
+
+int rects(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    if (window == nullptr)
+        return 1;
+    EnumChildWindows(window, printChildRect, reinterpret_cast<LPARAM>(window));
+    return 0;
+}
+
 int hold(const char* title, DWORD ms) {
     HWND window = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -148,6 +169,8 @@ int main(int argc, char** argv) {
         return geometry(title);
     if (is("texts", 3))
         return texts(title);
+    if (is("rects", 3))
+        return rects(title);
     if (is("hold", 4))
         return hold(title, milliseconds(argv[3]));
     return 2;

@@ -1,6 +1,7 @@
 // The painted background, the placement and the dialog's fixed texts.
 #include <gtest/gtest.h>
 
+#include "host/forms/twips.h"
 #include "host/settings/dialog_background.h"
 #include "host/settings/dialog_placement.h"
 #include "host/settings/music_file_choice.h"
@@ -51,6 +52,16 @@ TEST(DialogPlacement, ALargerWindowThanTheScreenTruncatesTowardZero) {
     const DialogOrigin origin = DialogPlacement(100, 100, 105, 107);
     EXPECT_EQ(origin.left, -2);
     EXPECT_EQ(origin.top, -2);
+}
+
+TEST(DialogPictures, GrowWithTheLayoutAsTheScreenGetsFiner) {
+    // The 12-pixel kind marks in their 195-twip controls.
+    for (int dpi : {96, 120, 144}) {
+        SCOPED_TRACE(dpi);
+        const int perPixel = twipsPerPixelForDpi(dpi);
+        EXPECT_EQ(screenPixelsOfPicture(12, perPixel), 12 * dpi / 96);
+        EXPECT_LE(screenPixelsOfPicture(12, perPixel), pixelsFromTwips(195, perPixel));
+    }
 }
 
 TEST(SettingsDialogTexts, JapaneseTextsAreCodePage932Bytes) {

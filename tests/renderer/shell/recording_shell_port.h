@@ -39,6 +39,13 @@ class RecordingShellPort : public ShellPort {
     // Runs when the loop blocks for messages, so a test can deliver one.
     std::function<void()> onWait;
     int windowsCreated = 0;
+    // The display the fake shows: one monitor unless a test lists more. The
+    // queries are not recorded; the covers made and destroyed are.
+    std::vector<ScreenRect> monitors{{0, 0, 1024, 768}};
+    ScreenRect rendererMonitor{0, 0, 1024, 768};
+    // Covers over these areas are refused.
+    std::vector<ScreenRect> refusedCovers;
+    int coversCreated = 0;
 
     void post(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
         queue.push_back({false, message, wParam, lParam});
@@ -111,6 +118,22 @@ class RecordingShellPort : public ShellPort {
     void showWindow(WindowHandle) override { calls.push_back("showWindow"); }
     void resizeView(int32_t width, int32_t height) override {
         calls.push_back("resizeView " + std::to_string(width) + "x" + std::to_string(height));
+    }
+    std::vector<ScreenRect> listMonitors() override { return monitors; }
+    ScreenRect monitorOf(WindowHandle) override { return rendererMonitor; }
+    WindowHandle createCoverWindow(ModuleInstance, const ScreenRect& area, bool topmost) override {
+        calls.push_back("cover " + describe(area) + (topmost ? " topmost" : ""));
+        for (const ScreenRect& refused : refusedCovers)
+            if (refused == area)
+                return nullptr;
+        return handle(0x400 + ++coversCreated);
+    }
+    void destroyCoverWindow(WindowHandle cover) override {
+        calls.push_back("uncover " + std::to_string(reinterpret_cast<uintptr_t>(cover) - 0x400));
+    }
+    static std::string describe(const ScreenRect& area) {
+        return std::to_string(area.left) + "," + std::to_string(area.top) + "-" +
+               std::to_string(area.right) + "," + std::to_string(area.bottom);
     }
     uint64_t clockMicroseconds() override { return now; }
     TakenMessage takeMessage(WindowHandle) override {

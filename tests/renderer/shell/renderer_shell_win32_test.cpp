@@ -101,6 +101,54 @@ TEST_F(ShellWin32, ClassHasTheRenderersStyleProcedureAndBackground) {
     EXPECT_FALSE(registerRendererClass(rendererClass));
 }
 
+TEST_F(ShellWin32, CoverIsABlackCursorlessPopupThatLeavesTheFocusWhereItWas) {
+    window.fullScreen = 0;
+    ASSERT_TRUE(createGlWindow(&window));
+    ASSERT_EQ(GetActiveWindow(), hwnd());
+    const ScreenRect area{10, 20, 330, 260};
+    for (bool topmost : {true, false}) {
+        SCOPED_TRACE(topmost ? "topmost" : "at the window's level");
+        HWND cover = static_cast<HWND>(port.createCoverWindow(thisInstance(), area, topmost));
+        ASSERT_NE(cover, nullptr);
+        EXPECT_EQ(FindWindowA(COVER_CLASS_NAME, COVER_WINDOW_TITLE), cover);
+        EXPECT_TRUE(IsWindowVisible(cover));
+        EXPECT_EQ(GetActiveWindow(), hwnd()) << "the keys must stay with the renderer";
+        RECT bounds{};
+        GetWindowRect(cover, &bounds);
+        EXPECT_EQ((ScreenRect{bounds.left, bounds.top, bounds.right, bounds.bottom}), area);
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(cover, GWL_STYLE)) & WS_CAPTION, 0u);
+        const DWORD extended = static_cast<DWORD>(GetWindowLongA(cover, GWL_EXSTYLE));
+        EXPECT_EQ((extended & WS_EX_TOPMOST) != 0, topmost);
+        EXPECT_NE(extended & WS_EX_TOOLWINDOW, 0u) << "no taskbar button";
+        EXPECT_EQ(SendMessageA(cover, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(cover),
+                               MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+                  MA_NOACTIVATE);
+        EXPECT_EQ(SendMessageA(cover, WM_SETCURSOR, reinterpret_cast<WPARAM>(cover),
+                               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+                  TRUE);
+        EXPECT_EQ(GetCursor(), nullptr);
+        port.destroyCoverWindow(cover);
+        EXPECT_FALSE(IsWindow(cover));
+    }
+    WNDCLASSEXA info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetClassInfoExA(thisInstance(), COVER_CLASS_NAME, &info));
+    EXPECT_EQ(info.hbrBackground, GetStockObject(BLACK_BRUSH));
+    EXPECT_EQ(info.hCursor, nullptr);
+}
+
+TEST_F(ShellWin32, OnASingleMonitorThatHoldsTheWindowNoCoverIsMade) {
+    // Wine on the tests' usual single-head display.
+    window.fullScreen = 0;
+    ASSERT_TRUE(createGlWindow(&window));
+    const std::vector<ScreenRect> monitors = port.listMonitors();
+    if (monitors.size() != 1)
+        GTEST_SKIP() << "this display has " << monitors.size() << " monitors";
+    EXPECT_EQ(port.monitorOf(window.hwnd), monitors[0]);
+    EXPECT_TRUE(window.covers.empty());
+    EXPECT_EQ(FindWindowA(COVER_CLASS_NAME, nullptr), nullptr);
+}
+
 TEST_F(ShellWin32, FullScreenRequestOpensTheTitledWindowWithACurrentContext) {
     const int cursorsBefore = cursorCount();
     ASSERT_TRUE(createGlWindow(&window));

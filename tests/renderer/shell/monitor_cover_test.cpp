@@ -1,0 +1,118 @@
+// The monitors the renderer blacks out: which ones, and that the covers come
+// with each window, go with it, and stay away on a single monitor.
+
+#include "renderer/shell/monitor_cover.h"
+
+#include <gtest/gtest.h>
+
+#include "renderer/shell/render_loop.h"
+#include "renderer/shell/renderer_messages.h"
+#include "tests/renderer/shell/recording_shell_port.h"
+#include "tests/renderer/shell/scripted_scene.h"
+
+namespace kestro {
+namespace {
+
+using testing::RecordingShellPort;
+using testing::ScriptedScene;
+using Calls = std::vector<std::string>;
+using Rects = std::vector<ScreenRect>;
+
+// Three monitors side by side, the primary in the middle, the left one
+// above the primary's top (negative coordinates, as Windows places them).
+const ScreenRect LEFT{-1280, -200, 0, 824};
+const ScreenRect PRIMARY{0, 0, 1024, 768};
+const ScreenRect RIGHT{1024, 0, 1824, 600};
+
+TEST(CoverRectangles, EveryOtherMonitorInTheListedOrder) {
+    EXPECT_EQ(coverRectangles({LEFT, PRIMARY, RIGHT}, PRIMARY), (Rects{LEFT, RIGHT}));
+    EXPECT_EQ(coverRectangles({PRIMARY, RIGHT, LEFT}, RIGHT), (Rects{PRIMARY, LEFT}));
+    // Heads that overlap the renderer's (a mirrored or stacked layout) are
+    // covered all the same; the renderer's window is shown above them.
+    EXPECT_EQ(coverRectangles({PRIMARY, {0, 0, 800, 600}}, PRIMARY), (Rects{{0, 0, 800, 600}}));
+}
+
+TEST(CoverRectangles, NothingForOneMonitorOrAListThatLacksTheRenderers) {
+    EXPECT_TRUE(coverRectangles({PRIMARY}, PRIMARY).empty());
+    EXPECT_TRUE(coverRectangles({}, PRIMARY).empty());
+    EXPECT_TRUE(coverRectangles({LEFT, RIGHT}, PRIMARY).empty());
+    EXPECT_TRUE(coverRectangles({LEFT, PRIMARY}, {0, 0, 0, 0}).empty());
+}
+
+TEST(CoverRectangles, ListedTwiceOrEmptyIsNotCoveredTwice) {
+    EXPECT_EQ(coverRectangles({PRIMARY, RIGHT, RIGHT, PRIMARY}, PRIMARY), (Rects{RIGHT}));
+    EXPECT_EQ(coverRectangles({PRIMARY, {5, 5, 5, 900}, RIGHT}, PRIMARY), (Rects{RIGHT}));
+}
+
+class MonitorCovers : public ::testing::Test {
+  protected:
+    MonitorCovers() {
+        window = makeRendererWindow(&rendererClass, &keys, &port);
+        window.fullScreen = 0;
+        port.monitors = {LEFT, PRIMARY, RIGHT};
+    }
+
+    RecordingShellPort port;
+    KeyTable keys{};
+    RendererClass rendererClass{nullptr, RENDERER_CLASS_NAME};
+    RendererWindow window{};
+};
+
+TEST_F(MonitorCovers, MadeBeforeTheWindowIsShownAndGoneWithIt) {
+    window.fullScreen = 1;
+    port.displayModeSucceeds = true;
+    ASSERT_TRUE(createGlWindow(&window));
+    const Calls made(port.calls.end() - 4, port.calls.end());
+    EXPECT_EQ(made, (Calls{"cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost",
+                           "showWindow", "resizeView 1024x768"}));
+    EXPECT_EQ(window.covers.size(), 2u);
+
+    port.calls.clear();
+    destroyGlWindow(&window);
+    EXPECT_EQ(port.calls,
+              (Calls{"makeCurrent none", "deleteGlContext", "releaseDeviceContext", "destroyWindow",
+                     "uncover 1", "uncover 2", "restoreDisplayMode", "showCursor true"}));
+    EXPECT_TRUE(window.covers.empty());
+}
+
+TEST_F(MonitorCovers, ARefusedCoverIsLeftOutAndTheWindowStillShows) {
+    port.refusedCovers = {LEFT};
+    ASSERT_TRUE(createGlWindow(&window));
+    EXPECT_EQ(window.covers.size(), 1u);
+    destroyGlWindow(&window);
+    EXPECT_EQ(port.callsStartingWith("uncover"), (Calls{"uncover 1"}));
+}
+
+TEST_F(MonitorCovers, AFailedWindowMakesNoCovers) {
+    port.failingCall = "makeCurrent";
+    EXPECT_FALSE(createGlWindow(&window));
+    EXPECT_TRUE(port.callsStartingWith("cover").empty());
+}
+
+TEST_F(MonitorCovers, FollowEveryWindowOfAToggleAndAreGoneAtTheEnd) {
+    window.fullScreen = 1;
+    port.displayModeSucceeds = true;
+    ScriptedScene scene;
+    scene.port = &port;
+    scene.window = &window;
+    // The second window lands on the right-hand monitor.
+    scene.afterDrawn = [this](int drawn) {
+        if (drawn == 1 || drawn == 2) {
+            port.rendererMonitor = drawn == 1 ? RIGHT : PRIMARY;
+            port.post(TOGGLE_SCREEN_MODE_MSG);
+        }
+        if (drawn == 3)
+            port.post(MESSAGE_CLOSE);
+    };
+    runRenderer(rendererClass, window, scene);
+    EXPECT_EQ(port.callsStartingWith("cover"),
+              (Calls{"cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost",
+                     // beside the framed window, at its level
+                     "cover -1280,-200-0,824", "cover 0,0-1024,768",
+                     "cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost"}));
+    EXPECT_EQ(port.callsStartingWith("uncover").size(), 6u);
+    EXPECT_TRUE(window.covers.empty());
+}
+
+} // namespace
+} // namespace kestro
