@@ -6,9 +6,13 @@
 # The names both programs agree on (window titles, the work folder...) are
 # read from common/shared_names.h into shell variables of the same names
 # (scripts/shared-names).
+#
+# A layer that needs a Wine prefix of its own sets E2E_PREFIX before it
+# sources this file; every program of the run then uses that prefix.
 set -u
 e2e_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
 source "$e2e_root/scripts/wine-env"
+export WINEPREFIX="${E2E_PREFIX:-$WINEPREFIX}"
 kestro_wine_prefix_ready || { echo "FAIL: no Wine prefix" >&2; exit 1; }
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY (run under scripts/with-display)" >&2; exit 1; }
 
