@@ -42,14 +42,14 @@ renderer_expect_end() {
 renderer_hold_escape() {
   local pressed gone ended window_gone exited
   pressed=$(e2e_now_ms)
-  xdotool keydown --window "$1" Escape
+  e2e_key_down "$1" Escape
   e2e_wait_for 30 renderer_x_window_gone
   window_gone=$?
   gone=$(e2e_now_ms)
   e2e_wait_exit "$RENDERER_PID" 30
   exited=$?
   ended=$(e2e_now_ms)
-  xdotool keyup --window "$1" Escape 2>/dev/null
+  e2e_key_up "$1" Escape
   [ "$window_gone" = 0 ] || e2e_fail "the window stayed with Escape held"
   [ "$exited" = 0 ] || e2e_fail "the renderer kept running with Escape held"
   [ "$E2E_STATUS" = 0 ] || e2e_fail "the renderer ended with status $E2E_STATUS"
