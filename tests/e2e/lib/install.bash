@@ -91,12 +91,17 @@ install_fresh_prefix() {
 
 # Everything of the saver in the prefix: files and folders by name, and every
 # registry line that names it, in every hive and both registry views (the
-# hive files are complete once the prefix's programs have all ended).
+# hive files are complete once the prefix's programs have all ended). Wine's
+# settings for the renderer are the test bed's (scripts/wine-env), not the
+# installer's.
 install_traces() {
   find "$E2E_DRIVE_C" \( -iname '*kestrovalinde*' -o -iname 'v_nalo' \) -print 2>/dev/null |
     sed "s|^$E2E_DRIVE_C/|file: C:/|"
   wineserver -w
-  awk '/^\[/ { key = $0 } tolower($0) ~ /kestrovalinde/ { print "registry: " key " " $0 }' \
+  # As the hive files write a key: backslashes doubled, in brackets.
+  INSTALL_BED_KEY="[$(sed 's/\\/\\\\/g' <<<"${KESTRO_RENDERER_X11_KEY#HKCU\\}")]" awk '
+    /^\[/ { key = $0; in_bed = index($0, ENVIRON["INSTALL_BED_KEY"]) == 1 }
+    !in_bed && tolower($0) ~ /kestrovalinde/ { print "registry: " key " " $0 }' \
     "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"
 }
 
