@@ -3,10 +3,9 @@
 # programs into the system folder and makes the saver current; the installed
 # host runs /c and /s from there; an upgrade from an older version keeps the
 # settings file; a silent uninstall leaves no file and no registry value.
-set -u
-# shellcheck source=install_lib.bash
-source "$(dirname "${BASH_SOURCE[0]}")/install_lib.bash"
-install_init "$1" "$2"
+# shellcheck source=lib/install.bash
+source "$(dirname "${BASH_SOURCE[0]}")/lib/install.bash"
+install_init
 
 folder="$INSTALL_SYSTEM_FOLDER"
 uninstaller="$INSTALL_PROGRAM_FILES\\Kestrovalinde\\Uninstall.exe"
@@ -14,32 +13,30 @@ machine_key="HKLM\\$INSTALL_UNINSTALL_KEY"
 
 # An older version first, unless the installer is given from outside.
 if [ -z "${KESTRO_INSTALLER:-}" ]; then
-  install_note "install an older version"
-  "$install_repo/installer/make-installer" "$INSTALL_TARGET" 0.9.0 \
-    "$INSTALL_HOST_EXE" "$INSTALL_RENDERER_EXE" "$INSTALL_WORK/older-setup.exe" || install_fail "makensis failed"
-  "$WINE" "$(install_windows_path "$INSTALL_WORK/older-setup.exe")" /S >/dev/null 2>&1 ||
-    install_fail "the older installer failed"
+  e2e_note "install an older version"
+  install_make_installer 0.9.0 "$E2E_WORK/older-setup.exe"
+  install_run_file "$E2E_WORK/older-setup.exe" || e2e_fail "the older installer failed"
   install_equal "the older version is registered" 0.9.0 "$(install_reg_value "$machine_key" DisplayVersion)"
 fi
 settings="$(install_unix_path "$folder")/Kestrovalinde.ini"
 printf '[Section]\r\nkept=by the upgrade\r\n' >"$settings"
-cp "$settings" "$INSTALL_WORK/settings-before"
+cp "$settings" "$E2E_WORK/settings-before"
 
-install_note "silent install for all users"
-install_check "the installer succeeds" install_run
+e2e_note "silent install for all users"
+e2e_check "the installer succeeds" install_run
 install_check_programs "$folder"
-install_check "the settings file is kept byte for byte" cmp -s "$INSTALL_WORK/settings-before" "$settings"
+e2e_check "the settings file is kept byte for byte" cmp -s "$E2E_WORK/settings-before" "$settings"
 install_equal "SCRNSAVE.EXE names the installed host" "$folder\\Kestrovalinde.scr" \
   "$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"
 install_equal "ScreenSaveActive" 1 "$(install_reg_value "$INSTALL_DESKTOP_KEY" ScreenSaveActive)"
 install_check_registration HKLM "$uninstaller" "$folder"
-install_check "no per-user registration" install_key_absent "HKCU\\$INSTALL_UNINSTALL_KEY"
+e2e_check "no per-user registration" install_key_absent "HKCU\\$INSTALL_UNINSTALL_KEY"
 
-install_note "the installed host runs"
+e2e_note "the installed host runs"
 install_runs_from "$folder\\Kestrovalinde.scr"
-install_check "the host wrote its sprite" test -f "$WINEPREFIX/drive_c/v_nalo/Kestrovalinde.bmp"
+e2e_check "the host wrote its sprite" test -f "$E2E_SPRITE"
 
-install_note "silent uninstall"
+e2e_note "silent uninstall"
 install_uninstall "$machine_key"
 install_equal "SCRNSAVE.EXE is cleared" "" "$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"
 install_check_no_traces

@@ -4,46 +4,45 @@
 # a folder with a blank is stored in its short form, from which the host
 # runs; uninstalling keeps a screen-saver setting that names another saver
 # and clears one that names this saver; nothing is left behind.
-set -u
-# shellcheck source=install_lib.bash
-source "$(dirname "${BASH_SOURCE[0]}")/install_lib.bash"
-install_init "$1" "$2"
+# shellcheck source=lib/install.bash
+source "$(dirname "${BASH_SOURCE[0]}")/lib/install.bash"
+install_init
 
 user_key="HKCU\\$INSTALL_UNINSTALL_KEY"
 local_app_data="$("$WINE" cmd /c echo %LOCALAPPDATA% 2>/dev/null | tr -d '\r')"
-[ -n "$local_app_data" ] || install_fail "no LOCALAPPDATA in the prefix"
+[ -n "$local_app_data" ] || e2e_fail "no LOCALAPPDATA in the prefix"
 OTHER_SAVER='C:\windows\system32\ssother.scr'
 
-install_note "silent install for the current user, default folder"
+e2e_note "silent install for the current user, default folder"
 folder="$local_app_data\\Programs\\Kestrovalinde"
-install_check "the installer succeeds" install_run /CURRENTUSER
+e2e_check "the installer succeeds" install_run /CURRENTUSER
 install_check_programs "$folder"
 install_check_registration HKCU "$folder\\Uninstall.exe" "$folder"
-install_check "no machine-wide registration" install_key_absent "HKLM\\$INSTALL_UNINSTALL_KEY"
+e2e_check "no machine-wide registration" install_key_absent "HKLM\\$INSTALL_UNINSTALL_KEY"
 install_equal "SCRNSAVE.EXE names the installed host" "$folder\\Kestrovalinde.scr" \
   "$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"
 install_equal "ScreenSaveActive" 1 "$(install_reg_value "$INSTALL_DESKTOP_KEY" ScreenSaveActive)"
 
-install_note "another saver chosen since: uninstalling keeps it"
+e2e_note "another saver chosen since: uninstalling keeps it"
 "$WINE" reg add "$INSTALL_DESKTOP_KEY" /v SCRNSAVE.EXE /d "$OTHER_SAVER" /f >/dev/null 2>&1
 install_uninstall "$user_key"
 install_equal "SCRNSAVE.EXE still names the other saver" "$OTHER_SAVER" \
   "$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"
 install_check_no_traces
 
-install_note "silent install for the current user into a folder with a blank"
+e2e_note "silent install for the current user into a folder with a blank"
 folder='C:\Kestro Saver Test'
 # shellcheck disable=SC2086 # the folder as words: see install_run
-install_check "the installer succeeds" install_run /CURRENTUSER /D=$folder
+e2e_check "the installer succeeds" install_run /CURRENTUSER /D=$folder
 install_check_programs "$folder"
 install_check_registration HKCU "$folder\\Uninstall.exe" "$folder"
 setting="$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"
-install_check "SCRNSAVE.EXE ($setting) holds no blank" test -n "$setting" -a "${setting// /}" = "$setting"
-install_check "SCRNSAVE.EXE names the installed host" \
-  cmp -s "$INSTALL_HOST_EXE" "$(install_unix_path "$setting")"
+e2e_check "SCRNSAVE.EXE ($setting) holds no blank" test -n "$setting" -a "${setting// /}" = "$setting"
+e2e_check "SCRNSAVE.EXE names the installed host" \
+  cmp -s "$E2E_HOST_EXE" "$(install_unix_path "$setting")"
 install_runs_from "$setting"
 
-install_note "silent uninstall"
+e2e_note "silent uninstall"
 install_uninstall "$user_key"
 install_equal "SCRNSAVE.EXE is cleared" "" "$(install_reg_value "$INSTALL_DESKTOP_KEY" SCRNSAVE.EXE)"
 install_check_no_traces

@@ -19,8 +19,8 @@ fi
 
 x_id="$(e2e_x_window "$RENDERER_WINDOW_TITLE" 10)" || e2e_fail "no X window named $RENDERER_WINDOW_TITLE"
 # Held long enough for a frame to see it.
-xdotool keydown --window "$x_id" Escape 2>/dev/null
+e2e_key_down "$x_id" Escape
 sleep 0.3
-xdotool keyup --window "$x_id" Escape 2>/dev/null
+e2e_key_up "$x_id" Escape
 renderer_expect_end Escape
 echo "PASS: Escape ended the renderer"

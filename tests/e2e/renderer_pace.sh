@@ -7,8 +7,8 @@
 # overtakes blue again (the orange births, a fraction of a second into
 # stage 10) must come at 12.9 s +-10%.
 # The screenshots are kept under build/<preset>/e2e-shots/renderer_pace.
-source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/renderer_show_lib.bash"
+source "$(dirname "$0")/lib/core.bash"
+source "$(dirname "$0")/lib/renderer.bash"
 
 STAGE_10_SECONDS=12.9
 TOLERANCE=0.10
@@ -18,17 +18,16 @@ shots="$(dirname "$E2E_BIN")/e2e-shots/renderer_pace"
 rm -rf "$shots"
 mkdir -p "$shots"
 
-show_write_sprite "$E2E_DRIVE_C/v_nalo/Kestrovalinde.bmp"
-install="$E2E_DRIVE_C/kestro-pace"
-rm -rf "$install"
-mkdir -p "$install"
-cp "$E2E_RENDERER_EXE" "$install/Kestrovalinde.dll"
+renderer_write_sprite "$E2E_SPRITE"
+e2e_install kestro-pace
 
-show_window_exists && e2e_fail "a $SHOW_TITLE window is open before the renderer starts"
-e2e_start 'C:\kestro-pace\Kestrovalinde.dll'
-renderer=$E2E_PID
-window="$(show_find_window 60)" || e2e_fail "no $SHOW_TITLE window appeared"
-started=$(date +%s.%N)
+e2e_x_window_exists "$RENDERER_WINDOW_TITLE" &&
+  e2e_fail "a $RENDERER_WINDOW_TITLE window is open before the renderer starts"
+renderer_start "$E2E_INSTALL/$RENDERER_FILE_NAME"
+window="$(e2e_x_window "$RENDERER_WINDOW_TITLE" 60)" || e2e_fail "no $RENDERER_WINDOW_TITLE window appeared"
+started=$(e2e_now_ms)
+# Seconds since the window appeared, to the hundredth.
+since_started() { awk -v s="$started" -v n="$(e2e_now_ms)" 'BEGIN { printf "%.2f", (n - s) / 1000 }'; }
 
 # Shots only while the show runs, as fast as they come; each is known to
 # show the screen at some moment between the two times noted around it.
@@ -38,40 +37,26 @@ times="$shots/times"
 n=0
 while :; do
   n=$((n + 1))
-  before=$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
-  show_screenshot "$shots/shot_$n.png"
-  after=$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f", n - s }')
+  before=$(since_started)
+  e2e_screenshot "$shots/shot_$n.png"
+  after=$(since_started)
   echo "$n $before $after" >>"$times"
-  show_is "$after" '<' "$SHOOTING_SECONDS" || break
+  e2e_is "$after" '<' "$SHOOTING_SECONDS" || break
 done
 
-# Escape held: how long until the window is gone from the screen, and until
-# the program has ended (printed, not judged).
-pressed=$(date +%s.%N)
-xdotool keydown --window "$window" Escape
-gone=""
-for _ in $(seq 1500); do
-  show_window_exists || { gone=$(date +%s.%N); break; }
-  sleep 0.02
-done
-e2e_wait_exit "$renderer" 30
-ended=$?
-exited=$(date +%s.%N)
-xdotool keyup --window "$window" Escape 2>/dev/null
-[ "$ended" = 0 ] || e2e_fail "the renderer kept running with Escape held"
-[ -n "$gone" ] || e2e_fail "the window stayed after Escape"
-awk -v p="$pressed" -v g="$gone" -v e="$exited" \
-  'BEGIN { printf "Escape to window gone: %.2f s; to program ended: %.2f s\n", g - p, e - p }'
+# Escape held: prints how long until the window is gone from the screen and
+# until the program has ended.
+renderer_hold_escape "$window"
 
 blue_seen=""
 blue_until=""
 orange_at=""
 orange_by=""
 while read -r n before after; do
-  read -r max mean red green blue <<<"$(show_region_stats "$shots/shot_$n.png" "$SHOW_MIDDLE")"
+  read -r max mean red green blue <<<"$(e2e_region_stats "$shots/shot_$n.png" "$E2E_SHOW_MIDDLE")"
   echo "shot $n between ${before}s and ${after}s: max $max mean $mean rgb $red $green $blue"
-  show_is "$mean" '>' 0.002 || continue
-  if show_is "$blue" '>' "$red"; then
+  e2e_is "$mean" '>' 0.002 || continue
+  if e2e_is "$blue" '>' "$red"; then
     blue_seen=yes
     blue_until="$before"
   elif [ -n "$blue_seen" ]; then
@@ -90,6 +75,6 @@ high=$(awk -v s="$STAGE_10_SECONDS" -v t="$TOLERANCE" 'BEGIN { printf "%.2f", s 
 # an interval wholly outside the accepted one counts as off pace.
 echo "stage 10's orange first seen in the shot taken between ${orange_at}s and ${orange_by}s;" \
   "the last blue-white shot was begun at ${blue_until}s (designed ${STAGE_10_SECONDS}s, accepted $low to $high)"
-show_is "$orange_by" '>=' "$low" || e2e_fail "orange by ${orange_by}s: the show runs too fast"
-show_is "$blue_until" '<=' "$high" || e2e_fail "still blue-white at ${blue_until}s: the show runs too slow"
+e2e_is "$orange_by" '>=' "$low" || e2e_fail "orange by ${orange_by}s: the show runs too fast"
+e2e_is "$blue_until" '<=' "$high" || e2e_fail "still blue-white at ${blue_until}s: the show runs too slow"
 echo "pace: stage 10 on time"

@@ -17,5 +17,6 @@ e2e_probe close "$SAVER_WINDOW_TITLE" || e2e_fail "could not ask the saver windo
 saver_wait_host_gone 10 || e2e_fail "the host did not end when its window was closed"
 saver_expect_mp3_closed
 e2e_x_window_exists "$RENDERER_WINDOW_TITLE" || e2e_fail "the renderer ended with the host"
-xdotool key --window "$window" Escape
+e2e_key_down "$window" Escape
+e2e_key_up "$window" Escape
 echo "PASS"

@@ -66,6 +66,6 @@ if [ -s "$E2E_WORK/fps" ]; then
   echo "renderer frame rate (Mesa's count, last samples): $(tail -n 5 "$E2E_WORK/fps" | awk '{ printf "%s ", $NF }')"
 fi
 # The real renderer looks at Escape at the start of a frame: hold it.
-xdotool keydown --window "$window" Escape
+e2e_key_down "$window" Escape
 saver_end_renderer_and_time_host "$window" nokey >/dev/null
-xdotool keyup --window "$window" Escape 2>/dev/null
+e2e_key_up "$window" Escape

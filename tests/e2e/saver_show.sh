@@ -17,8 +17,8 @@ e2e_note "particles on the screen: $(e2e_region_stats "$E2E_WORK/show.png" "$E2E
 saver_host_running || e2e_fail "the host ended while the renderer ran"
 
 # The renderer looks at Escape at the start of each frame: hold it.
-xdotool keydown --window "$window" Escape
+e2e_key_down "$window" Escape
 saver_expect_host_follows "$window" nokey
-xdotool keyup --window "$window" Escape 2>/dev/null
+e2e_key_up "$window" Escape
 saver_expect_cd_switched_off
 echo "PASS"

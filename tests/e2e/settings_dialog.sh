@@ -126,7 +126,8 @@ sleep 1
 # The chooser starts in the host folder (no file chosen before): the
 # bare name is found there.
 e2e_xdo type --window "$chooser" --delay 40 'tune.wav'
-e2e_xdo key --window "$chooser" Return
+e2e_key_down "$chooser" Return
+e2e_key_up "$chooser" Return
 e2e_check "the file chooser closes" e2e_wait_for 20 chooser_gone
 sleep 0.5
 click_twips_panel ${label_twips[1]}  # "音楽CD"
@@ -169,7 +170,8 @@ click_twips_client $SAVE_BUTTON
 sleep 1
 e2e_check "\"設定\" with track 40000 keeps the dialog open" settings_dialog_shown
 e2e_check "and writes nothing" cmp -s "$work/before4" "$folder/Kestrovalinde.ini"
-e2e_xdo key --window "$dialog_window" alt+F4
+e2e_key_down "$dialog_window" alt+F4
+e2e_key_up "$dialog_window" alt+F4
 e2e_check "closing the window ends the host" e2e_wait_exit "$dialog_pid" 15
 e2e_check "closing the window writes nothing" cmp -s "$work/before4" "$folder/Kestrovalinde.ini"
 

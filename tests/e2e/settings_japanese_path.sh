@@ -53,7 +53,8 @@ for attempt in 1 2 3; do
   chooser_holds_path && break
 done
 e2e_check "the chooser holds the path typed" chooser_holds_path
-e2e_xdo key --window "$chooser" Return
+e2e_key_down "$chooser" Return
+e2e_key_up "$chooser" Return
 e2e_check "the file chooser closes" e2e_wait_for 20 eval '! chooser_shown'
 sleep 0.5
 grab_label "$E2E_WORK/label_chosen.png"

@@ -18,8 +18,8 @@ e2e_note "particles after $(( $(e2e_now_ms) - SAVER_HOST_START_MS )) ms:" \
 saver_host_running || e2e_fail "the host ended while the renderer ran"
 
 # Held: the renderer looks at Escape at the start of a frame.
-xdotool keydown --window "$window" Escape
+e2e_key_down "$window" Escape
 host_after_ms=$(saver_end_renderer_and_time_host "$window" nokey) || exit 1
-xdotool keyup --window "$window" Escape 2>/dev/null
+e2e_key_up "$window" Escape
 e2e_note "host ended ${host_after_ms} ms after the renderer's window"
 echo "PASS"

@@ -6,9 +6,13 @@
 # The names both programs agree on (window titles, the work folder...) are
 # read from common/shared_names.h into shell variables of the same names
 # (scripts/shared-names).
+#
+# A layer that needs a Wine prefix of its own sets E2E_PREFIX before it
+# sources this file; every program of the run then uses that prefix.
 set -u
 e2e_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
 source "$e2e_root/scripts/wine-env"
+export WINEPREFIX="${E2E_PREFIX:-$WINEPREFIX}"
 kestro_wine_prefix_ready || { echo "FAIL: no Wine prefix" >&2; exit 1; }
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY (run under scripts/with-display)" >&2; exit 1; }
 
@@ -147,6 +151,25 @@ e2e_lit() {
   e2e_is "${brightest:-0}" '>' 0.5
 }
 
+# --- keys -----------------------------------------------------------------
+
+# xdotool presses a key through the X server itself (XTEST) when the window
+# has the focus, and sends the event to that window alone otherwise. A key
+# pressed through the server stays down there, also after its window has
+# gone, and would reach the next program's window: so a release also goes
+# through the server, and clean-up lets go of every key pressed. A key that
+# may close its window is pressed and released with these two, never with
+# "xdotool key", which gives up at the release once the window has gone.
+e2e_held_keys=()
+e2e_key_down() {  # e2e_key_down <x window> <key>
+  e2e_held_keys+=("$2")
+  xdotool keydown --window "$1" "$2"
+}
+e2e_key_up() {  # e2e_key_up <x window> <key>
+  xdotool keyup --window "$1" "$2" 2>/dev/null
+  xdotool keyup "$2" 2>/dev/null
+}
+
 # --- clean-up -------------------------------------------------------------
 
 # Processes of this run that run one of the test's Windows programs.
@@ -164,7 +187,10 @@ e2e_run_pids() {
   done
 }
 e2e_cleanup() {
-  local pid
+  local pid key
+  for key in "${e2e_held_keys[@]}"; do
+    xdotool keyup "$key" 2>/dev/null
+  done
   for pid in "${e2e_started_pids[@]}" $(e2e_run_pids); do
     kill "$pid" 2>/dev/null
   done

@@ -37,15 +37,26 @@ renderer_expect_end() {
   [ "$E2E_STATUS" = 0 ] || e2e_fail "renderer exit status $E2E_STATUS after $1"
 }
 # renderer_hold_escape <x window>: Escape held, as the scene looks at it at
-# the start of a frame, until the renderer has ended (30 s at most).
+# the start of a frame, until the window has gone and the renderer has ended
+# with 0 (30 s at most each). Prints how long both took (a figure, not judged).
 renderer_hold_escape() {
-  xdotool keydown --window "$1" Escape
+  local pressed gone ended window_gone exited
+  pressed=$(e2e_now_ms)
+  e2e_key_down "$1" Escape
+  e2e_wait_for 30 renderer_x_window_gone
+  window_gone=$?
+  gone=$(e2e_now_ms)
   e2e_wait_exit "$RENDERER_PID" 30
-  local ended=$?
-  xdotool keyup --window "$1" Escape 2>/dev/null
-  [ "$ended" = 0 ] || e2e_fail "the renderer kept running with Escape held"
+  exited=$?
+  ended=$(e2e_now_ms)
+  e2e_key_up "$1" Escape
+  [ "$window_gone" = 0 ] || e2e_fail "the window stayed with Escape held"
+  [ "$exited" = 0 ] || e2e_fail "the renderer kept running with Escape held"
   [ "$E2E_STATUS" = 0 ] || e2e_fail "the renderer ended with status $E2E_STATUS"
+  awk -v p="$pressed" -v g="$gone" -v e="$ended" \
+    'BEGIN { printf "Escape to window gone: %.2f s; to program ended: %.2f s\n", (g - p) / 1000, (e - p) / 1000 }'
 }
+renderer_x_window_gone() { ! e2e_x_window_exists "$RENDERER_WINDOW_TITLE"; }
 
 # renderer_write_sprite <path>: a 32 x 32, 24-bit, bottom-up bitmap of a soft
 # white glow, as the host's sprite is.

@@ -71,7 +71,10 @@ SAVER_END_SECONDS=10
 # milliseconds from its window's end to the host's end.
 saver_end_renderer_and_time_host() {
   local gone_ms
-  [ "${2:-}" = nokey ] || xdotool key --window "$1" Escape
+  if [ "${2:-}" != nokey ]; then
+    e2e_key_down "$1" Escape
+    e2e_key_up "$1" Escape
+  fi
   e2e_wait_for "$SAVER_END_SECONDS" eval '! e2e_x_window_exists "$RENDERER_WINDOW_TITLE"' ||
     e2e_fail "the renderer's window did not go on Escape"
   gone_ms=$(e2e_now_ms)
