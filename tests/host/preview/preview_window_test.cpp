@@ -7,12 +7,12 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <memory>
 #include <vector>
 
 #include "host/forms/form_image_win32.h"
+#include "tests/support/memory_canvas_win32.h"
 
 namespace kestro {
 namespace {
@@ -25,32 +25,20 @@ constexpr char AREA_CLASS[] = "KestroTestPreviewArea";
 struct Pixels {
     int width = 0;
     int height = 0;
-    std::vector<uint32_t> bgrx; // top row first
-    COLORREF at(int x, int y) const {
-        const uint32_t p = bgrx[static_cast<size_t>(y) * width + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
+    std::vector<COLORREF> colours; // top row first
+    COLORREF at(int x, int y) const { return colours[static_cast<size_t>(y) * width + x]; }
 };
 
-// Copies what a device context shows into 32-bit pixels.
+// Copies what a device context shows.
 Pixels readBack(HDC source, int width, int height) {
-    Pixels pixels{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP image = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(source);
-    HGDIOBJ previous = SelectObject(memory, image);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::memcpy(pixels.bgrx.data(), bits, pixels.bgrx.size() * sizeof(uint32_t));
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(image);
+    const testing::MemoryCanvas canvas(width, height, RGB(0, 0, 0));
+    BitBlt(canvas.dc(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+    Pixels pixels{width, height, {}};
+    pixels.colours.reserve(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            pixels.colours.push_back(canvas.at(x, y));
+    }
     return pixels;
 }
 
