@@ -17,8 +17,10 @@
 //                                        window's client area)
 //   window_probe hold TITLE MS           keeps a hidden window with the title
 //
-// Exit status 0 on success, 1 when the time ran out or no window was found,
-// 2 for a wrong command line.
+// Exit status 0 on success, 10 when the time ran out or no window was found,
+// 2 for a wrong command line. Any other status is Wine's, not an answer: the
+// probe did not run to its end (Wine's loader fails with 1, a crash ends
+// with the exception's low byte).
 
 #include <windows.h>
 
@@ -29,6 +31,9 @@
 namespace {
 
 constexpr DWORD POLL_MS = 20;
+constexpr int ANSWER_YES = 0;
+constexpr int ANSWER_NO = 10;
+constexpr int WRONG_COMMAND_LINE = 2;
 constexpr UINT TEXT_REPLY_MS = 2000;
 constexpr int TEXT_CAPACITY = 1024;
 
@@ -58,18 +63,19 @@ int waitFor(const char* title, DWORD timeoutMs, unsigned long long other) {
         return found != nullptr && handleValue(found) != other;
     });
     if (!appeared)
-        return 1;
+        return ANSWER_NO;
     std::printf("%llu\n", handleValue(found));
-    return 0;
+    return ANSWER_YES;
 }
 
 int waitGone(const char* title, DWORD timeoutMs) {
-    return pollUntil(timeoutMs, [&] { return FindWindowA(nullptr, title) == nullptr; }) ? 0 : 1;
+    return pollUntil(timeoutMs, [&] { return FindWindowA(nullptr, title) == nullptr; }) ? ANSWER_YES
+                                                                                        : ANSWER_NO;
 }
 
 int post(const char* title, UINT message) {
     HWND window = FindWindowA(nullptr, title);
-    return window != nullptr && PostMessageA(window, message, 0, 0) ? 0 : 1;
+    return window != nullptr && PostMessageA(window, message, 0, 0) ? ANSWER_YES : ANSWER_NO;
 }
 
 int geometry(const char* title) {
@@ -79,11 +85,11 @@ int geometry(const char* title) {
     POINT origin{0, 0};
     if (window == nullptr || !GetWindowRect(window, &outer) || !GetClientRect(window, &client) ||
         !ClientToScreen(window, &origin))
-        return 1;
+        return ANSWER_NO;
     std::printf("window %ld %ld %ld %ld\n", outer.left, outer.top, outer.right, outer.bottom);
     std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
     std::printf("screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    return 0;
+    return ANSWER_YES;
 }
 
 BOOL CALLBACK printChild(HWND child, LPARAM) {
@@ -106,9 +112,9 @@ BOOL CALLBACK printChild(HWND child, LPARAM) {
 int texts(const char* title) {
     HWND window = FindWindowA(nullptr, title);
     if (window == nullptr)
-        return 1;
+        return ANSWER_NO;
     EnumChildWindows(window, printChild, 0);
-    return 0;
+    return ANSWER_YES;
 }
 
 BOOL CALLBACK printChildRect(HWND child, LPARAM parent) {
@@ -124,16 +130,16 @@ BOOL CALLBACK printChildRect(HWND child, LPARAM parent) {
 int rects(const char* title) {
     HWND window = FindWindowA(nullptr, title);
     if (window == nullptr)
-        return 1;
+        return ANSWER_NO;
     EnumChildWindows(window, printChildRect, reinterpret_cast<LPARAM>(window));
-    return 0;
+    return ANSWER_YES;
 }
 
 int hold(const char* title, DWORD ms) {
     HWND window = CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     if (window == nullptr)
-        return 1;
+        return ANSWER_NO;
     SetTimer(window, 1, ms, nullptr);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -142,14 +148,14 @@ int hold(const char* title, DWORD ms) {
         DispatchMessageA(&message);
     }
     DestroyWindow(window);
-    return 0;
+    return ANSWER_YES;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3)
-        return 2;
+        return WRONG_COMMAND_LINE;
     const char* verb = argv[1];
     const char* title = argv[2];
     const auto is = [&](const char* name, int argumentCount) {
@@ -173,5 +179,5 @@ int main(int argc, char** argv) {
         return rects(title);
     if (is("hold", 4))
         return hold(title, milliseconds(argv[3]));
-    return 2;
+    return WRONG_COMMAND_LINE;
 }

@@ -86,10 +86,23 @@ e2e_wait_exit() {
 }
 e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
 
-# e2e_probe <verb> <title> ...: tests/support/window_probe inside Wine.
+# e2e_probe <verb> <title> ...: tests/support/window_probe inside Wine; true
+# when it answers yes. A probe that gives no answer (its start in Wine failed,
+# or it crashed) is run again, a few times at most.
+readonly E2E_PROBE_YES=0 E2E_PROBE_NO=10 E2E_PROBE_ATTEMPTS=3
 e2e_probe() {
-  e2e_wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'
-  return "${PIPESTATUS[0]}"
+  local attempt status
+  for attempt in $(seq "$E2E_PROBE_ATTEMPTS"); do
+    e2e_wine "$E2E_PROBE" "$@" 2>"$E2E_WORK/probe.err" | tr -d '\r'
+    status="${PIPESTATUS[0]}"
+    case "$status" in
+      "$E2E_PROBE_YES") return 0 ;;
+      "$E2E_PROBE_NO") return 1 ;;
+    esac
+    e2e_note "window_probe $1 gave no answer (status $status, attempt $attempt):" \
+      "$(tail -c 300 "$E2E_WORK/probe.err" | tr '\r\n' '  ')" >&2
+  done
+  return 1
 }
 # Hex of a UTF-8 text in code page 932, as the probe prints window texts.
 e2e_cp932_hex() {
