@@ -58,7 +58,7 @@ e2e_equal "a third of the free height above" "$(( (probe_screen_h - outer_h) / 3
 dialog_window="$(e2e_xdo search --name "^$SETTINGS_WINDOW_TITLE\$" | head -1)"
 e2e_check "the window carries its 32 x 32 icon" \
   bash -c "xprop -id '$dialog_window' _NET_WM_ICON | grep -q 'Icon (32 x 32)'"
-e2e_equal "track box enabled with the stored track" "1 5" "$probe_combo_enabled $probe_combo_text"
+settings_expect_track_box "track box enabled with the stored track" "1 5"
 
 # The window's band: rows 0, 121 and 242 at a column left of the panel.
 e2e_colour "window band, top row" $(client_point 0 0 5 0) "0,0,30"
@@ -81,8 +81,7 @@ fi
 
 click_twips_panel ${label_twips[0]}  # "なし"
 check_marks 0
-settings_probe
-e2e_equal "track box disabled, its text kept" "0 5" "$probe_combo_enabled $probe_combo_text"
+settings_expect_track_box "track box disabled, its text kept" "0 5"
 check_button_enabled "\"...\" still disabled for none" $FILE_BUTTON 0 panel
 click_twips_client $SAVE_BUTTON
 e2e_check "\"設定\" closes the dialog and ends the host" e2e_wait_exit "$dialog_pid" 15
@@ -99,7 +98,7 @@ printf '; kept as it is\r\n[Other]\r\nkey=value\r\n' >>"$folder/Kestrovalinde.in
 cp "$folder/Kestrovalinde.ini" "$work/before2"
 settings_open "$folder"
 check_marks 2
-e2e_equal "track box disabled and empty" "0 " "$probe_combo_enabled $probe_combo_text"
+settings_expect_track_box "track box disabled and empty" "0 "
 check_button_enabled "\"...\" enabled for a music file" $FILE_BUTTON 1 panel
 click_twips_panel ${label_twips[1]}  # "音楽CD": changes nothing on disk yet
 click_twips_client $CANCEL_BUTTON
@@ -113,7 +112,7 @@ settings_prepare_folder "$folder"
 printf 'music' >"$folder/tune.wav"
 settings_open "$folder"
 check_marks 0
-e2e_equal "track box disabled and empty" "0 " "$probe_combo_enabled $probe_combo_text"
+settings_expect_track_box "track box disabled and empty" "0 "
 click_twips_panel ${mark_twips[2]}  # the mark of "MP3、WAV"
 check_marks 2
 check_button_enabled "\"...\" enabled once the music file is chosen" $FILE_BUTTON 1 panel
@@ -132,15 +131,14 @@ e2e_check "the file chooser closes" e2e_wait_for 20 chooser_gone
 sleep 0.5
 click_twips_panel ${label_twips[1]}  # "音楽CD"
 check_marks 1
-settings_probe
+track_box_enabled() { settings_probe && [ "$probe_combo_enabled" = 1 ]; }
+e2e_wait_for "$SETTINGS_SETTLE_S" track_box_enabled
 e2e_equal "track box enabled" "1" "$probe_combo_enabled"
 click_at $(panel_point $TRACK_BOX 10 10)
 dialog_window="$(e2e_xdo search --name "^$SETTINGS_WINDOW_TITLE\$" | head -1)"
 e2e_xdo key --window "$dialog_window" End shift+Home BackSpace
 e2e_xdo type --window "$dialog_window" --delay 40 '2.5'
-sleep 0.3
-settings_probe
-e2e_equal "typed track text" "2.5" "$probe_combo_text"
+settings_expect_track_box "typed track text" "1 2.5"
 click_twips_client $SAVE_BUTTON
 e2e_check "\"設定\" closes the dialog" e2e_wait_exit "$dialog_pid" 15
 expected_ini 1 2 "$folder_win\\tune.wav" >"$work/expected3"

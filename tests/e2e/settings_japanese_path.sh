@@ -56,9 +56,11 @@ e2e_check "the chooser holds the path typed" chooser_holds_path
 e2e_key_down "$chooser" Return
 e2e_key_up "$chooser" Return
 e2e_check "the file chooser closes" e2e_wait_for 20 eval '! chooser_shown'
-sleep 0.5
-grab_label "$E2E_WORK/label_chosen.png"
-e2e_is "$(dark_pixels "$E2E_WORK/label_chosen.png")" '>' 50 || e2e_fail "the label shows no path"
+label_shows_path() {
+  grab_label "$E2E_WORK/label_chosen.png"
+  e2e_is "$(dark_pixels "$E2E_WORK/label_chosen.png")" '>' 50
+}
+e2e_wait_for "$SETTINGS_SETTLE_S" label_shows_path || e2e_fail "the label shows no path"
 click_twips_client $SAVE_BUTTON
 e2e_check "\"設定\" closes the dialog" e2e_wait_exit "$dialog_pid" 15
 file_line="$KEY_FILE=$(printf '%s' "$music_win" | iconv -f UTF-8 -t CP932)"$'\r'
