@@ -5,9 +5,10 @@
 //
 // Writes "parent <handle>" and "origin <x> <y>" (the client area's screen
 // position) to the report file, then, once the host's preview window is
-// its child, "child <handle> <left> <top> <width> <height> <visible>
-// <style>". When a file named <report file>.quit appears it destroys its
-// window and ends.
+// its child and shown, "child <handle> <left> <top> <width> <height>
+// <visible> <style>". The host parents, places and then shows the window:
+// a child that stays hidden is reported as it is after a few seconds. When
+// a file named <report file>.quit appears it destroys its window and ends.
 
 #include <windows.h>
 
@@ -24,11 +25,13 @@ constexpr int AREA_LEFT = 100;
 constexpr int AREA_TOP = 80;
 constexpr UINT_PTR POLL_TIMER = 1;
 constexpr UINT POLL_MS = 100;
-constexpr int GIVE_UP_POLLS = 600; // one minute
+constexpr int GIVE_UP_POLLS = 600;  // one minute
+constexpr int SHOW_WAIT_POLLS = 50; // five seconds
 
 std::string reportPath;
 bool childReported = false;
 int polls = 0;
+int pollsSinceChildFound = 0;
 
 void appendReport(const std::string& line) {
     if (FILE* file = std::fopen(reportPath.c_str(), "a")) {
@@ -46,14 +49,16 @@ void reportChild(HWND area) {
     HWND child = FindWindowExA(area, nullptr, nullptr, PREVIEW_TITLE);
     if (!child)
         return;
+    const bool visible = IsWindowVisible(child) != FALSE;
+    if (!visible && ++pollsSinceChildFound < SHOW_WAIT_POLLS)
+        return;
     RECT rect{};
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, area, reinterpret_cast<POINT*>(&rect), 2);
     char line[256];
     std::snprintf(line, sizeof line, "child %llu %ld %ld %ld %ld %d %08lx",
                   static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(child)), rect.left,
-                  rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                  IsWindowVisible(child) ? 1 : 0,
+                  rect.top, rect.right - rect.left, rect.bottom - rect.top, visible ? 1 : 0,
                   static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
     appendReport(line);
     childReported = true;
