@@ -1,0 +1,100 @@
+// Prints the moment the middle of the show's picture first turns from
+// blue-white to orange: the first picture, after one in which blue led, in
+// which red leads again. The scene runs through the step pacer as the
+// renderer runs it, and is drawn off-screen at 1024 x 768 every tenth of a
+// second of show time.
+//
+//   show_colour_turn <sprite file>   (the sprite the renderer draws with)
+// Output: the seconds since the show started, with one decimal. Exit status
+// 1 when the picture does not turn within the searched time.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "renderer/renderer_scene.h"
+#include "renderer/scene/gl_scene_display.h"
+#include "renderer/shell/render_loop.h"
+#include "tests/support/gl_test_context.h"
+
+namespace kestro {
+namespace {
+
+constexpr uint64_t SAMPLE_MICROSECONDS = 100000;
+constexpr uint64_t SEARCHED_MICROSECONDS = 30 * MICROSECONDS_PER_SECOND;
+// The middle of the window, where the cloud is born: 600 x 400 pixels.
+constexpr int MIDDLE_LEFT = 212;
+constexpr int MIDDLE_TOP = 184;
+constexpr int MIDDLE_WIDTH = 600;
+constexpr int MIDDLE_HEIGHT = 400;
+// Every fourth pixel each way is plenty for a mean.
+constexpr int PIXEL_STRIDE = 4;
+
+struct ColourSums {
+    uint64_t red = 0;
+    uint64_t blue = 0;
+};
+
+ColourSums middleOfPicture(testing::GlTestContext& gl) {
+    gl.finish();
+    ColourSums sums;
+    for (int row = MIDDLE_TOP; row < MIDDLE_TOP + MIDDLE_HEIGHT; row += PIXEL_STRIDE)
+        for (int column = MIDDLE_LEFT; column < MIDDLE_LEFT + MIDDLE_WIDTH;
+             column += PIXEL_STRIDE) {
+            const testing::Rgb pixel = gl.pixel(column, row);
+            sums.red += static_cast<uint64_t>(pixel.red);
+            sums.blue += static_cast<uint64_t>(pixel.blue);
+        }
+    return sums;
+}
+
+int run(const std::string& spritePath) {
+    testing::GlTestContext gl;
+    if (!gl.ready()) {
+        std::fprintf(stderr, "show_colour_turn: no off-screen OpenGL context\n");
+        return 2;
+    }
+    TextureImage sprite;
+    GlSceneDisplay display(sprite, spritePath.c_str());
+    RendererScene scene(display, [] {});
+    KeyTable keys{};
+    if (!scene.initScene(&keys)) {
+        std::fprintf(stderr, "show_colour_turn: the scene did not start\n");
+        return 2;
+    }
+    StepPacer pacer;
+    pacer.restart(0);
+    bool blueLed = false;
+    for (uint64_t now = 0; now <= SEARCHED_MICROSECONDS; now += SAMPLE_MICROSECONDS) {
+        if (!runDueSteps(pacer, scene, now))
+            continue;
+        const ColourSums sums = middleOfPicture(gl);
+        if (sums.blue > sums.red) {
+            blueLed = true;
+        } else if (blueLed && sums.red > sums.blue) {
+            std::printf("%.1f\n", static_cast<double>(now) / MICROSECONDS_PER_SECOND);
+            return 0;
+        }
+    }
+    std::fprintf(stderr, "show_colour_turn: the picture did not turn orange\n");
+    return 1;
+}
+
+} // namespace
+} // namespace kestro
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: show_colour_turn <sprite file>\n");
+        return 2;
+    }
+    // Without its sprite the cloud would be drawn otherwise than the
+    // renderer draws it.
+    std::FILE* sprite = std::fopen(argv[1], "rb");
+    if (sprite == nullptr) {
+        std::fprintf(stderr, "show_colour_turn: cannot read %s\n", argv[1]);
+        return 2;
+    }
+    std::fclose(sprite);
+    return kestro::run(argv[1]);
+}
