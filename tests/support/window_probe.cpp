@@ -69,8 +69,8 @@ int waitFor(const char* title, DWORD timeoutMs, unsigned long long other) {
 }
 
 int waitGone(const char* title, DWORD timeoutMs) {
-    return pollUntil(timeoutMs, [&] { return FindWindowA(nullptr, title) == nullptr; }) ? ANSWER_YES
-                                                                                        : ANSWER_NO;
+    const bool gone = pollUntil(timeoutMs, [&] { return FindWindowA(nullptr, title) == nullptr; });
+    return gone ? ANSWER_YES : ANSWER_NO;
 }
 
 int post(const char* title, UINT message) {

@@ -112,18 +112,22 @@ colour_near() {  # colour_near <r,g,b actual> <r,g,b expected> <tolerance>
 # The screen shows a control's new state once the dialog has taken the click
 # and painted: a colour is looked for until it shows, within a bound.
 SETTINGS_SETTLE_S=10
-e2e_colour() {  # e2e_colour <description> <x> <y> <r,g,b expected> [tolerance]
-  local actual deadline=$(( $(e2e_now_ms) + SETTINGS_SETTLE_S * 1000 ))
-  until actual="$(pixel_at "$2" "$3")"; colour_near "$actual" "$4" "${5:-0}"; do
-    [ "$(e2e_now_ms)" -ge "$deadline" ] && e2e_fail "$1: expected $4, got $actual at $2,$3"
-    sleep 0.1
-  done
-  echo "ok: $1 ($actual)"
+# colour_shows <x> <y> <r,g,b expected> <tolerance>: the pixel read last is
+# in colour_seen.
+colour_shows() {
+  colour_seen="$(pixel_at "$1" "$2")"
+  colour_near "$colour_seen" "$3" "$4"
 }
-# settings_expect_track_box <description> <"enabled text">: the track box's
-# state as the probe reads it (enabled 1 or 0, then its text), once it shows.
+e2e_colour() {  # e2e_colour <description> <x> <y> <r,g,b expected> [tolerance]
+  e2e_wait_for "$SETTINGS_SETTLE_S" colour_shows "$2" "$3" "$4" "${5:-0}" ||
+    e2e_fail "$1: expected $4, got $colour_seen at $2,$3"
+  echo "ok: $1 ($colour_seen)"
+}
+# The track box's state as the probe reads it: enabled 1 or 0, then its text.
+track_box_reads() { settings_probe && [ "$probe_combo_enabled $probe_combo_text" = "$1" ]; }
+# settings_expect_track_box <description> <"enabled text">: that state, once
+# it shows.
 settings_expect_track_box() {
-  track_box_is() { settings_probe && [ "$probe_combo_enabled $probe_combo_text" = "$1" ]; }
-  e2e_wait_for "$SETTINGS_SETTLE_S" track_box_is "$2"
+  e2e_wait_for "$SETTINGS_SETTLE_S" track_box_reads "$2"
   e2e_equal "$1" "$2" "$probe_combo_enabled $probe_combo_text"
 }
