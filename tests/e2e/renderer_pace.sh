@@ -21,7 +21,7 @@ mkdir -p "$shots"
 
 renderer_write_sprite "$E2E_SPRITE"
 e2e_install kestro-pace
-designed_turn="$("$TURN_PROGRAM" "$E2E_SPRITE" 2>/dev/null)" ||
+designed_turn="$("$TURN_PROGRAM" "$E2E_SPRITE" "$E2E_SHOW_MIDDLE" 2>/dev/null)" ||
   e2e_fail "$TURN_PROGRAM could not tell when the picture turns orange"
 echo "designed: the middle of the picture turns orange ${designed_turn}s after the show starts"
 

@@ -1,10 +1,13 @@
 // Prints the moment the middle of the show's picture first turns from
 // blue-white to orange: the first picture, after one in which blue led, in
-// which red leads again. The scene runs through the step pacer as the
-// renderer runs it, and is drawn off-screen at 1024 x 768 every tenth of a
-// second of show time.
+// which red leads again, in the given region of the picture. The scene runs
+// through the step pacer as the renderer runs it, and is drawn off-screen at
+// 1024 x 768 every tenth of a second of show time.
 //
-//   show_colour_turn <sprite file>   (the sprite the renderer draws with)
+//   show_colour_turn <sprite file> <region>
+//     sprite file: the sprite the renderer draws with
+//     region:      WIDTHxHEIGHT+LEFT+TOP in the 1024 x 768 picture, as the
+//                  end-to-end tests name the middle of the window
 // Output: the seconds since the show started, with one decimal. Exit status
 // 1 when the picture does not turn within the searched time.
 
@@ -22,24 +25,37 @@ namespace {
 
 constexpr uint64_t SAMPLE_MICROSECONDS = 100000;
 constexpr uint64_t SEARCHED_MICROSECONDS = 30 * MICROSECONDS_PER_SECOND;
-// The middle of the window, where the cloud is born: 600 x 400 pixels.
-constexpr int MIDDLE_LEFT = 212;
-constexpr int MIDDLE_TOP = 184;
-constexpr int MIDDLE_WIDTH = 600;
-constexpr int MIDDLE_HEIGHT = 400;
 // Every fourth pixel each way is plenty for a mean.
 constexpr int PIXEL_STRIDE = 4;
+
+struct Region {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// "WIDTHxHEIGHT+LEFT+TOP", wholly inside the picture.
+bool parseRegion(const char* text, Region& region) {
+    char rest = 0;
+    if (std::sscanf(text, "%dx%d+%d+%d%c", &region.width, &region.height, &region.left, &region.top,
+                    &rest) != 4)
+        return false;
+    return region.width > 0 && region.height > 0 && region.left >= 0 && region.top >= 0 &&
+           region.left + region.width <= testing::SCREEN_WIDTH &&
+           region.top + region.height <= testing::SCREEN_HEIGHT;
+}
 
 struct ColourSums {
     uint64_t red = 0;
     uint64_t blue = 0;
 };
 
-ColourSums middleOfPicture(testing::GlTestContext& gl) {
+ColourSums sumsOver(testing::GlTestContext& gl, const Region& region) {
     gl.finish();
     ColourSums sums;
-    for (int row = MIDDLE_TOP; row < MIDDLE_TOP + MIDDLE_HEIGHT; row += PIXEL_STRIDE)
-        for (int column = MIDDLE_LEFT; column < MIDDLE_LEFT + MIDDLE_WIDTH;
+    for (int row = region.top; row < region.top + region.height; row += PIXEL_STRIDE)
+        for (int column = region.left; column < region.left + region.width;
              column += PIXEL_STRIDE) {
             const testing::Rgb pixel = gl.pixel(column, row);
             sums.red += static_cast<uint64_t>(pixel.red);
@@ -48,7 +64,7 @@ ColourSums middleOfPicture(testing::GlTestContext& gl) {
     return sums;
 }
 
-int run(const std::string& spritePath) {
+int run(const std::string& spritePath, const Region& region) {
     testing::GlTestContext gl;
     if (!gl.ready()) {
         std::fprintf(stderr, "show_colour_turn: no off-screen OpenGL context\n");
@@ -68,7 +84,7 @@ int run(const std::string& spritePath) {
     for (uint64_t now = 0; now <= SEARCHED_MICROSECONDS; now += SAMPLE_MICROSECONDS) {
         if (!runDueSteps(pacer, scene, now))
             continue;
-        const ColourSums sums = middleOfPicture(gl);
+        const ColourSums sums = sumsOver(gl, region);
         if (sums.blue > sums.red) {
             blueLed = true;
         } else if (blueLed && sums.red > sums.blue) {
@@ -84,8 +100,9 @@ int run(const std::string& spritePath) {
 } // namespace kestro
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: show_colour_turn <sprite file>\n");
+    kestro::Region region{};
+    if (argc != 3 || !kestro::parseRegion(argv[2], region)) {
+        std::fprintf(stderr, "usage: show_colour_turn <sprite file> <WIDTHxHEIGHT+LEFT+TOP>\n");
         return 2;
     }
     // Without its sprite the cloud would be drawn otherwise than the
@@ -96,5 +113,5 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::fclose(sprite);
-    return kestro::run(argv[1]);
+    return kestro::run(argv[1], region);
 }
