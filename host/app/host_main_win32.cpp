@@ -5,6 +5,7 @@
 #include "host/app/host_modes_win32.h"
 #include "host/forms/form_window_win32.h"
 #include "host/music/mci_port_win32.h"
+#include "host/platform/file_port_win32.h"
 #include "host/screens/saver_port_win32.h"
 #include "host/settings/settings_port_win32.h"
 #include "host/startup/host_startup.h"
@@ -14,7 +15,8 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR argumentText, int) {
     using namespace kestro;
     Win32ProfilePort profile;
-    Win32StartupPort startup(profile);
+    Win32FilePort files;
+    Win32StartupPort startup(profile, files);
     Win32SaverPort saver;
     Win32MciPort mci;
     Win32SettingsPort settings(profile);

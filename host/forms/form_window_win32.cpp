@@ -195,8 +195,4 @@ void runModalLoop(HWND window) {
     }
 }
 
-void endHostProcess() {
-    ExitProcess(0);
-}
-
 } // namespace kestro

@@ -97,8 +97,4 @@ void runModalLoop(HWND window);
 // Number of forms whose windows exist.
 int loadedFormCount();
 
-// Ends the process at once: loaded forms are torn down without their close
-// handlers.
-[[noreturn]] void endHostProcess();
-
 } // namespace kestro

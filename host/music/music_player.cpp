@@ -4,7 +4,7 @@
 #include <cstring>
 #include <optional>
 
-#include "host/forms/ansi_text.h"
+#include "host/platform/ansi_text.h"
 #include "host/music/music_text.h"
 
 namespace kestro {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "host/forms/ansi_text.h"
+#include "host/platform/ansi_text.h"
 
 namespace kestro {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "host/forms/form_window_win32.h"
+#include "host/platform/process_end_win32.h"
 
 namespace kestro {
 

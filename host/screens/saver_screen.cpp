@@ -2,7 +2,7 @@
 
 #include "host/music/music_file_type.h"
 #include "host/startup/host_startup.h"
-#include "host/startup/path_helpers.h"
+#include "host/platform/path_helpers.h"
 
 namespace kestro {
 

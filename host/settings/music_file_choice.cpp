@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "host/settings/settings_dialog_texts.h"
-#include "host/startup/path_helpers.h"
+#include "host/platform/path_helpers.h"
 
 namespace kestro {
 

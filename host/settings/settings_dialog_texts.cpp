@@ -1,6 +1,6 @@
 #include "host/settings/settings_dialog_texts.h"
 
-#include "host/forms/ansi_text.h"
+#include "host/platform/ansi_text.h"
 
 namespace kestro {
 

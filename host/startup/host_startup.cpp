@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "host/forms/ansi_text.h"
-#include "host/startup/path_helpers.h"
+#include "host/platform/ansi_text.h"
+#include "host/platform/path_helpers.h"
 #include "host/startup/settings_file.h"
 
 namespace kestro {
@@ -54,10 +54,10 @@ void HostStartup(StartupPort& system, HostModes& modes, const std::string& argum
     }
 
     const std::string hostFolder = system.hostFolder();
-    const MusicSettings settings = ReadSettings(system.profile(), hostFolder);
+    const MusicSettings settings = ReadSettings(system.profile(), system.files(), hostFolder);
     system.createFolder(WORK_FOLDER);
 
-    if (!FileExists(PathInFolder(hostFolder, RENDERER_FILE_NAME))) {
+    if (!FileExists(system.files(), PathInFolder(hostFolder, RENDERER_FILE_NAME))) {
         system.showMessage(missingRendererMessage(), HOST_TITLE);
         system.endProcess();
         return;

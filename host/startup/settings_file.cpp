@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "host/forms/ansi_text.h"
-#include "host/startup/path_helpers.h"
+#include "host/platform/ansi_text.h"
+#include "host/platform/path_helpers.h"
 
 namespace kestro {
 
@@ -69,7 +69,7 @@ std::string SettingNumberText(int value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);
 }
 
-MusicSettings ReadSettings(ProfilePort& profile, const std::string& hostFolder) {
+MusicSettings ReadSettings(ProfilePort& profile, FilePort& files, const std::string& hostFolder) {
     const std::string file = SettingsFilePath(hostFolder);
     MusicSettings settings;
     settings.BgmKind =
@@ -80,7 +80,7 @@ MusicSettings ReadSettings(ProfilePort& profile, const std::string& hostFolder) 
             .value_or(0);
 
     settings.BgmFile = ReadIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), file);
-    if (!settings.BgmFile.empty() && !FileExists(settings.BgmFile))
+    if (!settings.BgmFile.empty() && !FileExists(files, settings.BgmFile))
         settings.BgmFile.clear();
     if (settings.BgmFile.empty() && settings.BgmKind == BGM_MUSIC_FILE) {
         settings.BgmKind = BGM_NONE;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/music/music_settings.h"
+#include "host/platform/file_port.h"
 #include "host/startup/profile_port.h"
 
 namespace kestro {
@@ -42,6 +43,6 @@ std::string SettingNumberText(int value);
 // The music settings stored beside the host. A music file that no longer
 // exists is dropped (and with it the music-file kind); BgmFolder is the
 // file's folder, or the host folder when there is no file.
-MusicSettings ReadSettings(ProfilePort& profile, const std::string& hostFolder);
+MusicSettings ReadSettings(ProfilePort& profile, FilePort& files, const std::string& hostFolder);
 
 } // namespace kestro

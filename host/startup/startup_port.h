@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/music/music_settings.h"
+#include "host/platform/file_port.h"
 #include "host/startup/profile_port.h"
 
 namespace kestro {
@@ -20,6 +21,7 @@ class StartupPort {
     virtual void endProcess() = 0; // never returns in the real host
     virtual void hideCursor() = 0;
     virtual ProfilePort& profile() = 0;
+    virtual FilePort& files() = 0;
 };
 
 class HostModes {

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "host/forms/form_window_win32.h"
-#include "host/startup/path_helpers.h"
+#include "host/platform/path_helpers.h"
+#include "host/platform/process_end_win32.h"
 
 namespace kestro {
 

@@ -7,7 +7,7 @@ namespace kestro {
 
 class Win32StartupPort : public StartupPort {
   public:
-    explicit Win32StartupPort(ProfilePort& profile) : profile_(profile) {}
+    Win32StartupPort(ProfilePort& profile, FilePort& files) : profile_(profile), files_(files) {}
 
     bool windowExists(const std::string& title) override;
     // The folder that holds the host program, as the platform reports it.
@@ -17,9 +17,11 @@ class Win32StartupPort : public StartupPort {
     void endProcess() override;
     void hideCursor() override;
     ProfilePort& profile() override { return profile_; }
+    FilePort& files() override { return files_; }
 
   private:
     ProfilePort& profile_;
+    FilePort& files_;
 };
 
 } // namespace kestro

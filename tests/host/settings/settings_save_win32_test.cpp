@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "host/platform/file_port_win32.h"
 #include "host/settings/settings_save.h"
 #include "host/startup/profile_port_win32.h"
 #include "host/startup/settings_file.h"
@@ -50,6 +51,7 @@ class SettingsSaveOnTheSystem : public ::testing::Test {
     testing::ScratchFolder scratch;
     const std::string file = SettingsFilePath(scratch.folder());
     Win32ProfilePort profile;
+    Win32FilePort files;
     Win32SettingsPort system{profile};
     MusicSettings chosen;
 };
@@ -67,7 +69,7 @@ TEST_F(SettingsSaveOnTheSystem, SaveReplacesTheKeysKeepsTheRestAndLeavesNoCopy) 
 TEST_F(SettingsSaveOnTheSystem, MissingFileIsCreated) {
     ASSERT_EQ(save(""), SaveOutcome::Saved);
     EXPECT_NE(fileBytes(file).find("[Section]"), std::string::npos);
-    EXPECT_EQ(ReadSettings(profile, scratch.folder()).BgmKind, BGM_AUDIO_CD);
+    EXPECT_EQ(ReadSettings(profile, files, scratch.folder()).BgmKind, BGM_AUDIO_CD);
     EXPECT_FALSE(exists(SettingsScratchFilePath(file)));
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/music/music_settings.h"
+#include "host/platform/file_port_posix.h"
 #include "host/startup/settings_file.h"
 #include "tests/support/fake_profile.h"
 #include "tests/support/scratch_folder.h"
@@ -41,6 +42,7 @@ class RecordingStartup : public StartupPort, public HostModes {
         calls.push_back("readSettings");
         return profiles;
     }
+    FilePort& files() override { return fileSystem; }
     void startPreview(int32_t previewParent) override {
         calls.push_back("preview " + std::to_string(previewParent));
     }
@@ -60,6 +62,7 @@ class RecordingStartup : public StartupPort, public HostModes {
     std::vector<std::string> calls;
     std::string messageText, messageCaption;
     testing::FakeProfile profiles;
+    PosixFilePort fileSystem;
     MusicSettings handedSettings;
     std::string handedFolder;
 

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "host/startup/path_helpers.h"
+#include "host/platform/file_port_posix.h"
+#include "host/platform/path_helpers.h"
 #include "tests/support/fake_profile.h"
 #include "tests/support/scratch_folder.h"
 
@@ -73,11 +74,12 @@ class ReadSettingsTest : public ::testing::Test {
     ScratchFolder files;
     const std::string hostFolder = "C:\\Saver";
     FakeProfile profile;
+    PosixFilePort fileSystem;
     MusicSettings settings;
 };
 
 TEST_F(ReadSettingsTest, MissingFileGivesNoMusicAndTheHostFolder) {
-    settings = ReadSettings(profile, hostFolder);
+    settings = ReadSettings(profile, fileSystem, hostFolder);
     EXPECT_EQ(settings.BgmKind, 0);
     EXPECT_EQ(settings.BgmRepeatTrack, 0);
     EXPECT_EQ(settings.BgmFile, "");
@@ -87,13 +89,13 @@ TEST_F(ReadSettingsTest, MissingFileGivesNoMusicAndTheHostFolder) {
 TEST_F(ReadSettingsTest, NumbersAreRoundedDownOrDropped) {
     store(settingsKeyKind(), "1.9");
     store(settingsKeyRepeatTrack(), "70000");
-    settings = ReadSettings(profile, hostFolder);
+    settings = ReadSettings(profile, fileSystem, hostFolder);
     EXPECT_EQ(settings.BgmKind, 1);
     EXPECT_EQ(settings.BgmRepeatTrack, 0);
 
     store(settingsKeyKind(), "abc");
     store(settingsKeyRepeatTrack(), " 3");
-    settings = ReadSettings(profile, hostFolder);
+    settings = ReadSettings(profile, fileSystem, hostFolder);
     EXPECT_EQ(settings.BgmKind, 0);
     EXPECT_EQ(settings.BgmRepeatTrack, 3);
 }
@@ -102,7 +104,7 @@ TEST_F(ReadSettingsTest, MusicFileThatExistsIsKeptWithItsFolder) {
     const std::string song = files.write("song.mp3");
     store(settingsKeyKind(), "2");
     store(settingsKeyFile(), song);
-    settings = ReadSettings(profile, hostFolder);
+    settings = ReadSettings(profile, fileSystem, hostFolder);
     EXPECT_EQ(settings.BgmKind, 2);
     EXPECT_EQ(settings.BgmFile, song);
     EXPECT_EQ(settings.BgmFolder, FolderOfPath(song));
@@ -111,18 +113,18 @@ TEST_F(ReadSettingsTest, MusicFileThatExistsIsKeptWithItsFolder) {
 TEST_F(ReadSettingsTest, MissingMusicFileDropsKindTwoOnly) {
     store(settingsKeyKind(), "2");
     store(settingsKeyFile(), files.path("gone.mp3"));
-    settings = ReadSettings(profile, hostFolder);
+    settings = ReadSettings(profile, fileSystem, hostFolder);
     EXPECT_EQ(settings.BgmKind, 0);
     EXPECT_EQ(settings.BgmFile, "");
     EXPECT_EQ(settings.BgmFolder, hostFolder);
 
     store(settingsKeyKind(), "1");
-    settings = ReadSettings(profile, hostFolder);
+    settings = ReadSettings(profile, fileSystem, hostFolder);
     EXPECT_EQ(settings.BgmKind, 1);
 
     store(settingsKeyKind(), "7");
     store(settingsKeyFile(), "");
-    settings = ReadSettings(profile, hostFolder);
+    settings = ReadSettings(profile, fileSystem, hostFolder);
     EXPECT_EQ(settings.BgmKind, 7);
 }
 
@@ -133,14 +135,14 @@ TEST_F(ReadSettingsTest, OverlongPathIsCutBeforeTheExistenceTest) {
     files.write(name);
     store(settingsKeyKind(), "2");
     store(settingsKeyFile(), prefix + name + std::string(300 - 255, 'z'));
-    settings = ReadSettings(profile, hostFolder);
+    settings = ReadSettings(profile, fileSystem, hostFolder);
     EXPECT_EQ(settings.BgmKind, 2);
     EXPECT_EQ(settings.BgmFile, prefix + name);
 }
 
 TEST_F(ReadSettingsTest, HostInADriveRootDoublesTheSeparator) {
     profile.set("C:\\\\Kestrovalinde.ini", SETTINGS_SECTION, settingsKeyKind(), "1");
-    settings = ReadSettings(profile, "C:\\");
+    settings = ReadSettings(profile, fileSystem, "C:\\");
     EXPECT_EQ(settings.BgmKind, 1);
 }
 

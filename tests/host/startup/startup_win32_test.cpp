@@ -8,9 +8,8 @@
 #include <iterator>
 
 #include "common/shared_names.h"
-#include "host/forms/ansi_text.h"
 #include "host/forms/form_window_win32.h"
-#include "host/startup/path_helpers.h"
+#include "host/platform/file_port_win32.h"
 #include "host/startup/profile_port_win32.h"
 #include "host/startup/settings_file.h"
 #include "host/startup/startup_port_win32.h"
@@ -24,18 +23,12 @@ std::string fileBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST(SystemCodePage, IsJapaneseForTheTests) {
-    ASSERT_EQ(GetACP(), 932u) << "run under LC_ALL=ja_JP.UTF-8";
-    EXPECT_EQ(ansiText("BGM区分"), "BGM\x8B\xE6\x95\xAA");
-    EXPECT_TRUE(isAnsiLeadByte(0x95));
-    EXPECT_FALSE(isAnsiLeadByte('B'));
-}
-
 class SystemFiles : public ::testing::Test {
   protected:
     testing::ScratchFolder scratch;
     const std::string folder = scratch.folder();
     Win32ProfilePort profile;
+    Win32FilePort files;
 };
 
 TEST_F(SystemFiles, WrittenKeysAreCodePage932AndReadBack) {
@@ -59,7 +52,7 @@ TEST_F(SystemFiles, WrittenKeysAreCodePage932AndReadBack) {
     EXPECT_LT(bytes.find("BGM\x8B\xE6"), bytes.find("BGM\xD8\xCB"));
     EXPECT_LT(bytes.find("BGM\xD8\xCB"), bytes.find("BGM\xCC\xA7"));
 
-    const MusicSettings settings = ReadSettings(profile, folder);
+    const MusicSettings settings = ReadSettings(profile, files, folder);
     EXPECT_EQ(settings.BgmKind, 2);
     EXPECT_EQ(settings.BgmRepeatTrack, -3);
     EXPECT_EQ(settings.BgmFile, song);
@@ -68,25 +61,18 @@ TEST_F(SystemFiles, WrittenKeysAreCodePage932AndReadBack) {
 
 TEST_F(SystemFiles, FolderInPlaceOfTheSettingsFileReadsAsEmpty) {
     CreateDirectoryA(SettingsFilePath(folder).c_str(), nullptr);
-    const MusicSettings settings = ReadSettings(profile, folder);
+    const MusicSettings settings = ReadSettings(profile, files, folder);
     EXPECT_EQ(settings.BgmKind, 0);
     EXPECT_EQ(settings.BgmFile, "");
     EXPECT_EQ(settings.BgmFolder, folder);
-}
-
-TEST_F(SystemFiles, FoldersAreNotFiles) {
-    const std::string file = scratch.write("a.wav", "RIFF");
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_FALSE(FileExists(folder));
-    EXPECT_FALSE(FileExists(folder + "\\"));
-    EXPECT_FALSE(FileExists(PathInFolder(folder, "missing.wav")));
 }
 
 TEST(HostFolder, IsTheProgramsFolderWithoutTrailingSeparator) {
     char program[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     Win32ProfilePort profile;
-    const std::string folder = Win32StartupPort(profile).hostFolder();
+    Win32FilePort files;
+    const std::string folder = Win32StartupPort(profile, files).hostFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), '\\');
     EXPECT_EQ(std::string(program).rfind(folder + "\\", 0), 0u);

@@ -1,4 +1,4 @@
-#include "host/forms/ansi_text.h"
+#include "host/platform/ansi_text.h"
 
 #include <iconv.h>
 
@@ -9,7 +9,8 @@ namespace kestro {
 // Native builds stand for a Japanese system: code page 932.
 std::string ansiText(std::string_view utf8) {
     iconv_t converter = iconv_open("CP932", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("no CP932 converter");
     std::string in(utf8);
     std::string out(in.size() * 2 + 1, '\0');
     char* inPtr = in.data();
@@ -18,7 +19,8 @@ std::string ansiText(std::string_view utf8) {
     size_t outLeft = out.size();
     const size_t result = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
     iconv_close(converter);
-    if (result == static_cast<size_t>(-1)) throw std::runtime_error("text not in CP932");
+    if (result == static_cast<size_t>(-1))
+        throw std::runtime_error("text not in CP932");
     out.resize(out.size() - outLeft);
     return out;
 }

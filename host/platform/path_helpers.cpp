@@ -1,12 +1,6 @@
-#include "host/startup/path_helpers.h"
+#include "host/platform/path_helpers.h"
 
-#include "host/forms/ansi_text.h"
-
-#include <cstdio>
-
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
+#include "host/platform/ansi_text.h"
 
 namespace kestro {
 
@@ -26,28 +20,23 @@ bool endsWithSeparator(const std::string& text) {
 
 } // namespace
 
-bool FileExists(std::string path) {
-    if (endsWithSeparator(path)) path.pop_back();
-    if (path.empty()) return false;
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return false;
-    bool isFile = true;
-#ifndef _WIN32
-    // Windows refuses to open a folder; POSIX opens it, so ask instead.
-    struct stat info {};
-    isFile = stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-#endif
-    std::fclose(file);
-    return isFile;
+bool FileExists(FilePort& files, std::string path) {
+    if (endsWithSeparator(path))
+        path.pop_back();
+    if (path.empty())
+        return false;
+    return files.opensForReading(path);
 }
 
 std::string FolderOfPath(const std::string& path) {
     size_t length = 0;
     forEachAnsiCharacter(path, [&](size_t offset) {
-        if (path[offset] == ':' || path[offset] == '\\') length = offset + 1;
+        if (path[offset] == ':' || path[offset] == '\\')
+            length = offset + 1;
     });
     std::string folder = path.substr(0, length);
-    if (endsWithSeparator(folder)) folder.pop_back();
+    if (endsWithSeparator(folder))
+        folder.pop_back();
     return folder;
 }
 
@@ -57,7 +46,8 @@ std::string PathInFolder(const std::string& folder, const std::string& name) {
 
 std::string HostFolderOfProgram(const std::string& programPath) {
     std::string folder = FolderOfPath(programPath);
-    if (!folder.empty() && folder.back() == ':') folder += '\\';
+    if (!folder.empty() && folder.back() == ':')
+        folder += '\\';
     return folder;
 }
 

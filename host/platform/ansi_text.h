@@ -19,7 +19,8 @@ bool isAnsiLeadByte(unsigned char byte);
 template <typename Visit> void forEachAnsiCharacter(std::string_view text, Visit visit) {
     for (size_t i = 0; i < text.size(); ++i) {
         visit(i);
-        if (isAnsiLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ++i;
+        if (isAnsiLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
+            ++i;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "host/startup/path_helpers.h"
+#include "host/platform/path_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "host/platform/file_port_posix.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kestro {
@@ -42,32 +43,37 @@ TEST(PathInFolder, AlwaysAddsTheSeparator) {
     EXPECT_EQ(PathInFolder("C:\\", "Kestrovalinde.ini"), "C:\\\\Kestrovalinde.ini");
 }
 
-TEST(FileExists, TrueOnlyForFilesThatOpen) {
+class FileExistsTest : public ::testing::Test {
+  protected:
+    PosixFilePort files;
+};
+
+TEST_F(FileExistsTest, TrueOnlyForFilesThatOpen) {
     testing::ScratchFolder folder;
     const std::string file = folder.write("song.mp3");
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_FALSE(FileExists(folder.path("missing.mp3")));
-    EXPECT_FALSE(FileExists(folder.folder()));
-    EXPECT_FALSE(FileExists(""));
+    EXPECT_TRUE(FileExists(files, file));
+    EXPECT_FALSE(FileExists(files, folder.path("missing.mp3")));
+    EXPECT_FALSE(FileExists(files, folder.folder()));
+    EXPECT_FALSE(FileExists(files, ""));
 }
 
-TEST(FileExists, DropsOneTrailingSeparator) {
+TEST_F(FileExistsTest, DropsOneTrailingSeparator) {
     testing::ScratchFolder folder;
     // On this system "\" is an ordinary file-name character, so "name\" with
     // the separator dropped names the file "name".
     const std::string file = folder.write("song.mp3");
-    EXPECT_TRUE(FileExists(file + "\\"));
-    EXPECT_FALSE(FileExists(file + "\\\\"));
-    EXPECT_FALSE(FileExists("\\"));
+    EXPECT_TRUE(FileExists(files, file + "\\"));
+    EXPECT_FALSE(FileExists(files, file + "\\\\"));
+    EXPECT_FALSE(FileExists(files, "\\"));
 }
 
-TEST(FileExists, UnreadableFileIsFalse) {
+TEST_F(FileExistsTest, UnreadableFileIsFalse) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root can read any file";
     testing::ScratchFolder folder;
     const std::string file = folder.write("locked.mp3");
     std::filesystem::permissions(file, std::filesystem::perms::none);
-    EXPECT_FALSE(FileExists(file));
+    EXPECT_FALSE(FileExists(files, file));
 }
 
 } // namespace

@@ -1,25 +1,30 @@
-#include "host/forms/ansi_text.h"
+#include "host/platform/ansi_text.h"
 
 #include <windows.h>
 
 namespace kestro {
 
 std::string ansiText(std::string_view utf8) {
-    if (utf8.empty()) return {};
+    if (utf8.empty())
+        return {};
     const int inLength = static_cast<int>(utf8.size());
     const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, nullptr, 0);
-    if (wideLength <= 0) return {};
+    if (wideLength <= 0)
+        return {};
     std::wstring wide(static_cast<size_t>(wideLength), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, wide.data(), wideLength);
     const int ansiLength =
         WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    if (ansiLength <= 0) return {};
+    if (ansiLength <= 0)
+        return {};
     std::string ansi(static_cast<size_t>(ansiLength), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, ansi.data(), ansiLength, nullptr,
                         nullptr);
     return ansi;
 }
 
-bool isAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != 0; }
+bool isAnsiLeadByte(unsigned char byte) {
+    return IsDBCSLeadByte(byte) != 0;
+}
 
 } // namespace kestro

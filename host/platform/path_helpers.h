@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "host/platform/file_port.h"
+
 namespace kestro {
 
 // True when the file can be opened for reading. A trailing "\" is dropped
 // first, so a folder given as C:\Music\ tests C:\Music (and is not a file).
-bool FileExists(std::string path);
+bool FileExists(FilePort& files, std::string path);
 
 // The folder part of a path: everything up to the last ":" or "\", without a
 // trailing "\". C:\Music\a.mp3 -> C:\Music, C:\a.mp3 -> C:, a.mp3 -> "".
