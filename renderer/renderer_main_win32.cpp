@@ -1,15 +1,15 @@
-// The renderer program's entry and composition root: the class, window
-// record, key table, system port, sprite and scene live here for the whole
-// run, and only here are shell, scene and image put together.
+// The renderer program's entry and composition root: the system port, the
+// shell, the sprite and the scene live here for the whole run, and only
+// here are shell, scene and image put together.
 
 #include <windows.h>
 
 #include "common/shared_names.h"
 #include "renderer/image/texture_image.h"
 #include "renderer/renderer_scene.h"
-#include "renderer/scene/gl_scene_display.h"
-#include "renderer/shell/render_loop.h"
-#include "renderer/shell/renderer_shell_win32.h"
+#include "renderer/scene/scene_port_gl.h"
+#include "renderer/shell/renderer_shell.h"
+#include "renderer/shell/shell_port_win32.h"
 
 namespace kestro {
 namespace {
@@ -17,14 +17,12 @@ namespace {
 // Only the instance is used; the program reads no arguments. 0 after a
 // normal end, -1 when the class cannot be registered.
 int rendererMain(HINSTANCE instance) {
-    RendererClass rendererClass{instance, RENDERER_CLASS_NAME};
-    KeyTable keyTable{};
     Win32ShellPort port;
-    RendererWindow window = makeRendererWindow(&rendererClass, &keyTable, &port);
+    RendererShell shell(port, RendererClass{instance, RENDERER_CLASS_NAME});
     TextureImage sprite;
-    GlSceneDisplay display(sprite, SPRITE_FILE_PATH);
-    RendererScene scene(display, [&window] { requestQuit(&window); });
-    return runRenderer(rendererClass, window, scene);
+    GlScenePort display(sprite, SPRITE_FILE_PATH);
+    RendererScene scene(display, [&shell] { shell.requestQuit(); });
+    return shell.run(scene);
 }
 
 } // namespace

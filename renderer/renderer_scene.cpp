@@ -4,13 +4,13 @@
 
 namespace kestro {
 
-RendererScene::RendererScene(SceneDisplay& display, std::function<void()> requestQuit)
-    : state_(std::make_unique<SceneState>()), display_(display) {
-    state_->requestQuit = std::move(requestQuit);
-}
+RendererScene::RendererScene(ScenePort& display, std::function<void()> requestQuit)
+    : state_(std::make_unique<SceneState>()), display_(display),
+      requestQuit_(std::move(requestQuit)) {}
 
-bool RendererScene::initScene(KeyTable* keyTable) {
-    return setUpScene(*state_, display_, keyTable);
+bool RendererScene::initScene(const KeyTable& keys) {
+    keys_ = &keys;
+    return setUpScene(*state_, display_, this);
 }
 
 void RendererScene::updateTiming(uint32_t elapsedMilliseconds) {
@@ -19,6 +19,15 @@ void RendererScene::updateTiming(uint32_t elapsedMilliseconds) {
 
 void RendererScene::drawFrame(bool drawn) {
     drawSceneFrame(*state_, drawn ? display_ : undrawn_);
+}
+
+bool RendererScene::quitKeyHeld() {
+    return keys_ != nullptr && keys_->keys[KEY_ESCAPE] == 1;
+}
+
+void RendererScene::requestQuit() {
+    if (requestQuit_)
+        requestQuit_();
 }
 
 } // namespace kestro

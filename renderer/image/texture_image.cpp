@@ -41,7 +41,12 @@ bool TextureImage::load(const char* path) {
     const auto bytes = readImageFile(path);
     if (!bytes)
         return false;
-    std::optional<RgbaImage> decoded = decodeBmp(bytes->data(), bytes->size());
+    return decode(bytes->data(), bytes->size());
+}
+
+bool TextureImage::decode(const uint8_t* bytes, size_t size) {
+    image_ = RgbaImage{};
+    std::optional<RgbaImage> decoded = decodeBmp(bytes, size);
     if (!decoded)
         return false;
     image_ = std::move(*decoded);

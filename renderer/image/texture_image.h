@@ -4,6 +4,7 @@
 // (image_file.h, bmp_decoder.h); the texture calls are in
 // texture_object_gl.cpp.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "renderer/image/rgba_image.h"
@@ -21,6 +22,9 @@ class TextureImage {
     // Drops any picture held, then reads the file when its path ends in
     // "bmp" (any letter case). True when a picture is held afterwards.
     bool load(const char* path);
+    // Drops any picture held, then decodes the bitmap held in memory. True
+    // when a picture is held afterwards.
+    bool decode(const uint8_t* bytes, size_t size);
 
     // width x height RGBA pixels, or null when no picture is held.
     const uint8_t* pixels() const;

@@ -6,25 +6,17 @@ namespace kestro {
 
 namespace {
 
-bool escapeHeld(const KeyTable* keys) {
-    return keys != nullptr && keys->keys[KEY_ESCAPE] == 1;
-}
-
-void waitStep(SceneState& scene, SceneDisplay& display) {
+void waitStep(SceneState& scene, ScenePort& display) {
     display.clearScreen();
-    if (!waitIsOver(scene.timeline)) {
-        return;
+    if (waitIsOver(scene.timeline)) {
+        startParticlePhase(scene.timeline);
     }
-    scene.timeline.stage = FIRST_SHOW_STAGE;
-    // The frame that ends the wait draws the cloud without moving it.
-    updateSceneTiming(scene, 0);
-    startParticlePhase(scene.timeline);
 }
 
 } // namespace
 
-bool setUpScene(SceneState& scene, SceneDisplay& display, const KeyTable* keyTable) {
-    scene.sceneKeys = keyTable;
+bool setUpScene(SceneState& scene, ScenePort& display, SceneEvents* events) {
+    scene.events = events;
     // After every window creation: the new context's driver may have
     // unmasked the traps the cloud's divisions by zero must not hit.
     maskFloatingPointTraps();
@@ -36,13 +28,13 @@ bool setUpScene(SceneState& scene, SceneDisplay& display, const KeyTable* keyTab
 }
 
 void updateSceneTiming(SceneState& scene, uint32_t elapsedMilliseconds) {
-    if (escapeHeld(scene.sceneKeys) && scene.requestQuit) {
-        scene.requestQuit();
+    if (scene.events != nullptr && scene.events->quitKeyHeld()) {
+        scene.events->requestQuit();
     }
     recordElapsed(scene.timeline, elapsedMilliseconds);
 }
 
-void drawSceneFrame(SceneState& scene, SceneDisplay& display) {
+void drawSceneFrame(SceneState& scene, ScenePort& display) {
     scene.timeline.sizeScale = FRAME_SIZE_SCALE;
     if (scene.timeline.scenePhase == PHASE_WAIT) {
         waitStep(scene, display);
@@ -56,7 +48,7 @@ void drawSceneFrame(SceneState& scene, SceneDisplay& display) {
     display.finishFrame();
 }
 
-void drawParticleCloud(SceneState& scene, SceneDisplay& display) {
+void drawParticleCloud(SceneState& scene, ScenePort& display) {
     beginCloudFrame(scene.cloud, scene.timeline, scene.random);
     display.drawCloud(scene.cloud, scene.timeline.sizeScale);
     advanceParticles(scene.cloud, scene.timeline, scene.random);

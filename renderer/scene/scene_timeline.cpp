@@ -2,18 +2,6 @@
 
 namespace kestro {
 
-namespace {
-constexpr uint32_t LONG_STEP_MS = 17;
-constexpr uint32_t SHORT_STEP_MS = 16;
-static_assert(2 * LONG_STEP_MS + SHORT_STEP_MS == STEP_PATTERN_MS);
-static_assert(STEPS_PER_SECOND % STEP_PATTERN_LENGTH == 0);
-} // namespace
-
-uint32_t designedStepMs(uint64_t stepIndex) {
-    return stepIndex % STEP_PATTERN_LENGTH == STEP_PATTERN_LENGTH - 1 ? SHORT_STEP_MS
-                                                                      : LONG_STEP_MS;
-}
-
 void recordElapsed(SceneTimeline& timeline, uint32_t elapsedMilliseconds) {
     timeline.elapsedMs = static_cast<int32_t>(elapsedMilliseconds);
     timeline.waitMs += elapsedMilliseconds;
@@ -24,6 +12,8 @@ bool waitIsOver(const SceneTimeline& timeline) {
 }
 
 void startParticlePhase(SceneTimeline& timeline) {
+    timeline.stage = FIRST_SHOW_STAGE;
+    timeline.elapsedMs = 0;
     timeline.scenePhase = PHASE_PARTICLES;
     timeline.waitMs = 0;
 }

@@ -16,16 +16,6 @@ constexpr uint32_t WAIT_LENGTH_MS = 1000;
 constexpr int32_t FIRST_SHOW_STAGE = 4;
 constexpr float FRAME_SIZE_SCALE = 1.0f;
 
-// The show is designed for 60 frames a second. The renderer advances it in
-// steps of one designed frame whose elapsed milliseconds repeat 17, 17, 16:
-// three steps are exactly 50 ms and sixty exactly one second.
-constexpr uint32_t STEPS_PER_SECOND = 60;
-constexpr uint32_t STEP_PATTERN_LENGTH = 3;
-constexpr uint32_t STEP_PATTERN_MS = 50;
-
-// Elapsed milliseconds of the step with this index, counting from 0.
-uint32_t designedStepMs(uint64_t stepIndex);
-
 struct SceneTimeline {
     int32_t scenePhase = PHASE_WAIT;
     int32_t stage = 0;
@@ -43,8 +33,9 @@ void recordElapsed(SceneTimeline& timeline, uint32_t elapsedMilliseconds);
 // True once the wait has lasted more than WAIT_LENGTH_MS.
 bool waitIsOver(const SceneTimeline& timeline);
 
-// Leaves the wait for good. The caller has already moved to the first show
-// stage; stageFrame is kept, so that stage may begin part-way through.
+// Leaves the wait for good, at the first show stage. The frame that does it
+// draws the cloud without moving it (no elapsed time); stageFrame is kept,
+// so that stage may begin part-way through.
 void startParticlePhase(SceneTimeline& timeline);
 
 // Moves to the next frame, and to the next stage after frame 128. Runs in

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "renderer/shell/renderer_window.h"
-#include "renderer/shell/shell_port.h"
-
 namespace kestro {
 
 std::vector<ScreenRect> coverRectangles(const std::vector<ScreenRect>& monitors,
@@ -22,26 +19,6 @@ std::vector<ScreenRect> coverRectangles(const std::vector<ScreenRect>& monitors,
         covers.push_back(monitor);
     }
     return covers;
-}
-
-void coverOtherMonitors(RendererWindow& window) {
-    ShellPort& port = *window.port;
-    const std::vector<ScreenRect> monitors = port.listMonitors();
-    // One monitor is the common case: nothing more is asked of the system.
-    if (monitors.size() < 2)
-        return;
-    for (const ScreenRect& area : coverRectangles(monitors, port.monitorOf(window.hwnd))) {
-        const WindowHandle cover =
-            port.createCoverWindow(window.classInfo->instance, area, window.fullScreen == 1);
-        if (cover != nullptr)
-            window.covers.push_back(cover);
-    }
-}
-
-void uncoverMonitors(RendererWindow& window) {
-    for (WindowHandle cover : window.covers)
-        window.port->destroyCoverWindow(cover);
-    window.covers.clear();
 }
 
 } // namespace kestro

@@ -1,14 +1,12 @@
 #pragma once
 // Blacking out the monitors the renderer does not draw on, so no desktop is
-// left showing beside the show. Portable: the decision is plain data, and
-// the windows are made and unmade through the window's ShellPort.
+// left showing beside the show. Portable: the decision is plain data; the
+// shell makes and unmakes the windows through its ShellPort.
 
 #include <cstdint>
 #include <vector>
 
 namespace kestro {
-
-struct RendererWindow;
 
 // A rectangle on the virtual screen; right and bottom are exclusive.
 struct ScreenRect {
@@ -30,14 +28,5 @@ struct ScreenRect {
 // black out the show.
 std::vector<ScreenRect> coverRectangles(const std::vector<ScreenRect>& monitors,
                                         const ScreenRect& rendererMonitor);
-
-// Covers the other monitors of the window's display; made before the window
-// is shown, so that the shown window comes out above covers that overlap it.
-// Topmost over a full-screen window, which is topmost itself; beside a
-// framed window they stay at its level, so they can never hide it. A cover
-// the system refuses is left out.
-void coverOtherMonitors(RendererWindow& window);
-// Takes the covers away again.
-void uncoverMonitors(RendererWindow& window);
 
 } // namespace kestro

@@ -1,7 +1,8 @@
 // The "OpenGL" window class and its window procedure. The procedure only
-// finds the window record and hands the message to the portable handler.
+// finds the shell that owns the window and hands it the message.
 
-#include "renderer/shell/renderer_messages.h"
+#include "common/window_owner_win32.h"
+#include "renderer/shell/renderer_shell.h"
 #include "renderer/shell/renderer_shell_win32.h"
 
 namespace kestro {
@@ -25,14 +26,8 @@ bool registerRendererClass(const RendererClass& rendererClass) {
 }
 
 LRESULT CALLBACK rendererWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-        return 0;
-    }
-    auto* window = reinterpret_cast<RendererWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (handleRendererMessage(window, message, wParam, lParam))
+    RendererShell* shell = windowOwner<RendererShell>(hwnd, message, lParam);
+    if (shell != nullptr && shell->handleMessage(message, wParam, lParam))
         return 0;
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

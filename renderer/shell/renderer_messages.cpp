@@ -2,7 +2,7 @@
 
 #include "renderer/shell/renderer_messages.h"
 
-#include "renderer/shell/shell_port.h"
+#include "renderer/shell/renderer_shell.h"
 
 namespace kestro {
 
@@ -16,26 +16,6 @@ uint16_t highWord(intptr_t value) {
     return static_cast<uint16_t>(static_cast<uintptr_t>(value) >> 16);
 }
 
-bool handleSize(RendererWindow& window, uintptr_t sizeType, intptr_t lParam) {
-    if (sizeType == SIZE_TYPE_MINIMIZED) {
-        window.drawing = 0;
-        return true;
-    }
-    if (sizeType == SIZE_TYPE_RESTORED || sizeType == SIZE_TYPE_MAXIMIZED) {
-        window.drawing = 1;
-        window.port->resizeView(lowWord(lParam), highWord(lParam));
-        return true;
-    }
-    return false;
-}
-
-bool handleKey(RendererWindow& window, uintptr_t virtualKey, int32_t held) {
-    if (virtualKey >= static_cast<uintptr_t>(KEY_COUNT))
-        return false;
-    window.keyTable->keys[virtualKey] = held;
-    return true;
-}
-
 bool isPowerSavingCommand(uintptr_t command) {
     const uintptr_t kind = command & SYSTEM_COMMAND_MASK;
     return kind == SYSTEM_COMMAND_SCREEN_SAVE || kind == SYSTEM_COMMAND_MONITOR_POWER;
@@ -43,32 +23,49 @@ bool isPowerSavingCommand(uintptr_t command) {
 
 } // namespace
 
-bool handleRendererMessage(RendererWindow* window, uint32_t message, uintptr_t wParam,
-                           intptr_t lParam) {
-    if (window == nullptr)
-        return false;
+bool RendererShell::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     switch (message) {
     case MESSAGE_SIZE:
-        return handleSize(*window, wParam, lParam);
+        return handleSize(wParam, lParam);
     case MESSAGE_CLOSE:
-        requestQuit(window);
+        requestQuit();
         return true;
     case MESSAGE_KEY_DOWN:
-        return handleKey(*window, wParam, 1);
+        return handleKey(wParam, 1);
     case MESSAGE_KEY_UP:
-        return handleKey(*window, wParam, 0);
+        return handleKey(wParam, 0);
     // No screen saver and no monitor power-down while the renderer runs.
     case MESSAGE_SYSTEM_COMMAND:
         return isPowerSavingCommand(wParam);
     case TOGGLE_SCREEN_MODE_MSG:
         // Ends this window's loop without ending the program; the outer loop
         // then creates the window again in the other mode.
-        window->fullScreenRequest = window->fullScreenRequest == 1 ? 0 : 1;
-        window->port->postQuit(window->hwnd);
+        fullScreenRequest_ = !fullScreenRequest_;
+        port_.postQuit(hwnd_);
         return false;
     default:
         return false;
     }
+}
+
+bool RendererShell::handleSize(uintptr_t sizeType, intptr_t lParam) {
+    if (sizeType == SIZE_TYPE_MINIMIZED) {
+        drawing_ = false;
+        return true;
+    }
+    if (sizeType == SIZE_TYPE_RESTORED || sizeType == SIZE_TYPE_MAXIMIZED) {
+        drawing_ = true;
+        port_.resizeView(lowWord(lParam), highWord(lParam));
+        return true;
+    }
+    return false;
+}
+
+bool RendererShell::handleKey(uintptr_t virtualKey, int32_t held) {
+    if (virtualKey >= static_cast<uintptr_t>(KEY_COUNT))
+        return false;
+    keyTable_.keys[virtualKey] = held;
+    return true;
 }
 
 } // namespace kestro

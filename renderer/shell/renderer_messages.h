@@ -1,16 +1,12 @@
 #pragma once
-// What the renderer window does with each window message. The Windows
-// window procedure hands every message here and falls back to the default
-// procedure for those not handled.
+// The window messages the renderer's window answers (RendererShell::
+// handleMessage), under names of their own so that the portable shell
+// needs no <windows.h>.
 
 #include <cstdint>
 
-#include "renderer/shell/renderer_window.h"
-
 namespace kestro {
 
-// Message numbers and parameters of the Windows user interface, under names
-// of their own so that this header needs no <windows.h>.
 constexpr uint32_t MESSAGE_SIZE = 0x0005;
 constexpr uint32_t MESSAGE_CLOSE = 0x0010;
 constexpr uint32_t MESSAGE_KEY_DOWN = 0x0100;
@@ -27,10 +23,5 @@ constexpr uintptr_t SYSTEM_COMMAND_MASK = 0xFFF0;
 
 // The renderer's own message: recreate the window in the other screen mode.
 constexpr uint32_t TOGGLE_SCREEN_MODE_MSG = MESSAGE_USER + 1;
-
-// True when the message was handled (the window procedure then returns 0);
-// false sends it on to the default window procedure.
-bool handleRendererMessage(RendererWindow* window, uint32_t message, uintptr_t wParam,
-                           intptr_t lParam);
 
 } // namespace kestro

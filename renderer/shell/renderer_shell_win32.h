@@ -1,15 +1,18 @@
 #pragma once
-// The Windows side of the renderer shell: the window class and procedure,
-// and the ShellPort over USER32, GDI32, WGL and the performance counter.
+// The Windows pieces under Win32ShellPort: the renderer's window class and
+// procedure, the monitor covers' class, the display mode and the pixel
+// format.
 
 #include <windows.h>
 
-#include "renderer/shell/renderer_window.h"
+#include <cstdint>
+
 #include "renderer/shell/shell_port.h"
 
 namespace kestro {
 
 bool registerRendererClass(const RendererClass& rendererClass);
+// Hands each message to the RendererShell that owns the window.
 LRESULT CALLBACK rendererWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The class of the black monitor covers, and one cover over the area, shown
@@ -23,46 +26,5 @@ bool switchDisplayMode(int32_t width, int32_t height, int32_t bits);
 // The pixel format the renderer asks for: RGBA, double-buffered, the given
 // colour depth and a 32-bit depth buffer, nothing else.
 PIXELFORMATDESCRIPTOR rendererPixelFormat(int32_t colourBits);
-
-class Win32ShellPort : public ShellPort {
-  public:
-    Win32ShellPort();
-    ~Win32ShellPort() override;
-    Win32ShellPort(const Win32ShellPort&) = delete;
-    Win32ShellPort& operator=(const Win32ShellPort&) = delete;
-
-    bool registerClass(const RendererClass& rendererClass) override;
-    void unregisterClass(const RendererClass& rendererClass) override;
-    bool switchDisplayMode(int32_t width, int32_t height, int32_t bits) override;
-    void restoreDisplayMode() override;
-    void showCursor(bool visible) override;
-    WindowHandle createWindow(RendererWindow& window, WindowFrame frame) override;
-    DeviceContext getDeviceContext(WindowHandle window) override;
-    int choosePixelFormat(DeviceContext dc, int32_t colourBits) override;
-    bool setPixelFormat(DeviceContext dc, int format, int32_t colourBits) override;
-    GlContext createGlContext(DeviceContext dc) override;
-    bool makeCurrent(DeviceContext dc, GlContext context) override;
-    void deleteGlContext(GlContext context) override;
-    void releaseDeviceContext(WindowHandle window, DeviceContext dc) override;
-    void destroyWindow(WindowHandle window) override;
-    void showWindow(WindowHandle window) override;
-    void resizeView(int32_t width, int32_t height) override;
-    std::vector<ScreenRect> listMonitors() override;
-    ScreenRect monitorOf(WindowHandle window) override;
-    WindowHandle createCoverWindow(ModuleInstance instance, const ScreenRect& area,
-                                   bool topmost) override;
-    void destroyCoverWindow(WindowHandle cover) override;
-    uint64_t clockMicroseconds() override;
-    TakenMessage takeMessage(WindowHandle window) override;
-    void waitMessage() override;
-    void waitMessageOrTimeout(uint64_t timeoutMicroseconds) override;
-    void swapBuffers(DeviceContext dc) override;
-    void postQuit(WindowHandle window) override;
-
-  private:
-    uint64_t counterFrequency_ = 1;
-    // Registered with the first cover, only on a display of several monitors.
-    HINSTANCE coverClassInstance_ = nullptr;
-};
 
 } // namespace kestro

@@ -1,25 +1,45 @@
 #pragma once
-// Everything the renderer shell asks of the system, one call per step of
-// its behaviour. The Windows implementation is Win32ShellPort; native tests
-// use a recording fake.
+// Everything the Windows renderer shell asks of the system, one call per
+// step of its behaviour. The Windows implementation is Win32ShellPort; native
+// tests use a recording fake.
 
 #include <cstdint>
 #include <vector>
 
 #include "renderer/shell/monitor_cover.h"
-#include "renderer/shell/renderer_window.h"
+#include "renderer/shell/render_loop_port.h"
 
 namespace kestro {
 
-// How the window is framed, decided by createGlWindow.
+class RendererShell;
+
+// System handles, opaque to the portable code.
+using ModuleInstance = void*;
+using WindowHandle = void*;
+using DeviceContext = void*;
+using GlContext = void*;
+
+struct RendererClass {
+    ModuleInstance instance;
+    const char* className;
+};
+
+// What the window is made with. The window procedure finds the owner again
+// from the window's creation parameters.
+struct WindowRequest {
+    RendererClass rendererClass;
+    const char* title;
+    int32_t width;
+    int32_t height;
+    RendererShell* owner;
+};
+
+// How the window is framed, decided by the shell.
 enum class WindowFrame {
     FullScreenPopup,    // popup, topmost, outer size = the display mode
     FallbackOverlapped, // framed, outer size 1024 x 768 (full screen refused)
     AdjustedOverlapped, // framed, client area 1024 x 768
 };
-
-// What taking one message from the window's queue did.
-enum class TakenMessage { None, Quit, Dispatched };
 
 class ShellPort {
   public:
@@ -33,7 +53,7 @@ class ShellPort {
     virtual void restoreDisplayMode() = 0;
     virtual void showCursor(bool visible) = 0;
 
-    virtual WindowHandle createWindow(RendererWindow& window, WindowFrame frame) = 0;
+    virtual WindowHandle createWindow(const WindowRequest& request, WindowFrame frame) = 0;
     virtual DeviceContext getDeviceContext(WindowHandle window) = 0;
     // 0 when no pixel format fits.
     virtual int choosePixelFormat(DeviceContext dc, int32_t colourBits) = 0;
@@ -43,6 +63,7 @@ class ShellPort {
     virtual bool makeCurrent(DeviceContext dc, GlContext context) = 0;
     virtual void deleteGlContext(GlContext context) = 0;
     virtual void releaseDeviceContext(WindowHandle window, DeviceContext dc) = 0;
+    // The window's owner no longer hears of its messages.
     virtual void destroyWindow(WindowHandle window) = 0;
     virtual void showWindow(WindowHandle window) = 0;
     virtual void resizeView(int32_t width, int32_t height) = 0;

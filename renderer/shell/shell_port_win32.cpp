@@ -1,10 +1,12 @@
 // The renderer shell's calls into USER32, GDI32 and WGL, one each.
 
-#include "renderer/shell/renderer_shell_win32.h"
+#include "renderer/shell/shell_port_win32.h"
 // After <windows.h>, which it relies on.
 #include <mmsystem.h>
 
 #include "common/shared_names.h"
+#include "common/window_owner_win32.h"
+#include "renderer/shell/renderer_shell_win32.h"
 #include "renderer/shell/step_pacer.h"
 #include "renderer/shell/view_projection.h"
 
@@ -96,15 +98,15 @@ void Win32ShellPort::showCursor(bool visible) {
     ShowCursor(visible ? TRUE : FALSE);
 }
 
-WindowHandle Win32ShellPort::createWindow(RendererWindow& window, WindowFrame frame) {
+WindowHandle Win32ShellPort::createWindow(const WindowRequest& request, WindowFrame frame) {
     const FrameStyle look = styleOf(frame);
-    RECT bounds = {0, 0, window.width, window.height};
+    RECT bounds = {0, 0, request.width, request.height};
     if (look.adjustToClientArea)
         AdjustWindowRectEx(&bounds, look.style, FALSE, look.extendedStyle);
-    return CreateWindowExA(look.extendedStyle, window.classInfo->className, window.title,
+    return CreateWindowExA(look.extendedStyle, request.rendererClass.className, request.title,
                            look.style, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                           nullptr, nullptr, static_cast<HINSTANCE>(window.classInfo->instance),
-                           &window);
+                           nullptr, nullptr, static_cast<HINSTANCE>(request.rendererClass.instance),
+                           request.owner);
 }
 
 DeviceContext Win32ShellPort::getDeviceContext(WindowHandle window) {
@@ -138,6 +140,7 @@ void Win32ShellPort::releaseDeviceContext(WindowHandle window, DeviceContext dc)
 }
 
 void Win32ShellPort::destroyWindow(WindowHandle window) {
+    unbindWindowOwner(asWindow(window));
     DestroyWindow(asWindow(window));
 }
 

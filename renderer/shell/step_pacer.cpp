@@ -1,10 +1,13 @@
 #include "renderer/shell/step_pacer.h"
 
-#include "renderer/scene/scene_timeline.h"
-
 namespace kestro {
 
 namespace {
+
+constexpr uint32_t LONG_STEP_MS = 17;
+constexpr uint32_t SHORT_STEP_MS = 16;
+static_assert(2 * LONG_STEP_MS + SHORT_STEP_MS == STEP_PATTERN_MS);
+static_assert(STEPS_PER_SECOND % STEP_PATTERN_LENGTH == 0);
 
 // Steps due from the origin up to and including this moment: the first at
 // the origin, then one every 1/60 s, counted exactly in whole microseconds.
@@ -18,6 +21,11 @@ uint64_t dueTimeOf(uint64_t stepIndex) {
 }
 
 } // namespace
+
+uint32_t designedStepMs(uint64_t stepIndex) {
+    return stepIndex % STEP_PATTERN_LENGTH == STEP_PATTERN_LENGTH - 1 ? SHORT_STEP_MS
+                                                                      : LONG_STEP_MS;
+}
 
 void StepPacer::restart(uint64_t nowMicroseconds) {
     originMicroseconds_ = nowMicroseconds;

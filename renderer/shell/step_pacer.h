@@ -10,6 +10,16 @@
 namespace kestro {
 
 constexpr uint64_t MICROSECONDS_PER_SECOND = 1000000;
+
+// The show is designed for 60 frames a second. It advances in steps of one
+// designed frame whose elapsed milliseconds repeat 17, 17, 16: three steps
+// are exactly 50 ms and sixty exactly one second.
+constexpr uint32_t STEPS_PER_SECOND = 60;
+constexpr uint32_t STEP_PATTERN_LENGTH = 3;
+constexpr uint32_t STEP_PATTERN_MS = 50;
+
+// Elapsed milliseconds of the step with this index, counting from 0.
+uint32_t designedStepMs(uint64_t stepIndex);
 // One pass runs at most half a second of steps; a longer stall (suspend, a
 // debugger, a long minimise) drops the rest, and the show goes on from where
 // it was.

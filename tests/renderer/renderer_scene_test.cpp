@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "renderer/scene/gl_scene_display.h"
+#include "renderer/scene/scene_port_gl.h"
+#include "renderer/shell/render_loop.h"
 #include "tests/support/gl_test_context.h"
 #include "tests/support/glow_sprite_file.h"
 #include "tools/scene_checksum/scene_fingerprint.h"
@@ -18,7 +19,7 @@ namespace {
 
 constexpr uint64_t SIMULATED_SECONDS = 40;
 
-class CountingDisplay : public SceneDisplay {
+class CountingDisplay : public ScenePort {
   public:
     int cloudsDrawn = 0;
     void setUpState() override {}
@@ -38,8 +39,8 @@ struct PacedRun {
 PacedRun runPaced(const std::vector<uint64_t>& passTimes) {
     CountingDisplay display;
     RendererScene scene(display, [] {});
-    KeyTable keys{};
-    scene.initScene(&keys);
+    const KeyTable keys{};
+    scene.initScene(keys);
     StepPacer pacer;
     pacer.restart(0);
     int draws = 0;
@@ -90,16 +91,22 @@ TEST(PacedScene, AStepIsExactlyOneFrameOfTheDesignedLength) {
     EXPECT_NE(paced.fingerprint, sceneFingerprint(*frames));
 }
 
-TEST(PacedScene, EscapeHeldAsksTheRendererToQuit) {
+TEST(PacedScene, OnlyEscapeHeldInTheShellsKeysAsksTheRendererToQuit) {
     CountingDisplay display;
     int quits = 0;
     RendererScene scene(display, [&quits] { ++quits; });
     KeyTable keys{};
-    scene.initScene(&keys);
+    scene.initScene(keys);
+    keys.keys[KEY_ESCAPE + 1] = 1;
     scene.updateTiming(17);
     scene.drawFrame(true);
     EXPECT_EQ(quits, 0);
     keys.keys[KEY_ESCAPE] = 1;
+    scene.updateTiming(17);
+    EXPECT_EQ(quits, 1);
+    // A new window's keys are the ones read from then on.
+    const KeyTable released{};
+    scene.initScene(released);
     scene.updateTiming(17);
     EXPECT_EQ(quits, 1);
 }
@@ -113,12 +120,12 @@ TEST(DrawnScene, EveryInitSceneResetsFromTheOneSequenceAndOnlyDrawnStepsReachThe
     const std::string spritePath = ::testing::TempDir() + "renderer_scene_sprite.bmp";
     ASSERT_TRUE(testing::writeGlowSprite(spritePath));
     TextureImage sprite;
-    GlSceneDisplay display(sprite, spritePath.c_str());
+    GlScenePort display(sprite, spritePath.c_str());
     RendererScene scene(display, [] {});
-    KeyTable keys{};
-    ASSERT_TRUE(scene.initScene(&keys));
+    const KeyTable keys{};
+    ASSERT_TRUE(scene.initScene(keys));
     const uint32_t afterFirstReset = scene.state().random.state();
-    ASSERT_TRUE(scene.initScene(&keys)); // as after a window recreation
+    ASSERT_TRUE(scene.initScene(keys)); // as after a window recreation
     EXPECT_NE(scene.state().random.state(), afterFirstReset) << "the sequence is not reseeded";
 
     scene.updateTiming(2000); // ends the wait: the cloud is drawn, too faint to see

@@ -1,6 +1,6 @@
 // What the render loop costs: draws per second and processor time per
-// wall second, for the paced loop (the renderer's own runRenderer with the
-// step pacer) and for an uncapped loop that draws a frame whenever it can,
+// wall second, for the paced loop (the shells' own loop with the step
+// pacer) and for an uncapped loop that draws a frame whenever it can,
 // side by side in the same run. The display presents at once and the scene
 // runs its full simulation, so the figures are the loop's and the scene's.
 
@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "renderer/renderer_scene.h"
-#include "renderer/shell/shell_port.h"
+#include "renderer/shell/render_loop.h"
 
 namespace kestro {
 namespace {
@@ -24,54 +24,27 @@ uint64_t microsecondsSince(Clock::time_point start) {
         std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count());
 }
 
-// A system with a window that presents at once, and a real clock and
-// sleep. The run ends when its time is up, the way WM_CLOSE ends it.
-class BenchShellPort : public ShellPort {
+// A window that presents at once, and a real clock and sleep. The loop
+// ends when its time is up, the way a quit message ends it.
+class BenchLoopPort : public RenderLoopPort {
   public:
-    explicit BenchShellPort(Clock::time_point end) : end_(end) {}
+    explicit BenchLoopPort(Clock::time_point end) : end_(end) {}
     int presents = 0;
 
-    bool registerClass(const RendererClass&) override { return true; }
-    void unregisterClass(const RendererClass&) override {}
-    bool switchDisplayMode(int32_t, int32_t, int32_t) override { return false; }
-    void restoreDisplayMode() override {}
-    void showCursor(bool) override {}
-    WindowHandle createWindow(RendererWindow& window, WindowFrame) override {
-        window_ = &window;
-        return &presents;
-    }
-    DeviceContext getDeviceContext(WindowHandle) override { return &presents; }
-    int choosePixelFormat(DeviceContext, int32_t) override { return 1; }
-    bool setPixelFormat(DeviceContext, int, int32_t) override { return true; }
-    GlContext createGlContext(DeviceContext) override { return &presents; }
-    bool makeCurrent(DeviceContext, GlContext) override { return true; }
-    void deleteGlContext(GlContext) override {}
-    void releaseDeviceContext(WindowHandle, DeviceContext) override {}
-    void destroyWindow(WindowHandle) override {}
-    void showWindow(WindowHandle) override {}
-    void resizeView(int32_t, int32_t) override {}
     uint64_t clockMicroseconds() override { return microsecondsSince(start_); }
-    TakenMessage takeMessage(WindowHandle) override {
-        if (quitPosted_)
-            return TakenMessage::Quit;
-        if (Clock::now() < end_)
-            return TakenMessage::None;
-        requestQuit(window_);
-        return TakenMessage::Dispatched;
+    TakenMessage takeMessage() override {
+        return Clock::now() < end_ ? TakenMessage::None : TakenMessage::Quit;
     }
     void waitMessage() override {}
     void waitMessageOrTimeout(uint64_t timeoutMicroseconds) override {
         const auto wake = Clock::now() + std::chrono::microseconds(timeoutMicroseconds);
         std::this_thread::sleep_until(std::min(wake, end_));
     }
-    void swapBuffers(DeviceContext) override { ++presents; }
-    void postQuit(WindowHandle) override { quitPosted_ = true; }
+    void presentFrame() override { ++presents; }
 
   private:
     Clock::time_point start_ = Clock::now();
     Clock::time_point end_;
-    RendererWindow* window_ = nullptr;
-    bool quitPosted_ = false;
 };
 
 struct Figures {
@@ -89,23 +62,25 @@ template <typename Run> Figures measure(Run run) {
 }
 
 int pacedLoop(Clock::time_point end) {
-    NoSceneDisplay display;
+    UndrawnScenePort display;
     RendererScene scene(display, [] {});
-    BenchShellPort port(end);
-    KeyTable keys{};
-    RendererClass rendererClass{nullptr, "bench"};
-    RendererWindow window = makeRendererWindow(&rendererClass, &keys, &port);
-    runRenderer(rendererClass, window, scene);
+    const KeyTable keys{};
+    scene.initScene(keys);
+    BenchLoopPort port(end);
+    StepPacer pacer;
+    pacer.restart(port.clockMicroseconds());
+    const bool drawing = true;
+    runMessageLoop(port, scene, pacer, drawing);
     return port.presents;
 }
 
 // Every pass draws a frame with the time since the last one, as fast as
 // the display returns.
 int uncappedLoop(Clock::time_point end) {
-    NoSceneDisplay display;
+    UndrawnScenePort display;
     RendererScene scene(display, [] {});
-    KeyTable keys{};
-    scene.initScene(&keys);
+    const KeyTable keys{};
+    scene.initScene(keys);
     const auto start = Clock::now();
     uint64_t last = 0;
     int draws = 0;

@@ -8,8 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "renderer/scene/gl_scene_display.h"
 #include "renderer/scene/scene_controller.h"
+#include "renderer/scene/scene_port_gl.h"
 #include "tests/support/gl_test_context.h"
 #include "tests/support/glow_sprite_file.h"
 
@@ -26,9 +26,9 @@ benchmark::Counter perParticle() {
 
 // Past the wait and the first births, so every frame is a particle frame.
 // The frames on the way are not drawn.
-void runIntoTheShow(SceneState& scene, SceneDisplay& display, KeyTable& keys) {
-    setUpScene(scene, display, &keys);
-    NoSceneDisplay skipped;
+void runIntoTheShow(SceneState& scene, ScenePort& display) {
+    setUpScene(scene, display, nullptr);
+    UndrawnScenePort skipped;
     while (scene.timeline.stage < 5) {
         updateSceneTiming(scene, FRAME_MS);
         drawSceneFrame(scene, skipped);
@@ -39,9 +39,8 @@ void runIntoTheShow(SceneState& scene, SceneDisplay& display, KeyTable& keys) {
 // over the whole cycle of stages as the frames go by.
 void BM_SimulationStep(benchmark::State& state) {
     auto scene = std::make_unique<SceneState>();
-    NoSceneDisplay display;
-    KeyTable keys{};
-    runIntoTheShow(*scene, display, keys);
+    UndrawnScenePort display;
+    runIntoTheShow(*scene, display);
     for (auto _ : state) {
         updateSceneTiming(*scene, FRAME_MS);
         drawSceneFrame(*scene, display);
@@ -62,10 +61,9 @@ void BM_FullFrameOffscreen(benchmark::State& state) {
     const std::string spritePath = "/tmp/kestro_bench_sprite.bmp";
     testing::writeGlowSprite(spritePath);
     TextureImage sprite;
-    GlSceneDisplay display(sprite, spritePath.c_str());
+    GlScenePort display(sprite, spritePath.c_str());
     auto scene = std::make_unique<SceneState>();
-    KeyTable keys{};
-    runIntoTheShow(*scene, display, keys);
+    runIntoTheShow(*scene, display);
     for (auto _ : state) {
         updateSceneTiming(*scene, FRAME_MS);
         drawSceneFrame(*scene, display);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "renderer/shell/step_pacer.h"
+
 namespace kestro {
 
 namespace {
@@ -61,14 +63,12 @@ uint64_t sceneFingerprint(const SceneState& scene) {
 }
 
 void runSceneSteps(SceneState& scene, uint64_t steps) {
-    NoSceneDisplay display;
-    const KeyTable keys{};
-    setUpScene(scene, display, &keys);
+    UndrawnScenePort display;
+    setUpScene(scene, display, nullptr);
     for (uint64_t step = 0; step < steps; ++step) {
         updateSceneTiming(scene, designedStepMs(step));
         drawSceneFrame(scene, display);
     }
-    scene.sceneKeys = nullptr;
 }
 
 } // namespace kestro

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "renderer/renderer_scene.h"
-#include "renderer/scene/gl_scene_display.h"
+#include "renderer/scene/scene_port_gl.h"
 #include "renderer/shell/render_loop.h"
 #include "tests/support/gl_test_context.h"
 
@@ -71,10 +71,10 @@ int run(const std::string& spritePath, const Region& region) {
         return 2;
     }
     TextureImage sprite;
-    GlSceneDisplay display(sprite, spritePath.c_str());
+    GlScenePort display(sprite, spritePath.c_str());
     RendererScene scene(display, [] {});
-    KeyTable keys{};
-    if (!scene.initScene(&keys)) {
+    const KeyTable keys{};
+    if (!scene.initScene(keys)) {
         std::fprintf(stderr, "show_colour_turn: the scene did not start\n");
         return 2;
     }

@@ -16,7 +16,7 @@ namespace kestro {
 namespace {
 
 // Stands in for OpenGL: records what the scene asked to draw.
-class RecordingDisplay : public SceneDisplay {
+class RecordingDisplay : public ScenePort {
   public:
     struct DrawnCloud {
         float sizeScale;
@@ -37,6 +37,14 @@ class RecordingDisplay : public SceneDisplay {
     void finishFrame() override { calls.push_back("finishFrame"); }
 };
 
+// The scene's owner: holds the quit key down when told, counts the requests.
+struct QuitKey : SceneEvents {
+    bool held = false;
+    int quitRequests = 0;
+    bool quitKeyHeld() override { return held; }
+    void requestQuit() override { ++quitRequests; }
+};
+
 // What a driver may do to the thread when its context is created.
 void unmaskDivideByZeroTrap() {
 #if defined(_WIN32)
@@ -53,12 +61,10 @@ class SceneControllerTest : public ::testing::Test {
     std::unique_ptr<SceneState> scene = std::make_unique<SceneState>();
     SceneTimeline& timeline = scene->timeline;
     RecordingDisplay display;
-    KeyTable keys{};
-    int quitRequests = 0;
+    QuitKey escape;
 
     void SetUp() override {
-        scene->requestQuit = [this] { ++quitRequests; };
-        ASSERT_TRUE(setUpScene(*scene, display, &keys));
+        ASSERT_TRUE(setUpScene(*scene, display, &escape));
         display.calls.clear();
     }
 
@@ -77,10 +83,10 @@ class SceneControllerTest : public ::testing::Test {
 TEST_F(SceneControllerTest, SetUpSetsStateResetsTheCloudLoadsTheSpriteAndClears) {
     auto fresh = std::make_unique<SceneState>();
     RecordingDisplay freshDisplay;
-    EXPECT_TRUE(setUpScene(*fresh, freshDisplay, &keys));
+    EXPECT_TRUE(setUpScene(*fresh, freshDisplay, &escape));
     EXPECT_EQ(freshDisplay.calls,
               (std::vector<std::string>{"setUpState", "loadSprite", "clearScreen"}));
-    EXPECT_EQ(fresh->sceneKeys, &keys);
+    EXPECT_EQ(fresh->events, &escape);
     EXPECT_FLOAT_EQ(fresh->cloud.particles[0].lifeSpanMs, 2.053f);
     EXPECT_EQ(fresh->timeline.scenePhase, PHASE_WAIT);
 }
@@ -88,7 +94,7 @@ TEST_F(SceneControllerTest, SetUpSetsStateResetsTheCloudLoadsTheSpriteAndClears)
 TEST_F(SceneControllerTest, SetUpMakesDivisionByZeroYieldInfinityEvenWhenTrapsWereOn) {
     unmaskDivideByZeroTrap();
     RecordingDisplay newWindow;
-    ASSERT_TRUE(setUpScene(*scene, newWindow, &keys));
+    ASSERT_TRUE(setUpScene(*scene, newWindow, &escape));
     frame(2000);
     frame(16); // the first particle is born with a span of 5472 ms
     scene->cloud.particles[0].paceX = 0.0f;
@@ -158,30 +164,30 @@ TEST_F(SceneControllerTest, StageFrameRunsZeroTo128) {
 
 TEST_F(SceneControllerTest, EscapeHeldAtTheStartOfAFrameAsksToQuitAndTheFrameStillRuns) {
     frame(16);
-    EXPECT_EQ(quitRequests, 0);
+    EXPECT_EQ(escape.quitRequests, 0);
 
-    keys.keys[KEY_ESCAPE] = 1;
+    escape.held = true;
     display.calls.clear();
     frame(16);
-    EXPECT_EQ(quitRequests, 1);
+    EXPECT_EQ(escape.quitRequests, 1);
     EXPECT_EQ(display.calls.back(), "finishFrame");
 }
 
-TEST_F(SceneControllerTest, EscapePressedAndReleasedBetweenFramesEndsNothing) {
-    keys.keys[KEY_ESCAPE] = 1;
-    keys.keys[KEY_ESCAPE] = 0;
-    frame(16);
-    keys.keys[KEY_ESCAPE + 1] = 1; // only Escape counts
-    frame(16);
-    EXPECT_EQ(quitRequests, 0);
+TEST_F(SceneControllerTest, EscapeIsAskedOncePerFrameEvenOnTheFrameThatEndsTheWait) {
+    frame(990);
+    escape.held = true;
+    frame(20);
+    EXPECT_EQ(timeline.scenePhase, PHASE_PARTICLES);
+    EXPECT_EQ(escape.quitRequests, 1);
 }
 
-TEST_F(SceneControllerTest, EscapeAlsoSeenOnTheFrameThatEndsTheWait) {
-    frame(990);
-    keys.keys[KEY_ESCAPE] = 1;
-    frame(20);
-    // Once in updateTiming and again when the wait ends.
-    EXPECT_EQ(quitRequests, 2);
+TEST_F(SceneControllerTest, APlainRunWithoutEventsNeverAsksToQuit) {
+    auto plain = std::make_unique<SceneState>();
+    RecordingDisplay plainDisplay;
+    ASSERT_TRUE(setUpScene(*plain, plainDisplay, nullptr));
+    updateSceneTiming(*plain, 2000);
+    drawSceneFrame(*plain, plainDisplay);
+    EXPECT_EQ(plain->timeline.scenePhase, PHASE_PARTICLES);
 }
 
 TEST_F(SceneControllerTest, WindowRecreationResetsTheCloudButNotTheTimeline) {
@@ -194,8 +200,8 @@ TEST_F(SceneControllerTest, WindowRecreationResetsTheCloudButNotTheTimeline) {
     const int32_t frameBefore = timeline.stageFrame;
 
     RecordingDisplay newWindow;
-    KeyTable newKeys{};
-    ASSERT_TRUE(setUpScene(*scene, newWindow, &newKeys));
+    QuitKey newOwner;
+    ASSERT_TRUE(setUpScene(*scene, newWindow, &newOwner));
 
     EXPECT_EQ(timeline.stage, 9);
     EXPECT_EQ(timeline.stageFrame, frameBefore);
@@ -204,7 +210,7 @@ TEST_F(SceneControllerTest, WindowRecreationResetsTheCloudButNotTheTimeline) {
     EXPECT_EQ(scene->cloud.params.emitGreen, 0.0f);
     EXPECT_EQ(scene->cloud.params.paceScaleX, 50.0f);
     EXPECT_EQ(scene->cloud.params.spinOn, 0);
-    EXPECT_EQ(scene->sceneKeys, &newKeys);
+    EXPECT_EQ(scene->events, &newOwner);
     EXPECT_NE(scene->cloud.particles[0].lifeSpanMs, 2.053f) << "the sequence is not reseeded";
 }
 

@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "common/shared_names.h"
+
 #include <algorithm>
 
-#include "renderer/shell/render_loop.h"
-#include "renderer/shell/renderer_window.h"
+#include "renderer/shell/renderer_shell.h"
 #include "tests/renderer/shell/recording_shell_port.h"
 
 namespace kestro {
@@ -15,40 +16,23 @@ namespace {
 using testing::RecordingShellPort;
 using Calls = std::vector<std::string>;
 
-class GlWindow : public ::testing::Test {
-  protected:
-    GlWindow() { window = makeRendererWindow(&rendererClass, &keys, &port); }
+const RendererClass TEST_CLASS{nullptr, RENDERER_CLASS_NAME};
 
+TEST(GlWindow, CreatedWindowIsShownDrawingWithTheViewSetAndBoundToItsShell) {
     RecordingShellPort port;
-    KeyTable keys{};
-    RendererClass rendererClass{nullptr, RENDERER_CLASS_NAME};
-    RendererWindow window{};
-};
-
-TEST_F(GlWindow, WindowRecordStartsWithTheRendererConstants) {
-    EXPECT_STREQ(window.title, "Kestrovalinde_VC");
-    EXPECT_STREQ(window.classInfo->className, "OpenGL");
-    EXPECT_EQ(window.width, 1024);
-    EXPECT_EQ(window.height, 768);
-    EXPECT_EQ(window.colourBits, 32);
-    EXPECT_EQ(window.fullScreen, 1);
-    EXPECT_EQ(window.hwnd, nullptr);
-    EXPECT_EQ(window.keyTable, &keys);
-}
-
-TEST_F(GlWindow, CreatedWindowIsShownDrawingWithTheViewSet) {
-    window.fullScreen = 0;
-    window.drawing = 0;
-    ASSERT_TRUE(createGlWindow(&window));
+    RendererShell shell(port, TEST_CLASS, false);
+    EXPECT_FALSE(shell.drawing());
+    ASSERT_TRUE(shell.createGlWindow());
     EXPECT_EQ(port.calls, (Calls{"createWindow adjusted", "getDeviceContext",
                                  "choosePixelFormat 32", "setPixelFormat 7", "createGlContext",
                                  "makeCurrent", "showWindow", "resizeView 1024x768"}));
-    EXPECT_NE(window.hwnd, nullptr);
-    EXPECT_NE(window.hdc, nullptr);
-    EXPECT_NE(window.glContext, nullptr);
-    EXPECT_EQ(window.drawing, 1);
-    // The window procedure reaches this record through the creation parameter.
-    EXPECT_EQ(port.createdFor, &window);
+    EXPECT_NE(shell.window(), nullptr);
+    EXPECT_NE(shell.deviceContext(), nullptr);
+    EXPECT_NE(shell.glContext(), nullptr);
+    EXPECT_TRUE(shell.drawing());
+    // The window procedure reaches the shell through the creation parameter.
+    EXPECT_EQ(port.createdFor, &shell);
+    EXPECT_EQ(port.createdTitle, "Kestrovalinde_VC");
 }
 
 struct FailingStep {
@@ -56,7 +40,7 @@ struct FailingStep {
     Calls undo; // what follows the failing call
 };
 
-TEST_F(GlWindow, FailureAtEachStepUndoesInReverseOrderAndGivesBackTheDisplay) {
+TEST(GlWindow, FailureAtEachStepUndoesInReverseOrderAndGivesBackTheDisplay) {
     const FailingStep steps[] = {
         {"createWindow", {}},
         {"getDeviceContext", {"destroyWindow"}},
@@ -71,12 +55,11 @@ TEST_F(GlWindow, FailureAtEachStepUndoesInReverseOrderAndGivesBackTheDisplay) {
             RecordingShellPort failing;
             failing.failingCall = step.call;
             failing.displayModeSucceeds = modeChanged;
-            KeyTable table{};
-            RendererWindow attempt = makeRendererWindow(&rendererClass, &table, &failing);
-            EXPECT_FALSE(createGlWindow(&attempt));
-            EXPECT_EQ(attempt.hwnd, nullptr);
-            EXPECT_EQ(attempt.hdc, nullptr);
-            EXPECT_EQ(attempt.glContext, nullptr);
+            RendererShell attempt(failing, TEST_CLASS);
+            EXPECT_FALSE(attempt.createGlWindow());
+            EXPECT_EQ(attempt.window(), nullptr);
+            EXPECT_EQ(attempt.deviceContext(), nullptr);
+            EXPECT_EQ(attempt.glContext(), nullptr);
 
             Calls expected = step.undo;
             if (modeChanged) {
@@ -92,13 +75,14 @@ TEST_F(GlWindow, FailureAtEachStepUndoesInReverseOrderAndGivesBackTheDisplay) {
     }
 }
 
-TEST_F(GlWindow, DestroyOnAWindowThatIsGoneOnlyGivesBackTheDisplay) {
-    window.fullScreen = 1;
-    EXPECT_TRUE(destroyGlWindow(&window));
+TEST(GlWindow, DestroyOnAWindowThatIsGoneOnlyGivesBackTheDisplay) {
+    RecordingShellPort port;
+    RendererShell fullScreen(port, TEST_CLASS, true);
+    EXPECT_TRUE(fullScreen.destroyGlWindow());
     EXPECT_EQ(port.calls, (Calls{"restoreDisplayMode", "showCursor true"}));
     port.calls.clear();
-    window.fullScreen = 0;
-    EXPECT_TRUE(destroyGlWindow(&window));
+    RendererShell framed(port, TEST_CLASS, false);
+    EXPECT_TRUE(framed.destroyGlWindow());
     EXPECT_TRUE(port.calls.empty());
 }
 

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "renderer/shell/render_loop.h"
+#include "common/shared_names.h"
+
 #include "renderer/shell/renderer_messages.h"
+#include "renderer/shell/renderer_shell.h"
 #include "tests/renderer/shell/recording_shell_port.h"
 #include "tests/renderer/shell/scripted_scene.h"
 
@@ -46,55 +48,48 @@ TEST(CoverRectangles, ListedTwiceOrEmptyIsNotCoveredTwice) {
 
 class MonitorCovers : public ::testing::Test {
   protected:
-    MonitorCovers() {
-        window = makeRendererWindow(&rendererClass, &keys, &port);
-        window.fullScreen = 0;
-        port.monitors = {LEFT, PRIMARY, RIGHT};
-    }
+    MonitorCovers() { port.monitors = {LEFT, PRIMARY, RIGHT}; }
 
     RecordingShellPort port;
-    KeyTable keys{};
-    RendererClass rendererClass{nullptr, RENDERER_CLASS_NAME};
-    RendererWindow window{};
+    RendererShell framed{port, RendererClass{nullptr, RENDERER_CLASS_NAME}, false};
+    RendererShell fullScreen{port, RendererClass{nullptr, RENDERER_CLASS_NAME}, true};
 };
 
 TEST_F(MonitorCovers, MadeBeforeTheWindowIsShownAndGoneWithIt) {
-    window.fullScreen = 1;
     port.displayModeSucceeds = true;
-    ASSERT_TRUE(createGlWindow(&window));
+    ASSERT_TRUE(fullScreen.createGlWindow());
     const Calls made(port.calls.end() - 4, port.calls.end());
     EXPECT_EQ(made, (Calls{"cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost",
                            "showWindow", "resizeView 1024x768"}));
-    EXPECT_EQ(window.covers.size(), 2u);
+    EXPECT_EQ(fullScreen.coverCount(), 2u);
 
     port.calls.clear();
-    destroyGlWindow(&window);
+    fullScreen.destroyGlWindow();
     EXPECT_EQ(port.calls,
               (Calls{"makeCurrent none", "deleteGlContext", "releaseDeviceContext", "destroyWindow",
                      "uncover 1", "uncover 2", "restoreDisplayMode", "showCursor true"}));
-    EXPECT_TRUE(window.covers.empty());
+    EXPECT_EQ(fullScreen.coverCount(), 0u);
 }
 
 TEST_F(MonitorCovers, ARefusedCoverIsLeftOutAndTheWindowStillShows) {
     port.refusedCovers = {LEFT};
-    ASSERT_TRUE(createGlWindow(&window));
-    EXPECT_EQ(window.covers.size(), 1u);
-    destroyGlWindow(&window);
+    ASSERT_TRUE(framed.createGlWindow());
+    EXPECT_EQ(framed.coverCount(), 1u);
+    framed.destroyGlWindow();
     EXPECT_EQ(port.callsStartingWith("uncover"), (Calls{"uncover 1"}));
 }
 
 TEST_F(MonitorCovers, AFailedWindowMakesNoCovers) {
     port.failingCall = "makeCurrent";
-    EXPECT_FALSE(createGlWindow(&window));
+    EXPECT_FALSE(framed.createGlWindow());
     EXPECT_TRUE(port.callsStartingWith("cover").empty());
 }
 
 TEST_F(MonitorCovers, FollowEveryWindowOfAToggleAndAreGoneAtTheEnd) {
-    window.fullScreen = 1;
     port.displayModeSucceeds = true;
     ScriptedScene scene;
     scene.port = &port;
-    scene.window = &window;
+    scene.requestQuit = [this] { fullScreen.requestQuit(); };
     // The second window lands on the right-hand monitor.
     scene.afterDrawn = [this](int drawn) {
         if (drawn == 1 || drawn == 2) {
@@ -104,14 +99,14 @@ TEST_F(MonitorCovers, FollowEveryWindowOfAToggleAndAreGoneAtTheEnd) {
         if (drawn == 3)
             port.post(MESSAGE_CLOSE);
     };
-    runRenderer(rendererClass, window, scene);
+    fullScreen.run(scene);
     EXPECT_EQ(port.callsStartingWith("cover"),
               (Calls{"cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost",
                      // beside the framed window, at its level
                      "cover -1280,-200-0,824", "cover 0,0-1024,768",
                      "cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost"}));
     EXPECT_EQ(port.callsStartingWith("uncover").size(), 6u);
-    EXPECT_TRUE(window.covers.empty());
+    EXPECT_EQ(fullScreen.coverCount(), 0u);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // A ShellPort that records each call in order, fails where a test says, and
-// plays a scripted message queue through the portable message handler the
-// way DispatchMessageA reaches the window procedure.
+// plays a scripted message queue through the window's owner the way
+// DispatchMessageA reaches the window procedure.
 
 #include <cstdint>
 #include <deque>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "renderer/shell/renderer_messages.h"
+#include "renderer/shell/renderer_shell.h"
 #include "renderer/shell/shell_port.h"
 
 namespace kestro::testing {
@@ -35,7 +36,9 @@ class RecordingShellPort : public ShellPort {
     uint64_t now = 1000000;
     uint64_t presentMicroseconds = 0;
     uint64_t windowCreationMicroseconds = 0;
-    RendererWindow* createdFor = nullptr;
+    // The owner and title of the window made last; messages go to the owner.
+    RendererShell* createdFor = nullptr;
+    std::string createdTitle;
     // Runs when the loop blocks for messages, so a test can deliver one.
     std::function<void()> onWait;
     int windowsCreated = 0;
@@ -76,12 +79,13 @@ class RecordingShellPort : public ShellPort {
     void showCursor(bool visible) override {
         calls.push_back(visible ? "showCursor true" : "showCursor false");
     }
-    WindowHandle createWindow(RendererWindow& window, WindowFrame frame) override {
+    WindowHandle createWindow(const WindowRequest& request, WindowFrame frame) override {
         static const char* const frames[] = {"popup", "fallback", "adjusted"};
         calls.push_back(std::string("createWindow ") + frames[static_cast<int>(frame)]);
         if (failingCall == "createWindow")
             return nullptr;
-        createdFor = &window;
+        createdFor = request.owner;
+        createdTitle = request.title;
         ++windowsCreated;
         now += windowCreationMicroseconds;
         return handle(0x100 + windowsCreated);
@@ -143,7 +147,8 @@ class RecordingShellPort : public ShellPort {
         queue.pop_front();
         if (taken.quit)
             return TakenMessage::Quit;
-        if (!handleRendererMessage(createdFor, taken.message, taken.wParam, taken.lParam))
+        if (createdFor == nullptr ||
+            !createdFor->handleMessage(taken.message, taken.wParam, taken.lParam))
             calls.push_back("defaultProcedure " + std::to_string(taken.message));
         return TakenMessage::Dispatched;
     }

@@ -2,9 +2,11 @@
 // port and its fake clock: start, paced steps, the ways to end, and the
 // screen-mode toggle.
 
-#include "renderer/shell/render_loop.h"
+#include "renderer/shell/renderer_shell.h"
 
 #include <gtest/gtest.h>
+
+#include "common/shared_names.h"
 
 #include <algorithm>
 
@@ -24,11 +26,10 @@ class RenderLoop : public ::testing::Test {
   protected:
     RenderLoop() {
         scene.port = &port;
-        window = makeRendererWindow(&rendererClass, &keys, &port);
-        scene.window = &window;
+        scene.requestQuit = [this] { shell.requestQuit(); };
     }
 
-    int run() { return runRenderer(rendererClass, window, scene); }
+    int run() { return shell.run(scene); }
 
     // Escape goes down after the given drawn step, as WM_KEYDOWN would put it.
     void pressEscapeAfterDrawn(int drawn) { postAfterDrawn(drawn, MESSAGE_KEY_DOWN, KEY_ESCAPE); }
@@ -42,9 +43,7 @@ class RenderLoop : public ::testing::Test {
 
     RecordingShellPort port;
     ScriptedScene scene;
-    KeyTable keys{};
-    RendererClass rendererClass{nullptr, RENDERER_CLASS_NAME};
-    RendererWindow window{};
+    RendererShell shell{port, RendererClass{nullptr, RENDERER_CLASS_NAME}};
 };
 
 TEST_F(RenderLoop, RunsPacedStepsUntilEscapeThenGivesEverythingBack) {
@@ -65,11 +64,12 @@ TEST_F(RenderLoop, RunsPacedStepsUntilEscapeThenGivesEverythingBack) {
                "updateTiming 16", "postQuit", "drawFrame", "swapBuffers", "makeCurrent none",
                "deleteGlContext", "releaseDeviceContext", "destroyWindow",
                "unregisterClass OpenGL"}));
-    EXPECT_EQ(window.keepRunning, 0);
-    EXPECT_EQ(window.hwnd, nullptr);
-    EXPECT_EQ(window.hdc, nullptr);
-    EXPECT_EQ(window.glContext, nullptr);
-    EXPECT_EQ(scene.keys, &keys);
+    EXPECT_FALSE(shell.keepRunning());
+    EXPECT_EQ(shell.window(), nullptr);
+    EXPECT_EQ(shell.deviceContext(), nullptr);
+    EXPECT_EQ(shell.glContext(), nullptr);
+    EXPECT_EQ(scene.keys, &shell.keys());
+    EXPECT_EQ(port.createdTitle, "Kestrovalinde_VC");
 }
 
 TEST_F(RenderLoop, SlowDisplayRunsTheDueStepsAndDrawsOnlyTheLast) {
@@ -91,13 +91,13 @@ TEST_F(RenderLoop, FullScreenHidesTheCursorAndRestoresDisplayAndCursorAtTheEnd) 
     EXPECT_EQ(port.callsStartingWith("createWindow"), (Calls{"createWindow popup"}));
     EXPECT_EQ(port.callsStartingWith("showCursor"), (Calls{"showCursor false", "showCursor true"}));
     EXPECT_EQ(port.callsStartingWith("restoreDisplayMode").size(), 1u);
-    EXPECT_EQ(window.fullScreen, 1);
+    EXPECT_TRUE(shell.fullScreen());
 }
 
 TEST_F(RenderLoop, RefusedFullScreenNeitherRestoresTheDisplayNorTouchesTheCursor) {
     pressEscapeAfterDrawn(1);
     run();
-    EXPECT_EQ(window.fullScreen, 0);
+    EXPECT_FALSE(shell.fullScreen());
     EXPECT_TRUE(port.callsStartingWith("showCursor").empty());
     EXPECT_TRUE(port.callsStartingWith("restoreDisplayMode").empty());
 }
@@ -107,7 +107,7 @@ TEST_F(RenderLoop, CloseMessageEndsTheProgramWithinOneStep) {
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(scene.stepCount, 1);
     EXPECT_EQ(port.windowsCreated, 1);
-    EXPECT_EQ(window.keepRunning, 0);
+    EXPECT_FALSE(shell.keepRunning());
 }
 
 TEST_F(RenderLoop, MinimisedWindowRunsNoStepsAndItsFirstPassAfterwardsIsBounded) {
@@ -150,7 +150,7 @@ TEST_F(RenderLoop, UnregistrableClassEndsAtOnceWithMinusOne) {
 TEST_F(RenderLoop, FailedWindowCreationEndsTheProgramAfterUnregistering) {
     port.failingCall = "createGlContext";
     EXPECT_EQ(run(), 0);
-    EXPECT_EQ(window.keepRunning, 0);
+    EXPECT_FALSE(shell.keepRunning());
     EXPECT_EQ(scene.initCount, 0);
     EXPECT_EQ(port.calls.back(), "unregisterClass OpenGL");
 }
@@ -206,7 +206,7 @@ TEST_F(RenderLoop, ToggleAfterARefusedModeChangeAsksForAWindowFirst) {
     // for the framed window with a 1024 x 768 client area.
     EXPECT_EQ(port.callsStartingWith("createWindow"),
               (Calls{"createWindow fallback", "createWindow adjusted"}));
-    EXPECT_EQ(window.fullScreenRequest, 0);
+    EXPECT_FALSE(shell.fullScreenRequest());
 }
 
 TEST_F(RenderLoop, KeyTableIsClearedForEachNewWindow) {
@@ -216,13 +216,11 @@ TEST_F(RenderLoop, KeyTableIsClearedForEachNewWindow) {
             port.post(TOGGLE_SCREEN_MODE_MSG);
         }
         if (drawn == 2) {
-            EXPECT_EQ(keys.keys['A'], 0);
+            EXPECT_EQ(scene.keys->keys['A'], 0);
             port.post(MESSAGE_CLOSE);
         }
     };
-    keys.keys[200] = 1; // left over from before the first window
     run();
-    EXPECT_EQ(keys.keys[200], 0);
     EXPECT_EQ(scene.drawnCount, 2);
 }
 

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "common/shared_names.h"
+
 #include <cstring>
 
-#include "renderer/shell/render_loop.h"
 #include "renderer/shell/renderer_messages.h"
+#include "renderer/shell/renderer_shell.h"
 #include "tests/renderer/shell/recording_shell_port.h"
 
 namespace kestro {
@@ -17,20 +19,17 @@ using Calls = std::vector<std::string>;
 class RendererMessages : public ::testing::Test {
   protected:
     RendererMessages() {
-        window = makeRendererWindow(&rendererClass, &keys, &port);
-        window.hwnd = RecordingShellPort::handle(0x101);
-        window.drawing = 1;
-        window.keepRunning = 1;
+        shell.createGlWindow();
+        port.calls.clear();
     }
 
     bool send(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
-        return handleRendererMessage(&window, message, wParam, lParam);
+        return shell.handleMessage(message, wParam, lParam);
     }
 
     RecordingShellPort port;
-    KeyTable keys{};
-    RendererClass rendererClass{nullptr, RENDERER_CLASS_NAME};
-    RendererWindow window{};
+    RendererShell shell{port, RendererClass{nullptr, RENDERER_CLASS_NAME}};
+    const KeyTable& keys = shell.keys();
 };
 
 TEST_F(RendererMessages, KeysUpToTwoFiftyFiveAreHeldAndReleasedInTheTable) {
@@ -52,12 +51,12 @@ TEST_F(RendererMessages, KeysAboveTwoFiftyFiveChangeNothingAndGoToTheDefaultProc
 
 TEST_F(RendererMessages, SizeMessagesSwitchDrawingAndReshapeTheView) {
     EXPECT_TRUE(send(MESSAGE_SIZE, SIZE_TYPE_MINIMIZED, 0));
-    EXPECT_EQ(window.drawing, 0);
+    EXPECT_FALSE(shell.drawing());
     EXPECT_TRUE(send(MESSAGE_SIZE, SIZE_TYPE_RESTORED, (700 << 16) | 1000));
-    EXPECT_EQ(window.drawing, 1);
-    window.drawing = 0;
+    EXPECT_TRUE(shell.drawing());
+    EXPECT_TRUE(send(MESSAGE_SIZE, SIZE_TYPE_MINIMIZED, 0));
     EXPECT_TRUE(send(MESSAGE_SIZE, SIZE_TYPE_MAXIMIZED, (1024 << 16) | 1280));
-    EXPECT_EQ(window.drawing, 1);
+    EXPECT_TRUE(shell.drawing());
     // Other size types (here SIZE_MAXSHOW) are left alone.
     EXPECT_FALSE(send(MESSAGE_SIZE, 3, (1 << 16) | 1));
     EXPECT_EQ(port.calls, (Calls{"resizeView 1000x700", "resizeView 1280x1024"}));
@@ -66,7 +65,7 @@ TEST_F(RendererMessages, SizeMessagesSwitchDrawingAndReshapeTheView) {
 TEST_F(RendererMessages, CloseRequestsTheQuit) {
     EXPECT_TRUE(send(MESSAGE_CLOSE));
     EXPECT_EQ(port.calls, (Calls{"postQuit"}));
-    EXPECT_EQ(window.keepRunning, 0);
+    EXPECT_FALSE(shell.keepRunning());
 }
 
 TEST_F(RendererMessages, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
@@ -81,21 +80,20 @@ TEST_F(RendererMessages, ScreenSaverAndMonitorPowerRequestsAreSwallowed) {
 }
 
 TEST_F(RendererMessages, ToggleFlipsTheRequestAndEndsOnlyThisWindowsLoop) {
+    ASSERT_FALSE(shell.fullScreen()) << "the display refused the mode";
     EXPECT_FALSE(send(TOGGLE_SCREEN_MODE_MSG));
-    EXPECT_EQ(window.fullScreenRequest, 0);
-    EXPECT_EQ(window.keepRunning, 1);
+    EXPECT_FALSE(shell.fullScreenRequest());
+    EXPECT_TRUE(shell.keepRunning());
     EXPECT_FALSE(send(TOGGLE_SCREEN_MODE_MSG));
-    EXPECT_EQ(window.fullScreenRequest, 1);
+    EXPECT_TRUE(shell.fullScreenRequest());
     EXPECT_EQ(port.calls, (Calls{"postQuit", "postQuit"}));
-    // The window's own mode is not what is flipped.
-    EXPECT_EQ(window.fullScreen, 1);
 }
 
-TEST_F(RendererMessages, MessagesBeforeTheWindowIsKnownGoToTheDefaultProcedure) {
-    EXPECT_FALSE(handleRendererMessage(nullptr, MESSAGE_CLOSE, 0, 0));
-    EXPECT_FALSE(handleRendererMessage(nullptr, MESSAGE_SIZE, SIZE_TYPE_RESTORED, 0));
-    EXPECT_EQ(window.keepRunning, 1);
+TEST_F(RendererMessages, OtherMessagesGoToTheDefaultProcedure) {
     EXPECT_FALSE(send(0x000F)); // WM_PAINT and the rest: default
+    EXPECT_FALSE(send(0x0001)); // WM_CREATE: the default answers it
+    EXPECT_TRUE(shell.keepRunning());
+    EXPECT_TRUE(port.calls.empty());
 }
 
 } // namespace

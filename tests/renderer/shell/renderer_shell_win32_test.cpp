@@ -10,9 +10,11 @@
 
 #include <functional>
 
-#include "renderer/shell/render_loop.h"
+#include "common/shared_names.h"
 #include "renderer/shell/renderer_messages.h"
+#include "renderer/shell/renderer_shell.h"
 #include "renderer/shell/renderer_shell_win32.h"
+#include "renderer/shell/shell_port_win32.h"
 
 static_assert(kestro::MESSAGE_SIZE == WM_SIZE);
 static_assert(kestro::MESSAGE_CLOSE == WM_CLOSE);
@@ -27,16 +29,16 @@ static_assert(kestro::SYSTEM_COMMAND_SCREEN_SAVE == SC_SCREENSAVE);
 static_assert(kestro::SYSTEM_COMMAND_MONITOR_POWER == SC_MONITORPOWER);
 static_assert(kestro::KEY_ESCAPE == VK_ESCAPE);
 
-// The scene the whole runs drive in these tests: each hook runs what the
+// The owner the whole runs drive in these tests: each event runs what the
 // current test put there.
 namespace kestro {
 namespace {
-struct TestScene : SceneHooks {
-    std::function<bool(KeyTable*)> init;
+struct TestScene : ShellEvents {
+    std::function<bool(const KeyTable&)> init;
     std::function<void(uint32_t)> update;
     std::function<void()> draw;
 
-    bool initScene(KeyTable* keyTable) override { return init ? init(keyTable) : true; }
+    bool initScene(const KeyTable& keyTable) override { return init ? init(keyTable) : true; }
     void updateTiming(uint32_t elapsed) override {
         if (update)
             update(elapsed);
@@ -68,22 +70,20 @@ HWND rendererWindowOnScreen() {
 
 class ShellWin32 : public ::testing::Test {
   protected:
-    void SetUp() override {
-        window = makeRendererWindow(&rendererClass, &keys, &port);
-        ASSERT_TRUE(registerRendererClass(rendererClass));
-        window.keepRunning = 1;
-    }
+    void SetUp() override { ASSERT_TRUE(registerRendererClass(rendererClass)); }
     void TearDown() override {
-        destroyGlWindow(&window);
+        for (RendererShell* shell : {&fullScreen, &framed})
+            if (shell->window() != nullptr)
+                shell->destroyGlWindow();
         UnregisterClassA(RENDERER_CLASS_NAME, thisInstance());
     }
 
-    HWND hwnd() const { return static_cast<HWND>(window.hwnd); }
+    static HWND hwnd(const RendererShell& shell) { return static_cast<HWND>(shell.window()); }
 
     Win32ShellPort port;
-    KeyTable keys{};
     RendererClass rendererClass{thisInstance(), RENDERER_CLASS_NAME};
-    RendererWindow window{};
+    RendererShell fullScreen{port, rendererClass, true};
+    RendererShell framed{port, rendererClass, false};
 };
 
 TEST_F(ShellWin32, ClassHasTheRenderersStyleProcedureAndBackground) {
@@ -102,9 +102,8 @@ TEST_F(ShellWin32, ClassHasTheRenderersStyleProcedureAndBackground) {
 }
 
 TEST_F(ShellWin32, CoverIsABlackCursorlessPopupThatLeavesTheFocusWhereItWas) {
-    window.fullScreen = 0;
-    ASSERT_TRUE(createGlWindow(&window));
-    ASSERT_EQ(GetActiveWindow(), hwnd());
+    ASSERT_TRUE(framed.createGlWindow());
+    ASSERT_EQ(GetActiveWindow(), hwnd(framed));
     const ScreenRect area{10, 20, 330, 260};
     for (bool topmost : {true, false}) {
         SCOPED_TRACE(topmost ? "topmost" : "at the window's level");
@@ -112,7 +111,7 @@ TEST_F(ShellWin32, CoverIsABlackCursorlessPopupThatLeavesTheFocusWhereItWas) {
         ASSERT_NE(cover, nullptr);
         EXPECT_EQ(FindWindowA(COVER_CLASS_NAME, COVER_WINDOW_TITLE), cover);
         EXPECT_TRUE(IsWindowVisible(cover));
-        EXPECT_EQ(GetActiveWindow(), hwnd()) << "the keys must stay with the renderer";
+        EXPECT_EQ(GetActiveWindow(), hwnd(framed)) << "the keys must stay with the renderer";
         RECT bounds{};
         GetWindowRect(cover, &bounds);
         EXPECT_EQ((ScreenRect{bounds.left, bounds.top, bounds.right, bounds.bottom}), area);
@@ -139,32 +138,32 @@ TEST_F(ShellWin32, CoverIsABlackCursorlessPopupThatLeavesTheFocusWhereItWas) {
 
 TEST_F(ShellWin32, OnASingleMonitorThatHoldsTheWindowNoCoverIsMade) {
     // Wine on the tests' usual single-head display.
-    window.fullScreen = 0;
-    ASSERT_TRUE(createGlWindow(&window));
+    ASSERT_TRUE(framed.createGlWindow());
     const std::vector<ScreenRect> monitors = port.listMonitors();
     if (monitors.size() != 1)
         GTEST_SKIP() << "this display has " << monitors.size() << " monitors";
-    EXPECT_EQ(port.monitorOf(window.hwnd), monitors[0]);
-    EXPECT_TRUE(window.covers.empty());
+    EXPECT_EQ(port.monitorOf(framed.window()), monitors[0]);
+    EXPECT_EQ(framed.coverCount(), 0u);
     EXPECT_EQ(FindWindowA(COVER_CLASS_NAME, nullptr), nullptr);
 }
 
 TEST_F(ShellWin32, FullScreenRequestOpensTheTitledWindowWithACurrentContext) {
     const int cursorsBefore = cursorCount();
-    ASSERT_TRUE(createGlWindow(&window));
-    ASSERT_EQ(rendererWindowOnScreen(), hwnd());
-    EXPECT_EQ(reinterpret_cast<RendererWindow*>(GetWindowLongPtrA(hwnd(), GWLP_USERDATA)), &window);
-    EXPECT_EQ(wglGetCurrentContext(), static_cast<HGLRC>(window.glContext));
-    EXPECT_TRUE(IsWindowVisible(hwnd()));
-    EXPECT_EQ(window.drawing, 1);
+    ASSERT_TRUE(fullScreen.createGlWindow());
+    ASSERT_EQ(rendererWindowOnScreen(), hwnd(fullScreen));
+    EXPECT_EQ(reinterpret_cast<RendererShell*>(GetWindowLongPtrA(hwnd(fullScreen), GWLP_USERDATA)),
+              &fullScreen);
+    EXPECT_EQ(wglGetCurrentContext(), static_cast<HGLRC>(fullScreen.glContext()));
+    EXPECT_TRUE(IsWindowVisible(hwnd(fullScreen)));
+    EXPECT_TRUE(fullScreen.drawing());
 
     RECT outer;
-    GetWindowRect(hwnd(), &outer);
+    GetWindowRect(hwnd(fullScreen), &outer);
     EXPECT_EQ(outer.left, 0);
     EXPECT_EQ(outer.top, 0);
-    const LONG style = GetWindowLongA(hwnd(), GWL_STYLE);
-    const LONG extended = GetWindowLongA(hwnd(), GWL_EXSTYLE);
-    if (window.fullScreen == 1) {
+    const LONG style = GetWindowLongA(hwnd(fullScreen), GWL_STYLE);
+    const LONG extended = GetWindowLongA(hwnd(fullScreen), GWL_EXSTYLE);
+    if (fullScreen.fullScreen()) {
         // The display took the mode: a topmost popup and a hidden cursor.
         EXPECT_TRUE(style & WS_POPUP);
         EXPECT_TRUE(extended & WS_EX_TOPMOST);
@@ -178,21 +177,20 @@ TEST_F(ShellWin32, FullScreenRequestOpensTheTitledWindowWithACurrentContext) {
         EXPECT_FALSE(extended & WS_EX_TOPMOST);
         EXPECT_EQ(cursorCount(), cursorsBefore);
     }
-    ASSERT_TRUE(destroyGlWindow(&window));
+    ASSERT_TRUE(fullScreen.destroyGlWindow());
     EXPECT_EQ(rendererWindowOnScreen(), nullptr);
     EXPECT_EQ(wglGetCurrentContext(), nullptr);
     EXPECT_EQ(cursorCount(), cursorsBefore);
 }
 
 TEST_F(ShellWin32, WindowedModeHasAClientAreaOf1024By768AndAMatchingPixelFormat) {
-    window.fullScreen = 0;
-    ASSERT_TRUE(createGlWindow(&window));
+    ASSERT_TRUE(framed.createGlWindow());
     RECT client;
-    GetClientRect(hwnd(), &client);
+    GetClientRect(hwnd(framed), &client);
     EXPECT_EQ(client.right, 1024);
     EXPECT_EQ(client.bottom, 768);
 
-    HDC dc = static_cast<HDC>(window.hdc);
+    HDC dc = static_cast<HDC>(framed.deviceContext());
     PIXELFORMATDESCRIPTOR chosen = {};
     ASSERT_NE(DescribePixelFormat(dc, GetPixelFormat(dc), sizeof chosen, &chosen), 0);
     EXPECT_TRUE(chosen.dwFlags & PFD_DOUBLEBUFFER);
@@ -207,53 +205,46 @@ TEST_F(ShellWin32, WindowedModeHasAClientAreaOf1024By768AndAMatchingPixelFormat)
 }
 
 TEST_F(ShellWin32, WindowProcedureFillsTheKeyTableAndSwallowsPowerSaving) {
-    window.fullScreen = 0;
-    ASSERT_TRUE(createGlWindow(&window));
-    EXPECT_EQ(SendMessageA(hwnd(), WM_KEYDOWN, VK_ESCAPE, 0), 0);
-    EXPECT_EQ(keys.keys[VK_ESCAPE], 1);
-    SendMessageA(hwnd(), WM_KEYUP, VK_ESCAPE, 0);
-    EXPECT_EQ(keys.keys[VK_ESCAPE], 0);
-    EXPECT_EQ(SendMessageA(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
-    EXPECT_EQ(SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
-    EXPECT_TRUE(IsWindow(hwnd()));
+    ASSERT_TRUE(framed.createGlWindow());
+    EXPECT_EQ(SendMessageA(hwnd(framed), WM_KEYDOWN, VK_ESCAPE, 0), 0);
+    EXPECT_EQ(framed.keys().keys[VK_ESCAPE], 1);
+    SendMessageA(hwnd(framed), WM_KEYUP, VK_ESCAPE, 0);
+    EXPECT_EQ(framed.keys().keys[VK_ESCAPE], 0);
+    EXPECT_EQ(SendMessageA(hwnd(framed), WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
+    EXPECT_EQ(SendMessageA(hwnd(framed), WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
+    EXPECT_TRUE(IsWindow(hwnd(framed)));
 }
 
 TEST_F(ShellWin32, CloseMessagePostsTheQuitToTheWindowAndLeavesItStanding) {
-    window.fullScreen = 0;
-    ASSERT_TRUE(createGlWindow(&window));
-    EXPECT_EQ(SendMessageA(hwnd(), WM_CLOSE, 0, 0), 0);
-    EXPECT_EQ(window.keepRunning, 0);
-    EXPECT_TRUE(IsWindow(hwnd()));
+    ASSERT_TRUE(framed.createGlWindow());
+    EXPECT_EQ(SendMessageA(hwnd(framed), WM_CLOSE, 0, 0), 0);
+    EXPECT_FALSE(framed.keepRunning());
+    EXPECT_TRUE(IsWindow(hwnd(framed)));
     MSG message;
-    ASSERT_TRUE(PeekMessageA(&message, hwnd(), WM_QUIT, WM_QUIT, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageA(&message, hwnd(framed), WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
 }
 
 // A whole run as the program's entry makes it, with the test's scene.
 class RendererProgram : public ::testing::Test {
   protected:
-    int runProgram() {
-        RendererClass rendererClass{thisInstance(), RENDERER_CLASS_NAME};
-        KeyTable keys{};
-        Win32ShellPort port;
-        window = makeRendererWindow(&rendererClass, &keys, &port);
-        return runRenderer(rendererClass, window, testScene);
-    }
+    int runProgram() { return shell.run(testScene); }
 
     TestScene testScene;
-    RendererWindow window{};
+    Win32ShellPort port;
+    RendererShell shell{port, RendererClass{thisInstance(), RENDERER_CLASS_NAME}};
 };
 
 TEST_F(RendererProgram, EscapeHeldEndsTheProgramAfterFrames) {
     int frames = 0;
-    KeyTable* sceneKeys = nullptr;
-    testScene.init = [&](KeyTable* k) {
-        sceneKeys = k;
+    const KeyTable* sceneKeys = nullptr;
+    testScene.init = [&](const KeyTable& k) {
+        sceneKeys = &k;
         return true;
     };
     testScene.update = [&](uint32_t) {
         if (sceneKeys->keys[VK_ESCAPE] == 1)
-            requestQuit(&window);
+            shell.requestQuit();
     };
     testScene.draw = [&] {
         ++frames;
@@ -262,7 +253,7 @@ TEST_F(RendererProgram, EscapeHeldEndsTheProgramAfterFrames) {
             PostMessageA(rendererWindowOnScreen(), WM_KEYDOWN, VK_ESCAPE, 0);
         }
         if (frames > 500)
-            requestQuit(&window); // not reached when Escape works
+            shell.requestQuit(); // not reached when Escape works
     };
     EXPECT_EQ(runProgram(), 0);
     EXPECT_EQ(frames, 4);
@@ -274,7 +265,7 @@ TEST_F(RendererProgram, ToggleRecreatesTheWindowAndCloseEndsTheProgram) {
     int frames = 0;
     HWND first = nullptr;
     HWND second = nullptr;
-    testScene.init = [&](KeyTable*) {
+    testScene.init = [&](const KeyTable&) {
         ++inits;
         frames = 0;
         return true;
@@ -306,7 +297,7 @@ TEST_F(RendererProgram, ToggleRecreatesTheWindowAndCloseEndsTheProgram) {
 
 TEST_F(RendererProgram, SceneThatFailsToSetUpEndsTheProgramWithoutFrames) {
     int frames = 0;
-    testScene.init = [](KeyTable*) { return false; };
+    testScene.init = [](const KeyTable&) { return false; };
     testScene.draw = [&] { ++frames; };
     EXPECT_EQ(runProgram(), 0);
     EXPECT_EQ(frames, 0);

@@ -1,6 +1,7 @@
 #pragma once
-// A scene for the shell's tests: it records what the shell hands it, checks
-// Escape the way the real scene does, and runs a script after each step.
+// The shell's owner for the shell's tests: it records what the shell hands
+// it, checks Escape the way the real scene does, and runs a script after
+// each step.
 
 #include <cstdint>
 #include <functional>
@@ -9,30 +10,30 @@
 
 #include <gtest/gtest.h>
 
-#include "renderer/shell/render_loop.h"
+#include "renderer/shell/shell_events.h"
 #include "tests/renderer/shell/recording_shell_port.h"
 
 namespace kestro::testing {
 
-class ScriptedScene : public SceneHooks {
+class ScriptedScene : public ShellEvents {
   public:
     bool initSucceeds = true;
     int initCount = 0;
     int stepCount = 0;
     int drawnCount = 0;
     std::vector<uint32_t> elapsed;
-    KeyTable* keys = nullptr;
+    const KeyTable* keys = nullptr;
     // Where Escape and the safety net send their quit request.
-    RendererWindow* window = nullptr;
+    std::function<void()> requestQuit;
     RecordingShellPort* port = nullptr;
     // Called after drawn step n (counting from 1).
     std::function<void(int drawn)> afterDrawn;
     // Safety net: a shell that never quits fails the test instead of hanging.
     int stepLimit = 100000;
 
-    bool initScene(KeyTable* keyTable) override {
+    bool initScene(const KeyTable& keyTable) override {
         ++initCount;
-        keys = keyTable;
+        keys = &keyTable;
         record("initScene");
         return initSucceeds;
     }
@@ -40,7 +41,7 @@ class ScriptedScene : public SceneHooks {
         elapsed.push_back(elapsedMilliseconds);
         record("updateTiming " + std::to_string(elapsedMilliseconds));
         if (keys->keys[KEY_ESCAPE] == 1)
-            requestQuit(window);
+            requestQuit();
     }
     void drawFrame(bool drawn) override {
         ++stepCount;
@@ -54,7 +55,7 @@ class ScriptedScene : public SceneHooks {
         }
         if (stepCount == stepLimit) {
             ADD_FAILURE() << "the shell did not stop";
-            requestQuit(window);
+            requestQuit();
         }
     }
 

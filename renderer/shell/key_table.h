@@ -1,6 +1,6 @@
 #pragma once
-// The keys as the scene reads them. The shell fills the table from keyboard
-// messages; the scene only looks at Escape.
+// The keys as the shell keeps them: filled from the keyboard messages of the
+// renderer's window, handed to its owner with every new window.
 
 #include <cstdint>
 

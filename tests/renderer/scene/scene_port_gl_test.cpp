@@ -1,7 +1,9 @@
 // The scene drawn for real, off-screen at the renderer's size, and checked by
 // its pixels.
 
-#include "renderer/scene/gl_scene_display.h"
+#include "renderer/scene/scene_port_gl.h"
+
+#include "renderer/scene/scene_controller.h"
 
 #include <cmath>
 #include <limits>
@@ -45,7 +47,7 @@ bool isBlack(const Rgb& colour) {
     return colour.red == 0 && colour.green == 0 && colour.blue == 0;
 }
 
-class GlSceneDisplayTest : public ::testing::Test {
+class GlScenePortTest : public ::testing::Test {
   protected:
     GlTestContext gl;
     TextureImage sprite;
@@ -55,7 +57,7 @@ class GlSceneDisplayTest : public ::testing::Test {
 
     // Draws the hand-made cloud once with the sprite at path.
     void drawOnce(const std::string& spritePath) {
-        GlSceneDisplay display(sprite, spritePath.c_str());
+        GlScenePort display(sprite, spritePath.c_str());
         display.setUpState();
         display.loadSprite();
         display.clearScreen();
@@ -65,7 +67,7 @@ class GlSceneDisplayTest : public ::testing::Test {
     }
 };
 
-TEST_F(GlSceneDisplayTest, WithoutSpriteAParticleIsAPlainSquareOfItsColourTimesOpacity) {
+TEST_F(GlScenePortTest, WithoutSpriteAParticleIsAPlainSquareOfItsColourTimesOpacity) {
     cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
     drawOnce(tempPath("missing_sprite.bmp"));
 
@@ -78,7 +80,7 @@ TEST_F(GlSceneDisplayTest, WithoutSpriteAParticleIsAPlainSquareOfItsColourTimesO
     EXPECT_TRUE(isBlack(gl.pixel(CENTRE_COLUMN, CENTRE_ROW - 17))) << "outside";
 }
 
-TEST_F(GlSceneDisplayTest, OverlappingParticlesAddUpAndOpacityWeightsThem) {
+TEST_F(GlScenePortTest, OverlappingParticlesAddUpAndOpacityWeightsThem) {
     cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
     cloud->particles[1] = lonelyParticle(0.0f, 0.0f, 1.0f);
     cloud->particles[2] = lonelyParticle(-8.0f, 0.0f, 0.5f);
@@ -94,7 +96,7 @@ TEST_F(GlSceneDisplayTest, OverlappingParticlesAddUpAndOpacityWeightsThem) {
     EXPECT_TRUE(isBlack(gl.pixel(CENTRE_COLUMN, CENTRE_ROW - eightUnits))) << "lost position";
 }
 
-TEST_F(GlSceneDisplayTest, GlowSpriteMakesASoftRoundParticle) {
+TEST_F(GlScenePortTest, GlowSpriteMakesASoftRoundParticle) {
     const std::string path = tempPath("glow_sprite.bmp");
     ASSERT_TRUE(testing::writeGlowSprite(path));
     cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
@@ -108,7 +110,7 @@ TEST_F(GlSceneDisplayTest, GlowSpriteMakesASoftRoundParticle) {
     EXPECT_LE(gl.pixel(CENTRE_COLUMN + 13, CENTRE_ROW - 13).green, 2) << "square's corner";
 }
 
-TEST_F(GlSceneDisplayTest, PictureTopEdgeLiesAtTheSquaresBottomEdge) {
+TEST_F(GlScenePortTest, PictureTopEdgeLiesAtTheSquaresBottomEdge) {
     const std::string path = tempPath("top_half_sprite.bmp");
     ASSERT_TRUE(testing::writeGreySprite(
         path, [](int, int rowFromTop) { return rowFromTop < testing::SPRITE_SIZE / 2 ? 255 : 0; }));
@@ -119,7 +121,7 @@ TEST_F(GlSceneDisplayTest, PictureTopEdgeLiesAtTheSquaresBottomEdge) {
     EXPECT_LE(gl.pixel(CENTRE_COLUMN, CENTRE_ROW - 8).green, 8) << "upper half of the square";
 }
 
-TEST_F(GlSceneDisplayTest, PositiveSpinTurnsTheCloudCounterClockwise) {
+TEST_F(GlScenePortTest, PositiveSpinTurnsTheCloudCounterClockwise) {
     cloud->particles[0] = lonelyParticle(5.0f, 0.0f, 1.0f);
     cloud->params.spinAngle = 90.0f;
     drawOnce(tempPath("missing_sprite.bmp"));
@@ -129,18 +131,17 @@ TEST_F(GlSceneDisplayTest, PositiveSpinTurnsTheCloudCounterClockwise) {
     EXPECT_TRUE(isBlack(gl.pixel(CENTRE_COLUMN + fiveUnits, CENTRE_ROW)));
 }
 
-class GlSceneRunTest : public GlSceneDisplayTest {
+class GlSceneRunTest : public GlScenePortTest {
   protected:
     std::unique_ptr<SceneState> scene = std::make_unique<SceneState>();
-    KeyTable keys{};
     std::string spritePath = tempPath("run_glow_sprite.bmp");
 
     void SetUp() override {
-        GlSceneDisplayTest::SetUp();
+        GlScenePortTest::SetUp();
         ASSERT_TRUE(testing::writeGlowSprite(spritePath));
     }
 
-    void frames(SceneDisplay& display, int count, uint32_t elapsedMs) {
+    void frames(ScenePort& display, int count, uint32_t elapsedMs) {
         for (int i = 0; i < count; ++i) {
             updateSceneTiming(*scene, elapsedMs);
             drawSceneFrame(*scene, display);
@@ -165,8 +166,8 @@ class GlSceneRunTest : public GlSceneDisplayTest {
 };
 
 TEST_F(GlSceneRunTest, BlackWaitThenAnAdditiveVioletGlowFromTheCentre) {
-    GlSceneDisplay display(sprite, spritePath.c_str());
-    ASSERT_TRUE(setUpScene(*scene, display, &keys));
+    GlScenePort display(sprite, spritePath.c_str());
+    ASSERT_TRUE(setUpScene(*scene, display, nullptr));
     frames(display, 62, 16);
     EXPECT_EQ(gl.totalLight(), 0u) << "the wait is black";
 
@@ -185,9 +186,9 @@ TEST_F(GlSceneRunTest, BlackWaitThenAnAdditiveVioletGlowFromTheCentre) {
 }
 
 TEST_F(GlSceneRunTest, LateInStage10TheCloudGlowsOrangeRed) {
-    NoSceneDisplay fastForward;
-    GlSceneDisplay display(sprite, spritePath.c_str());
-    ASSERT_TRUE(setUpScene(*scene, display, &keys));
+    UndrawnScenePort fastForward;
+    GlScenePort display(sprite, spritePath.c_str());
+    ASSERT_TRUE(setUpScene(*scene, display, nullptr));
     // At 50 ms a frame a stage lasts 6.45 s, longer than any particle lives,
     // so late in the stage nearly every particle was born under its cues.
     while (!(scene->timeline.stage == 10 && scene->timeline.stageFrame == 120)) {

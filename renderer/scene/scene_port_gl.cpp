@@ -1,6 +1,9 @@
-#include "renderer/scene/gl_scene_display.h"
+#include "renderer/scene/scene_port_gl.h"
 
-#include "renderer/scene/scene_gl.h"
+// The platform's twin, chosen by the build.
+#include "scene_gl.h"
+
+#include "renderer/scene/particle_cloud.h"
 
 namespace kestro {
 
@@ -44,7 +47,7 @@ void drawParticle(const Particle& particle, float baseHalfSize) {
 
 } // namespace
 
-void GlSceneDisplay::setUpState() {
+void GlScenePort::setUpState() {
     glEnable(GL_TEXTURE_2D);
     glShadeModel(GL_SMOOTH);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -70,20 +73,23 @@ void GlSceneDisplay::setUpState() {
     glFogf(GL_FOG_END, FOG_END);
 }
 
-void GlSceneDisplay::loadSprite() {
+void GlScenePort::loadSprite() {
     // A sprite that cannot be read leaves the texture without an image;
     // OpenGL then draws the particles as plain squares.
-    sprite_.load(spritePath_);
+    if (spriteBytes_ != nullptr)
+        sprite_.decode(spriteBytes_, spriteSize_);
+    else
+        sprite_.load(spritePath_);
     sprite_.flipVertical();
     sprite_.createTexture();
 }
 
-void GlSceneDisplay::clearScreen() {
+void GlScenePort::clearScreen() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
 }
 
-void GlSceneDisplay::drawCloud(const ParticleCloud& cloud, float sizeScale) {
+void GlScenePort::drawCloud(const ParticleCloud& cloud, float sizeScale) {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glDisable(GL_LIGHTING);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -103,7 +109,7 @@ void GlSceneDisplay::drawCloud(const ParticleCloud& cloud, float sizeScale) {
     }
 }
 
-void GlSceneDisplay::finishFrame() {
+void GlScenePort::finishFrame() {
     glFlush();
 }
 
