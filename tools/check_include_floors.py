@@ -34,12 +34,13 @@ FLOORS = {
         "settings": ["controls", "startup"],
         "app": ["screens", "settings"],
     },
-    # The scene draws with the image's texture.
+    # The scene draws with the image's texture; the shell needs nothing of
+    # the scene, and only the composition root joins the two.
     "renderer": {
         "image": [],
         "scene": ["image"],
-        "shell": ["scene"],
-        "": ["shell"],
+        "shell": [],
+        "": ["shell", "scene"],
     },
 }
 # Programs that stand on another program whole: folder -> program below.
