@@ -1,0 +1,75 @@
+# The pace tests' layer of the end-to-end library (sourced after core.bash or
+# module.bash). The cloud turns blue-white in stages 8 and 9; stage 10
+# (12.9 s into the show) gives orange births, which outweigh the blue-white
+# cloud in the middle of the picture a little later. When, show_colour_turn
+# says: the same scene and sprite drawn off-screen at the designed pace.
+# A run is judged from pictures of the middle of the show taken as fast as
+# they come: the first after the blue-white ones in which red overtakes blue
+# again must come at that moment +-10%.
+
+readonly PACE_TOLERANCE=0.10
+readonly PACE_SHOOTING_SECONDS=20
+
+# pace_designed_turn <show_colour_turn> <sprite file>: prints the designed
+# moment, in seconds since the show started.
+pace_designed_turn() {
+  local turn
+  turn="$("$1" "$2" "$E2E_SHOW_MIDDLE" 2>/dev/null)" ||
+    e2e_fail "$1 could not tell when the picture turns orange"
+  echo "designed: the middle of the picture turns orange ${turn}s after the show starts" >&2
+  echo "$turn"
+}
+
+# pace_shoot <shots folder> <start ms> <shoot command...>: pictures (the
+# command gets the file to write) for PACE_SHOOTING_SECONDS since the start,
+# as fast as they come; each is known to show the screen at some moment
+# between the two times noted around it, in <folder>/times. They are read
+# back afterwards, so reading does not slow the shots down.
+pace_shoot() {
+  local shots="$1" started="$2" n=0 before after
+  shift 2
+  : >"$shots/times"
+  while :; do
+    n=$((n + 1))
+    before=$(pace_since "$started")
+    "$@" "$shots/shot_$n.png"
+    after=$(pace_since "$started")
+    echo "$n $before $after" >>"$shots/times"
+    e2e_is "$after" '<' "$PACE_SHOOTING_SECONDS" || break
+  done
+}
+# Seconds since the start, to the hundredth.
+pace_since() { awk -v s="$1" -v n="$(e2e_now_ms)" 'BEGIN { printf "%.2f", (n - s) / 1000 }'; }
+
+# pace_judge <shots folder> <designed seconds>: fails unless the colour
+# turned within PACE_TOLERANCE of the designed moment.
+pace_judge() {
+  local shots="$1" designed_turn="$2" n before after max mean red green blue
+  local blue_seen="" blue_until="" orange_at="" orange_by="" low high
+  while read -r n before after; do
+    read -r max mean red green blue <<<"$(e2e_region_stats "$shots/shot_$n.png" "$E2E_SHOW_MIDDLE")"
+    echo "shot $n between ${before}s and ${after}s: max $max mean $mean rgb $red $green $blue"
+    e2e_is "$mean" '>' 0.002 || continue
+    if e2e_is "$blue" '>' "$red"; then
+      blue_seen=yes
+      blue_until="$before"
+    elif [ -n "$blue_seen" ]; then
+      orange_at="$before"
+      orange_by="$after"
+      break
+    fi
+  done <"$shots/times"
+
+  [ -n "$blue_seen" ] || e2e_fail "the cloud never turned blue-white (stages 8 and 9)"
+  [ -n "$orange_at" ] || e2e_fail "no orange within ${PACE_SHOOTING_SECONDS}s"
+  low=$(awk -v s="$designed_turn" -v t="$PACE_TOLERANCE" 'BEGIN { printf "%.2f", s * (1 - t) }')
+  high=$(awk -v s="$designed_turn" -v t="$PACE_TOLERANCE" 'BEGIN { printf "%.2f", s * (1 + t) }')
+  # Under load a shot can take seconds: the change happened after the last
+  # blue shot was begun and before the first orange one was done, and only
+  # an interval wholly outside the accepted one counts as off pace.
+  echo "orange first seen in the shot taken between ${orange_at}s and ${orange_by}s;" \
+    "the last blue-white shot was begun at ${blue_until}s (designed ${designed_turn}s, accepted $low to $high)"
+  e2e_is "$orange_by" '>=' "$low" || e2e_fail "orange by ${orange_by}s: the show runs too fast"
+  e2e_is "$blue_until" '<=' "$high" || e2e_fail "still blue-white at ${blue_until}s: the show runs too slow"
+  echo "pace: the show turns orange on time"
+}
