@@ -10,8 +10,8 @@
 
 #include "renderer/scene/scene_port_gl.h"
 #include "renderer/shell/render_loop.h"
-#include "tests/support/gl_test_context.h"
-#include "tests/support/glow_sprite_file.h"
+#include "tools/bitmap/glow_sprite_file.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 #include "tools/scene_checksum/scene_fingerprint.h"
 
 namespace kestro {
@@ -111,14 +111,14 @@ TEST(PacedScene, OnlyEscapeHeldInTheShellsKeysAsksTheRendererToQuit) {
     EXPECT_EQ(quits, 1);
 }
 
-constexpr int CENTRE_COLUMN = testing::SCREEN_WIDTH / 2;
-constexpr int CENTRE_ROW = testing::SCREEN_HEIGHT / 2;
+constexpr int CENTRE_COLUMN = tools::SCREEN_WIDTH / 2;
+constexpr int CENTRE_ROW = tools::SCREEN_HEIGHT / 2;
 
 TEST(DrawnScene, EveryInitSceneResetsFromTheOneSequenceAndOnlyDrawnStepsReachTheScreen) {
-    testing::GlTestContext gl;
+    tools::OffscreenGlContext gl;
     ASSERT_TRUE(gl.ready());
     const std::string spritePath = ::testing::TempDir() + "renderer_scene_sprite.bmp";
-    ASSERT_TRUE(testing::writeGlowSprite(spritePath));
+    ASSERT_TRUE(tools::writeGlowSprite(spritePath));
     TextureImage sprite;
     GlScenePort display(sprite, spritePath.c_str());
     RendererScene scene(display, [] {});

@@ -1,19 +1,19 @@
 // Draws PreviewPicture, the still of the saver shown in the display
 // settings' preview area: a tilted ring of additively blended glowing
 // particles with a few scattered ones around it, rendered off-screen with
-// OpenGL (OSMesa) at four times the size and reduced to 152 x 112 pixels.
+// OpenGL at four times the size and reduced to 152 x 112 pixels.
 //
 //     make_preview_picture resources/preview_picture.bmp
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-#include <GL/osmesa.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
 
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 #include "tools/settings_pictures/picture_files.h"
 
 using namespace kestro::tools;
@@ -159,18 +159,18 @@ void drawCloud(const std::vector<Particle>& cloud, GLuint sprite) {
 }
 
 // Box filter: each picture pixel is the mean of OVERSAMPLE x OVERSAMPLE
-// rendered pixels. The rendered rows run bottom-up.
-Picture reduce(const std::vector<uint8_t>& rendered) {
+// rendered pixels.
+Picture reduce(const OffscreenGlContext& rendered) {
     Picture picture(PICTURE_WIDTH, PICTURE_HEIGHT);
     for (int y = 0; y < PICTURE_HEIGHT; ++y) {
         for (int x = 0; x < PICTURE_WIDTH; ++x) {
             int sum[3] = {0, 0, 0};
             for (int dy = 0; dy < OVERSAMPLE; ++dy) {
-                const int row = RENDER_HEIGHT - 1 - (y * OVERSAMPLE + dy);
                 for (int dx = 0; dx < OVERSAMPLE; ++dx) {
-                    const uint8_t* p = &rendered[(row * RENDER_WIDTH + x * OVERSAMPLE + dx) * 4];
-                    for (int c = 0; c < 3; ++c)
-                        sum[c] += p[c];
+                    const Rgb p = rendered.pixel(x * OVERSAMPLE + dx, y * OVERSAMPLE + dy);
+                    sum[0] += p.red;
+                    sum[1] += p.green;
+                    sum[2] += p.blue;
                 }
             }
             const int count = OVERSAMPLE * OVERSAMPLE;
@@ -184,22 +184,13 @@ Picture reduce(const std::vector<uint8_t>& rendered) {
 
 } // namespace
 
-#if defined(__SANITIZE_ADDRESS__)
-// OSMesa keeps a few allocations for the life of the process.
-extern "C" const char* __asan_default_options() {
-    return "detect_leaks=0";
-}
-#endif
-
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output.bmp>\n", argv[0]);
         return 2;
     }
-    OSMesaContext context = OSMesaCreateContextExt(OSMESA_RGBA, 0, 0, 0, nullptr);
-    std::vector<uint8_t> rendered(RENDER_WIDTH * RENDER_HEIGHT * 4);
-    if (!context || !OSMesaMakeCurrent(context, rendered.data(), GL_UNSIGNED_BYTE, RENDER_WIDTH,
-                                       RENDER_HEIGHT)) {
+    OffscreenGlContext context(RENDER_WIDTH, RENDER_HEIGHT);
+    if (!context.ready()) {
         std::fprintf(stderr, "no off-screen OpenGL context\n");
         return 1;
     }
@@ -213,13 +204,12 @@ int main(int argc, char** argv) {
                  spriteImage.data());
 
     drawCloud(simulateCloud(), sprite);
+    context.finish();
     try {
-        WriteFile(argv[1], BmpFile(reduce(rendered)));
+        WriteFile(argv[1], BmpFile(reduce(context)));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
-        OSMesaDestroyContext(context);
         return 1;
     }
-    OSMesaDestroyContext(context);
     return 0;
 }

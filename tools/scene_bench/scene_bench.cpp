@@ -10,8 +10,8 @@
 
 #include "renderer/scene/scene_controller.h"
 #include "renderer/scene/scene_port_gl.h"
-#include "tests/support/gl_test_context.h"
-#include "tests/support/glow_sprite_file.h"
+#include "tools/bitmap/glow_sprite_file.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 
 namespace kestro {
 
@@ -53,13 +53,13 @@ BENCHMARK(BM_SimulationStep);
 // The same step plus clearing and drawing 4000 textured, blended squares
 // into a 1024 x 768 buffer, finished before the clock stops.
 void BM_FullFrameOffscreen(benchmark::State& state) {
-    testing::GlTestContext gl;
+    tools::OffscreenGlContext gl;
     if (!gl.ready()) {
         state.SkipWithError("no off-screen OpenGL context");
         return;
     }
     const std::string spritePath = "/tmp/kestro_bench_sprite.bmp";
-    testing::writeGlowSprite(spritePath);
+    tools::writeGlowSprite(spritePath);
     TextureImage sprite;
     GlScenePort display(sprite, spritePath.c_str());
     auto scene = std::make_unique<SceneState>();

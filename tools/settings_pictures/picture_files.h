@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace kestro::tools {
+#include "tools/bitmap/bmp_writer.h"
 
-using Bytes = std::vector<uint8_t>;
+namespace kestro::tools {
 
 struct Rgba {
     uint8_t red = 0, green = 0, blue = 0, alpha = 255;

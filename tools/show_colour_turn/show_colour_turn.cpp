@@ -18,7 +18,7 @@
 #include "renderer/renderer_scene.h"
 #include "renderer/scene/scene_port_gl.h"
 #include "renderer/shell/render_loop.h"
-#include "tests/support/gl_test_context.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 
 namespace kestro {
 namespace {
@@ -42,8 +42,8 @@ bool parseRegion(const char* text, Region& region) {
                     &rest) != 4)
         return false;
     return region.width > 0 && region.height > 0 && region.left >= 0 && region.top >= 0 &&
-           region.left + region.width <= testing::SCREEN_WIDTH &&
-           region.top + region.height <= testing::SCREEN_HEIGHT;
+           region.left + region.width <= tools::SCREEN_WIDTH &&
+           region.top + region.height <= tools::SCREEN_HEIGHT;
 }
 
 struct ColourSums {
@@ -51,13 +51,13 @@ struct ColourSums {
     uint64_t blue = 0;
 };
 
-ColourSums sumsOver(testing::GlTestContext& gl, const Region& region) {
+ColourSums sumsOver(tools::OffscreenGlContext& gl, const Region& region) {
     gl.finish();
     ColourSums sums;
     for (int row = region.top; row < region.top + region.height; row += PIXEL_STRIDE)
         for (int column = region.left; column < region.left + region.width;
              column += PIXEL_STRIDE) {
-            const testing::Rgb pixel = gl.pixel(column, row);
+            const tools::Rgb pixel = gl.pixel(column, row);
             sums.red += static_cast<uint64_t>(pixel.red);
             sums.blue += static_cast<uint64_t>(pixel.blue);
         }
@@ -65,7 +65,7 @@ ColourSums sumsOver(testing::GlTestContext& gl, const Region& region) {
 }
 
 int run(const std::string& spritePath, const Region& region) {
-    testing::GlTestContext gl;
+    tools::OffscreenGlContext gl;
     if (!gl.ready()) {
         std::fprintf(stderr, "show_colour_turn: no off-screen OpenGL context\n");
         return 2;

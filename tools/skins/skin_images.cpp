@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "tools/bitmap/bmp_writer.h"
+
 namespace kestro {
 namespace {
 
@@ -10,9 +12,6 @@ constexpr int WIDTH = 64;
 constexpr int HEIGHT = 25;
 constexpr int LAST_X = WIDTH - 1;
 constexpr int LAST_Y = HEIGHT - 1;
-constexpr int BYTES_PER_PIXEL = 3;
-constexpr int FILE_HEADER_BYTES = 14;
-constexpr int INFO_HEADER_BYTES = 40;
 constexpr int PIXELS_PER_METRE_96_DPI = 3780;
 
 using Rgb = uint32_t; // 0xRRGGBB
@@ -199,42 +198,16 @@ Canvas disabledSkin() {
     return c;
 }
 
-void putLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
 std::vector<uint8_t> bmpFile(const Canvas& c) {
-    constexpr uint32_t rowBytes = WIDTH * BYTES_PER_PIXEL; // already a multiple of 4
-    constexpr uint32_t pixelBytes = rowBytes * HEIGHT;
-    constexpr uint32_t headerBytes = FILE_HEADER_BYTES + INFO_HEADER_BYTES;
-    std::vector<uint8_t> out;
-    out.reserve(headerBytes + pixelBytes);
-    out.push_back('B');
-    out.push_back('M');
-    putLittleEndian(out, headerBytes + pixelBytes, 4);
-    putLittleEndian(out, 0, 4);
-    putLittleEndian(out, headerBytes, 4);
-    putLittleEndian(out, INFO_HEADER_BYTES, 4);
-    putLittleEndian(out, WIDTH, 4);
-    putLittleEndian(out, HEIGHT, 4); // rows bottom-up
-    putLittleEndian(out, 1, 2);
-    putLittleEndian(out, 24, 2);
-    putLittleEndian(out, 0, 4);
-    putLittleEndian(out, pixelBytes, 4);
-    putLittleEndian(out, PIXELS_PER_METRE_96_DPI, 4);
-    putLittleEndian(out, PIXELS_PER_METRE_96_DPI, 4);
-    putLittleEndian(out, 0, 4);
-    putLittleEndian(out, 0, 4);
-    for (int y = LAST_Y; y >= 0; --y) {
-        for (int x = 0; x < WIDTH; ++x) {
+    return tools::Bmp24File(
+        WIDTH, HEIGHT,
+        [&c](int x, int y) {
             const Rgb colour = c.at(x, y);
-            out.push_back(static_cast<uint8_t>(channelOf(colour, 0)));
-            out.push_back(static_cast<uint8_t>(channelOf(colour, 8)));
-            out.push_back(static_cast<uint8_t>(channelOf(colour, 16)));
-        }
-    }
-    return out;
+            return tools::BmpRgb{static_cast<uint8_t>(channelOf(colour, 16)),
+                                 static_cast<uint8_t>(channelOf(colour, 8)),
+                                 static_cast<uint8_t>(channelOf(colour, 0))};
+        },
+        PIXELS_PER_METRE_96_DPI);
 }
 
 } // namespace

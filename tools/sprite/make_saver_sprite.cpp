@@ -11,8 +11,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::vector<uint8_t> bitmap = kestro::SaverSpriteBitmap(kestro::MakeSaverSpritePixels());
-    std::FILE* out = std::fopen(argv[1], "wb");
-    if (!out) return 1;
-    const bool written = std::fwrite(bitmap.data(), 1, bitmap.size(), out) == bitmap.size();
-    return (std::fclose(out) == 0 && written) ? 0 : 1;
+    if (!kestro::tools::WriteBytesToFile(argv[1], bitmap)) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
 }

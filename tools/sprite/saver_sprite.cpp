@@ -13,7 +13,7 @@ constexpr int PROFILE_BINS = static_cast<int>(SPRITE_BRIGHTNESS_PROFILE.size());
 double distanceFromCentre(int x, int y) {
     const int dx = x - SPRITE_CENTRE;
     const int dy = y - SPRITE_CENTRE;
-    return std::sqrt(static_cast<double>(dx * dx + dy * dy));  // correctly rounded everywhere
+    return std::sqrt(static_cast<double>(dx * dx + dy * dy)); // correctly rounded everywhere
 }
 
 int channel(double red, int share) {
@@ -27,11 +27,14 @@ SpritePixel warmPixel(double red) {
                        static_cast<uint8_t>(channel(clamped, SPRITE_BLUE))};
 }
 
-double brightness(const SpritePixel& p) { return (p.red + p.green + p.blue) / 3.0; }
+double brightness(const SpritePixel& p) {
+    return (p.red + p.green + p.blue) / 3.0;
+}
 
 // Red at any distance: straight lines between the values at whole distances.
 double redAt(const std::array<double, SPRITE_BRIGHTNESS_PROFILE.size()>& knots, double distance) {
-    if (distance >= SPRITE_BLACK_FROM_DISTANCE) return 0.0;
+    if (distance >= SPRITE_BLACK_FROM_DISTANCE)
+        return 0.0;
     const int below = static_cast<int>(distance);
     const double above = below + 1 < PROFILE_BINS ? knots[below + 1] : 0.0;
     const double t = distance - below;
@@ -42,13 +45,10 @@ std::vector<SpritePixel> render(const std::array<double, SPRITE_BRIGHTNESS_PROFI
     std::vector<SpritePixel> pixels;
     pixels.reserve(SPRITE_SIZE * SPRITE_SIZE);
     for (int y = 0; y < SPRITE_SIZE; ++y) {
-        for (int x = 0; x < SPRITE_SIZE; ++x) pixels.push_back(warmPixel(redAt(knots, distanceFromCentre(x, y))));
+        for (int x = 0; x < SPRITE_SIZE; ++x)
+            pixels.push_back(warmPixel(redAt(knots, distanceFromCentre(x, y))));
     }
     return pixels;
-}
-
-void putLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 } // namespace
@@ -59,7 +59,8 @@ void putLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
 std::vector<SpritePixel> MakeSaverSpritePixels() {
     std::array<double, SPRITE_BRIGHTNESS_PROFILE.size()> knots{};
     const double brightnessPerRed = (SPRITE_RED + SPRITE_GREEN + SPRITE_BLUE) / (3.0 * SPRITE_RED);
-    for (int k = 0; k < PROFILE_BINS; ++k) knots[k] = SPRITE_BRIGHTNESS_PROFILE[k] / brightnessPerRed;
+    for (int k = 0; k < PROFILE_BINS; ++k)
+        knots[k] = SPRITE_BRIGHTNESS_PROFILE[k] / brightnessPerRed;
 
     for (int round = 0; round < FIT_ROUNDS; ++round) {
         const std::vector<SpritePixel> pixels = render(knots);
@@ -68,13 +69,15 @@ std::vector<SpritePixel> MakeSaverSpritePixels() {
         for (int y = 0; y < SPRITE_SIZE; ++y) {
             for (int x = 0; x < SPRITE_SIZE; ++x) {
                 const long ring = std::lround(distanceFromCentre(x, y));
-                if (ring >= PROFILE_BINS) continue;
+                if (ring >= PROFILE_BINS)
+                    continue;
                 sum[ring] += brightness(pixels[y * SPRITE_SIZE + x]);
                 ++count[ring];
             }
         }
         for (int k = 0; k < PROFILE_BINS; ++k) {
-            if (count[k] == 0) continue;
+            if (count[k] == 0)
+                continue;
             const double error = SPRITE_BRIGHTNESS_PROFILE[k] - sum[k] / count[k];
             knots[k] = std::clamp(knots[k] + 0.5 * error / brightnessPerRed, 0.0,
                                   static_cast<double>(SPRITE_RED));
@@ -84,36 +87,10 @@ std::vector<SpritePixel> MakeSaverSpritePixels() {
 }
 
 std::vector<uint8_t> SaverSpriteBitmap(const std::vector<SpritePixel>& pixels) {
-    std::vector<uint8_t> file;
-    file.reserve(SPRITE_FILE_SIZE);
-    // BITMAPFILEHEADER
-    file.push_back('B');
-    file.push_back('M');
-    putLe(file, SPRITE_FILE_SIZE, 4);
-    putLe(file, 0, 4);  // reserved
-    putLe(file, SPRITE_PIXEL_OFFSET, 4);
-    // BITMAPINFOHEADER
-    putLe(file, SPRITE_INFO_HEADER_SIZE, 4);
-    putLe(file, SPRITE_SIZE, 4);  // width
-    putLe(file, SPRITE_SIZE, 4);  // height: positive, rows bottom-up
-    putLe(file, 1, 2);            // planes
-    putLe(file, 24, 2);           // bits per pixel
-    putLe(file, 0, 4);            // no compression
-    putLe(file, SPRITE_IMAGE_SIZE, 4);
-    putLe(file, 0, 4);  // horizontal resolution
-    putLe(file, 0, 4);  // vertical resolution
-    putLe(file, 0, 4);  // colours used
-    putLe(file, 0, 4);  // important colours
-    // 32 pixels of 3 bytes make 96 bytes a row, already a multiple of 4.
-    for (int row = SPRITE_SIZE - 1; row >= 0; --row) {
-        for (int x = 0; x < SPRITE_SIZE; ++x) {
-            const SpritePixel& p = pixels[row * SPRITE_SIZE + x];
-            file.push_back(p.blue);
-            file.push_back(p.green);
-            file.push_back(p.red);
-        }
-    }
-    return file;
+    return tools::Bmp24File(SPRITE_SIZE, SPRITE_SIZE, [&pixels](int x, int y) {
+        const SpritePixel& p = pixels[y * SPRITE_SIZE + x];
+        return tools::BmpRgb{p.red, p.green, p.blue};
+    });
 }
 
 } // namespace kestro

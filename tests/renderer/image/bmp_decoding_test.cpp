@@ -8,13 +8,13 @@
 #include "renderer/image/bmp_decoder.h"
 #include "renderer/image/texture_image.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/bmp_builder.h"
+#include "tests/support/sprite_layout_file.h"
 
 namespace kestro {
 namespace {
 
-using testing::BmpLayout;
-using testing::buildBmp;
+using tools::BmpFileBytes;
+using tools::BmpLayout;
 using Rgba = std::array<int, 4>;
 
 Rgba pixelAt(const uint8_t* pixels, int width, int x, int row) {
@@ -28,7 +28,7 @@ Rgba pixelAt(const RgbaImage& image, int x, int row) {
 
 class BmpDecoding : public ::testing::Test {
   protected:
-    bool loadLayout(const BmpLayout& layout) { return decode(buildBmp(layout)); }
+    bool loadLayout(const BmpLayout& layout) { return decode(BmpFileBytes(layout)); }
     bool decode(const std::vector<uint8_t>& bytes) {
         decoded = decodeBmp(bytes.data(), bytes.size());
         if (decoded)
@@ -108,7 +108,7 @@ TEST_F(BmpDecoding, PaletteFollowsALongerInformationHeader) {
 std::vector<uint8_t> words(std::initializer_list<uint16_t> values) {
     std::vector<uint8_t> bytes;
     for (uint16_t v : values)
-        testing::putLe16(bytes, v);
+        tools::AppendLe16(bytes, v);
     return bytes;
 }
 
@@ -235,7 +235,7 @@ TEST_F(ImageFile, LoadReadsTheFileDecodesItAndFlipsOnRequest) {
     layout.height = 2;
     layout.pixelArray = {1, 2, 3, 0, 4, 5, 6, 0};
     const std::string path = scratch.path("two_rows.bmp");
-    ASSERT_TRUE(testing::writeFile(path, buildBmp(layout)));
+    ASSERT_TRUE(tools::WriteBytesToFile(path, BmpFileBytes(layout)));
     ASSERT_TRUE(image.load(path.c_str()));
     EXPECT_EQ(image.width(), 1);
     EXPECT_EQ(image.height(), 2);
@@ -249,17 +249,17 @@ TEST_F(ImageFile, LoadReadsTheFileDecodesItAndFlipsOnRequest) {
 TEST_F(ImageFile, PathEndingDecidesWhetherTheFileIsRead) {
     BmpLayout layout;
     layout.pixelArray = {1, 2, 3, 0};
-    const auto bytes = buildBmp(layout);
+    const auto bytes = BmpFileBytes(layout);
     for (const char* name : {"UPPER.BMP", "MiXeD.bMp", "nodotbmp", "bmp"}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(testing::writeFile(scratch.path(name), bytes));
+        ASSERT_TRUE(tools::WriteBytesToFile(scratch.path(name), bytes));
         EXPECT_TRUE(image.load(scratch.path(name).c_str()));
         EXPECT_NE(image.pixels(), nullptr);
     }
     // Valid bitmap contents, but the name does not end in "bmp".
     for (const char* name : {"sprite.bmp.txt", "sprite.bm", "bmp.png"}) {
         SCOPED_TRACE(name);
-        ASSERT_TRUE(testing::writeFile(scratch.path(name), bytes));
+        ASSERT_TRUE(tools::WriteBytesToFile(scratch.path(name), bytes));
         EXPECT_FALSE(image.load(scratch.path(name).c_str()));
         EXPECT_EQ(image.pixels(), nullptr);
     }

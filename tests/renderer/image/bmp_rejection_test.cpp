@@ -10,13 +10,13 @@
 #include "renderer/image/bmp_decoder.h"
 #include "renderer/image/texture_image.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/bmp_builder.h"
+#include "tools/bitmap/bmp_writer.h"
 
 namespace kestro {
 namespace {
 
-using testing::BmpLayout;
-using testing::buildBmp;
+using tools::BmpFileBytes;
+using tools::BmpLayout;
 
 BmpLayout validTwentyFourBit() {
     BmpLayout layout;
@@ -35,7 +35,7 @@ struct RejectedFile {
 std::vector<uint8_t> withLayout(const std::function<void(BmpLayout&)>& change) {
     BmpLayout layout = validTwentyFourBit();
     change(layout);
-    return buildBmp(layout);
+    return BmpFileBytes(layout);
 }
 
 std::vector<RejectedFile> rejectedFiles() {
@@ -59,7 +59,7 @@ std::vector<RejectedFile> rejectedFiles() {
         {"no pixels at all", [] { return withLayout([](BmpLayout& l) { l.pixelArray.clear(); }); }},
         {"truncated header",
          [] {
-             auto bytes = buildBmp(validTwentyFourBit());
+             auto bytes = BmpFileBytes(validTwentyFourBit());
              bytes.resize(40);
              return bytes;
          }},
@@ -137,7 +137,7 @@ std::vector<RejectedFile> rejectedFiles() {
              BmpLayout l = validTwentyFourBit();
              l.bitsPerPixel = 8;
              l.pixelArray.clear();
-             auto bytes = buildBmp(l);
+             auto bytes = BmpFileBytes(l);
              bytes.resize(54 + 100); // 256 entries expected, 25 present
              return bytes;
          }},
@@ -147,7 +147,7 @@ std::vector<RejectedFile> rejectedFiles() {
              l.bitsPerPixel = 16;
              l.compression = 3;
              l.pixelArray.clear();
-             auto bytes = buildBmp(l);
+             auto bytes = BmpFileBytes(l);
              bytes.resize(60);
              return bytes;
          }},
@@ -180,13 +180,13 @@ TEST_F(BmpRejection, DecoderGivesNothingForEveryRejectedFile) {
 
 TEST_F(BmpRejection, EveryRejectedFileLeavesNoImageEvenAfterAGoodOne) {
     const std::string goodPath = scratch.path("good.bmp");
-    ASSERT_TRUE(testing::writeFile(goodPath, buildBmp(validTwentyFourBit())));
+    ASSERT_TRUE(tools::WriteBytesToFile(goodPath, BmpFileBytes(validTwentyFourBit())));
     for (const auto& rejected : rejectedFiles()) {
         SCOPED_TRACE(rejected.name);
         TextureImage image;
         ASSERT_TRUE(image.load(goodPath.c_str()));
         const std::string path = scratch.path("rejected.bmp");
-        ASSERT_TRUE(testing::writeFile(path, rejected.bytes()));
+        ASSERT_TRUE(tools::WriteBytesToFile(path, rejected.bytes()));
         EXPECT_FALSE(image.load(path.c_str()));
         EXPECT_EQ(image.pixels(), nullptr);
         EXPECT_EQ(image.width(), 0);
@@ -198,11 +198,11 @@ TEST_F(BmpRejection, TheFileIsClosedOnEveryPath) {
     // descriptor behind elsewhere; both show up here.
     const auto before = openFileCount();
     auto files = rejectedFiles();
-    files.push_back({"good", [] { return buildBmp(validTwentyFourBit()); }});
+    files.push_back({"good", [] { return BmpFileBytes(validTwentyFourBit()); }});
     for (const auto& rejected : files) {
         SCOPED_TRACE(rejected.name);
         const std::string path = scratch.path("closed.bmp");
-        ASSERT_TRUE(testing::writeFile(path, rejected.bytes()));
+        ASSERT_TRUE(tools::WriteBytesToFile(path, rejected.bytes()));
         TextureImage image;
         image.load(path.c_str());
         std::error_code error;

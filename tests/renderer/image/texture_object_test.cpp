@@ -8,8 +8,8 @@
 
 #include "renderer/image/texture_image.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/bmp_builder.h"
-#include "tests/support/gl_test_context.h"
+#include "tests/support/sprite_layout_file.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 
 namespace kestro {
 namespace {
@@ -20,7 +20,7 @@ class TextureObject : public ::testing::Test {
 
     void loadSprite(TextureImage& image) {
         const std::string path = scratch.path("sprite.bmp");
-        ASSERT_TRUE(testing::writeFile(path, testing::spriteLayoutFile(0)));
+        ASSERT_TRUE(tools::WriteBytesToFile(path, testing::spriteLayoutFile(0)));
         ASSERT_TRUE(image.load(path.c_str()));
         ASSERT_TRUE(image.flipVertical());
     }
@@ -37,7 +37,7 @@ class TextureObject : public ::testing::Test {
         return value;
     }
 
-    testing::GlTestContext gl;
+    tools::OffscreenGlContext gl;
     testing::ScratchFolder scratch;
 };
 

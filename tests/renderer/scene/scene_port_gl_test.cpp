@@ -12,17 +12,17 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/gl_test_context.h"
-#include "tests/support/glow_sprite_file.h"
+#include "tools/bitmap/glow_sprite_file.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 
 namespace kestro {
 namespace {
 
-using testing::GlTestContext;
-using testing::Rgb;
+using tools::OffscreenGlContext;
+using tools::Rgb;
 
-constexpr int CENTRE_COLUMN = testing::SCREEN_WIDTH / 2;
-constexpr int CENTRE_ROW = testing::SCREEN_HEIGHT / 2;
+constexpr int CENTRE_COLUMN = tools::SCREEN_WIDTH / 2;
+constexpr int CENTRE_ROW = tools::SCREEN_HEIGHT / 2;
 // At 50 units with a 35-degree view, one unit is 768 / (100 tan 17.5 deg)
 // = 24.36 pixels.
 constexpr double PIXELS_PER_UNIT = 24.36;
@@ -49,7 +49,7 @@ bool isBlack(const Rgb& colour) {
 
 class GlScenePortTest : public ::testing::Test {
   protected:
-    GlTestContext gl;
+    OffscreenGlContext gl;
     TextureImage sprite;
     std::unique_ptr<ParticleCloud> cloud = std::make_unique<ParticleCloud>();
 
@@ -98,7 +98,7 @@ TEST_F(GlScenePortTest, OverlappingParticlesAddUpAndOpacityWeightsThem) {
 
 TEST_F(GlScenePortTest, GlowSpriteMakesASoftRoundParticle) {
     const std::string path = tempPath("glow_sprite.bmp");
-    ASSERT_TRUE(testing::writeGlowSprite(path));
+    ASSERT_TRUE(tools::writeGlowSprite(path));
     cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
     drawOnce(path);
 
@@ -112,8 +112,9 @@ TEST_F(GlScenePortTest, GlowSpriteMakesASoftRoundParticle) {
 
 TEST_F(GlScenePortTest, PictureTopEdgeLiesAtTheSquaresBottomEdge) {
     const std::string path = tempPath("top_half_sprite.bmp");
-    ASSERT_TRUE(testing::writeGreySprite(
-        path, [](int, int rowFromTop) { return rowFromTop < testing::SPRITE_SIZE / 2 ? 255 : 0; }));
+    ASSERT_TRUE(tools::writeGreySprite(path, [](int, int rowFromTop) {
+        return rowFromTop < tools::GLOW_SPRITE_SIZE / 2 ? 255 : 0;
+    }));
     cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
     drawOnce(path);
 
@@ -138,7 +139,7 @@ class GlSceneRunTest : public GlScenePortTest {
 
     void SetUp() override {
         GlScenePortTest::SetUp();
-        ASSERT_TRUE(testing::writeGlowSprite(spritePath));
+        ASSERT_TRUE(tools::writeGlowSprite(spritePath));
     }
 
     void frames(ScenePort& display, int count, uint32_t elapsedMs) {

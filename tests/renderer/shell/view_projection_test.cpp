@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "renderer/shell/view_projection.h"
-#include "tests/support/gl_test_context.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 
 namespace kestro {
 namespace {
@@ -24,7 +24,7 @@ std::array<double, 16> projection() {
 class ViewProjection : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(gl.ready()); }
-    testing::GlTestContext gl;
+    tools::OffscreenGlContext gl;
 };
 
 TEST_F(ViewProjection, ThirtyFiveDegreesAtTheWindowsAspect) {

@@ -1,20 +1,20 @@
 // Native: Mesa draws straight into the buffer.
 
-#include "tests/support/gl_test_context.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 
 #include <GL/osmesa.h>
 
-namespace kestro::testing {
+namespace kestro::tools {
 
 namespace {
 constexpr int DEPTH_BITS = 32;
 }
 
-struct GlTestContext::Context {
+struct OffscreenGlContext::Context {
     OSMesaContext mesa = nullptr;
 };
 
-GlTestContext::GlTestContext(int width, int height)
+OffscreenGlContext::OffscreenGlContext(int width, int height)
     : width_(width), height_(height), buffer_(static_cast<std::size_t>(width) * height * 4, 0),
       context_(std::make_unique<Context>()) {
     context_->mesa = OSMesaCreateContextExt(OSMESA_RGBA, DEPTH_BITS, 0, 0, nullptr);
@@ -26,17 +26,17 @@ GlTestContext::GlTestContext(int width, int height)
     ready_ = true;
 }
 
-GlTestContext::~GlTestContext() {
+OffscreenGlContext::~OffscreenGlContext() {
     if (context_->mesa != nullptr) {
         OSMesaDestroyContext(context_->mesa);
     }
 }
 
-void GlTestContext::finish() {
+void OffscreenGlContext::finish() {
     glFinish();
 }
 
-} // namespace kestro::testing
+} // namespace kestro::tools
 
 // Mesa's off-screen driver keeps some allocations of its current context for
 // the life of the process; they are Mesa's own, not the renderer's.

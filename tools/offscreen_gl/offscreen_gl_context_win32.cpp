@@ -1,27 +1,27 @@
 // Under Wine: a hidden window with the renderer's pixel format, drawn into
 // its back buffer and read back from there.
 
-#include "tests/support/gl_test_context.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 
 #include <windows.h>
 
 #include <GL/gl.h>
 
-namespace kestro::testing {
+namespace kestro::tools {
 
 namespace {
-constexpr const char* CLASS_NAME = "KestroGlTestContext";
+constexpr const char* CLASS_NAME = "KestroOffscreenGl";
 constexpr BYTE COLOUR_BITS = 32;
 constexpr BYTE DEPTH_BITS = 32;
 } // namespace
 
-struct GlTestContext::Context {
+struct OffscreenGlContext::Context {
     HWND window = nullptr;
     HDC deviceContext = nullptr;
     HGLRC glContext = nullptr;
 };
 
-GlTestContext::GlTestContext(int width, int height)
+OffscreenGlContext::OffscreenGlContext(int width, int height)
     : width_(width), height_(height), buffer_(static_cast<std::size_t>(width) * height * 4, 0),
       context_(std::make_unique<Context>()) {
     WNDCLASSA windowClass{};
@@ -57,7 +57,7 @@ GlTestContext::GlTestContext(int width, int height)
     ready_ = true;
 }
 
-GlTestContext::~GlTestContext() {
+OffscreenGlContext::~OffscreenGlContext() {
     if (context_->glContext != nullptr) {
         wglMakeCurrent(nullptr, nullptr);
         wglDeleteContext(context_->glContext);
@@ -70,11 +70,11 @@ GlTestContext::~GlTestContext() {
     }
 }
 
-void GlTestContext::finish() {
+void OffscreenGlContext::finish() {
     glFinish();
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, buffer_.data());
 }
 
-} // namespace kestro::testing
+} // namespace kestro::tools

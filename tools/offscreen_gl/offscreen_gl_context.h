@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-namespace kestro::testing {
+namespace kestro::tools {
 
 constexpr int SCREEN_WIDTH = 1024;
 constexpr int SCREEN_HEIGHT = 768;
@@ -20,12 +20,12 @@ struct Rgb {
     int blue;
 };
 
-class GlTestContext {
+class OffscreenGlContext {
   public:
-    GlTestContext(int width = SCREEN_WIDTH, int height = SCREEN_HEIGHT);
-    ~GlTestContext();
-    GlTestContext(const GlTestContext&) = delete;
-    GlTestContext& operator=(const GlTestContext&) = delete;
+    OffscreenGlContext(int width = SCREEN_WIDTH, int height = SCREEN_HEIGHT);
+    ~OffscreenGlContext();
+    OffscreenGlContext(const OffscreenGlContext&) = delete;
+    OffscreenGlContext& operator=(const OffscreenGlContext&) = delete;
 
     bool ready() const { return ready_; }
     // Completes the drawing; then pixel() shows it.
@@ -49,4 +49,4 @@ class GlTestContext {
     bool ready_ = false;
 };
 
-} // namespace kestro::testing
+} // namespace kestro::tools

@@ -1,0 +1,21 @@
+# Writes the seed corpus afresh into MADE and compares every file with the
+# kept one in KEPT: cmake -DMAKE_SEEDS=... -DKEPT=... -DMADE=... -P this file
+file(REMOVE_RECURSE ${MADE})
+file(MAKE_DIRECTORY ${MADE})
+execute_process(COMMAND ${MAKE_SEEDS} ${MADE} RESULT_VARIABLE written)
+if(NOT written EQUAL 0)
+  message(FATAL_ERROR "make_bmp_fuzz_seeds failed: ${written}")
+endif()
+file(GLOB made_files RELATIVE ${MADE} ${MADE}/*.bmp)
+file(GLOB kept_files RELATIVE ${KEPT} ${KEPT}/*.bmp)
+if(NOT made_files STREQUAL kept_files)
+  message(FATAL_ERROR "seed files differ: made ${made_files}, kept ${kept_files}")
+endif()
+foreach(name ${made_files})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${MADE}/${name} ${KEPT}/${name}
+                  RESULT_VARIABLE differ)
+  if(NOT differ EQUAL 0)
+    message(FATAL_ERROR "${name}: the kept seed is not what make_bmp_fuzz_seeds writes")
+  endif()
+endforeach()
+message(STATUS "${made_files}: as kept")
