@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "host/platform/wide_text_win32.h"
+
 namespace kestro {
 namespace {
 
@@ -23,7 +25,7 @@ HFONT createFont(const FontDescription& font) {
     const int dotsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : FALLBACK_DOTS_PER_INCH;
     if (screen)
         ReleaseDC(nullptr, screen);
-    LOGFONTA logFont{};
+    LOGFONTW logFont{};
     logFont.lfHeight =
         -static_cast<LONG>(std::lround(font.pointSize * dotsPerInch / POINTS_PER_INCH));
     logFont.lfWeight = font.weight;
@@ -32,12 +34,13 @@ HFONT createFont(const FontDescription& font) {
     logFont.lfStrikeOut = font.strikeOut;
     logFont.lfCharSet = font.charset;
     logFont.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(logFont.lfFaceName, font.faceName.c_str(), LF_FACESIZE);
-    return CreateFontIndirectA(&logFont);
+    lstrcpynW(logFont.lfFaceName, wideText(font.faceName).c_str(), LF_FACESIZE);
+    return CreateFontIndirectW(&logFont);
 }
 
 void drawText(HDC dc, const std::string& text, RECT rect) {
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, TEXT_FORMAT);
+    const std::wstring wide = wideText(text);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, TEXT_FORMAT);
 }
 
 } // namespace

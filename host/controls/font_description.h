@@ -1,6 +1,6 @@
 #pragma once
 // A font as the host's forms hand it around: what a LOGFONT is made from.
-// The face name is in the system's ANSI code page.
+// The face name is UTF-8.
 
 #include <cstdint>
 #include <string>
@@ -11,7 +11,7 @@ constexpr int16_t FONT_WEIGHT_REGULAR = 400;
 constexpr uint8_t FONT_CHARSET_SHIFTJIS = 128;
 
 struct FontDescription {
-    std::string faceName; // ANSI bytes
+    std::string faceName; // UTF-8
     double pointSize = 9.0;
     int16_t weight = FONT_WEIGHT_REGULAR;
     bool italic = false;

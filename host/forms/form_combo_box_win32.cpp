@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/platform/wide_text_win32.h"
+
 namespace kestro {
 
 namespace {
@@ -11,7 +13,7 @@ constexpr int MINIMUM_SELECTION_HEIGHT = 8;
 bool FormComboBox::create(HWND container, const RECT& rect, int listHeight, HFONT font) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    hwnd_ = CreateWindowExA(0, "COMBOBOX", "",
+    hwnd_ = CreateWindowExW(0, L"COMBOBOX", L"",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
                                 CBS_AUTOHSCROLL,
                             rect.left, rect.top, width, height + listHeight, container, nullptr,
@@ -34,9 +36,9 @@ bool FormComboBox::create(HWND container, const RECT& rect, int listHeight, HFON
     return true;
 }
 
-void FormComboBox::setText(const std::string& ansiText) {
+void FormComboBox::setText(const std::string& utf8Text) {
     if (hwnd_)
-        SetWindowTextA(hwnd_, ansiText.c_str());
+        SetWindowTextW(hwnd_, wideText(utf8Text).c_str());
 }
 
 std::string FormComboBox::text() const {
@@ -49,11 +51,12 @@ std::string FormComboBox::text() const {
     return text;
 }
 
-void FormComboBox::addItems(const std::vector<std::string>& ansiItems) {
+void FormComboBox::addItems(const std::vector<std::string>& utf8Items) {
     if (!hwnd_)
         return;
-    for (const std::string& item : ansiItems) {
-        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    for (const std::string& item : utf8Items) {
+        const std::wstring wide = wideText(item);
+        SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
     }
 }
 

@@ -15,9 +15,11 @@ class FormComboBox {
     bool create(HWND container, const RECT& rect, int listHeight, HFONT font);
     HWND hwnd() const { return hwnd_; }
 
-    void setText(const std::string& ansiText);
+    // Shown texts are UTF-8; what the user typed comes back in the system
+    // code page, as the settings store it.
+    void setText(const std::string& utf8Text);
     std::string text() const;
-    void addItems(const std::vector<std::string>& ansiItems);
+    void addItems(const std::vector<std::string>& utf8Items);
     void setEnabled(bool enabled);
     // Puts the keyboard focus in the text and selects all of it.
     void focusText();

@@ -1,7 +1,9 @@
 #include "host/forms/form_font_win32.h"
 
 #include <cmath>
-#include <cstring>
+#include <cwchar>
+
+#include "host/platform/wide_text_win32.h"
 
 namespace kestro {
 
@@ -19,7 +21,7 @@ int fontPixelHeight(double points) {
 }
 
 HFONT createFormFont(const FormFontSpec& wanted) {
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfHeight = -fontPixelHeight(wanted.points); // character height, not cell height
     font.lfWeight = wanted.weight;
     font.lfUnderline = wanted.underline ? TRUE : FALSE;
@@ -28,8 +30,9 @@ HFONT createFormFont(const FormFontSpec& wanted) {
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::strncpy(font.lfFaceName, wanted.faceName.c_str(), LF_FACESIZE - 1);
-    return CreateFontIndirectA(&font);
+    // The wide call finds the face by its own name under any code page.
+    std::wcsncpy(font.lfFaceName, wideText(wanted.faceName).c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
 }
 
 } // namespace kestro

@@ -9,7 +9,7 @@
 namespace kestro {
 
 struct FormFontSpec {
-    std::string faceName; // ANSI, system code page
+    std::string faceName; // UTF-8
     double points = 9.0;
     int charset = DEFAULT_CHARSET;
     int weight = FW_NORMAL;

@@ -1,5 +1,7 @@
 #include "host/forms/form_label_win32.h"
 
+#include "host/platform/wide_text_win32.h"
+
 namespace kestro {
 
 namespace {
@@ -32,7 +34,8 @@ void FormLabel::paint(HDC dc) const {
         format |= DT_WORDBREAK | DT_EDITCONTROL;
         IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     }
-    DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &area, format);
+    const std::wstring wide = wideText(text_);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
     RestoreDC(dc, savedState);
 }
 

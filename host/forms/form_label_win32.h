@@ -14,9 +14,9 @@ enum class LabelAlignment { Left, Centre };
 
 class FormLabel : public WindowlessControl {
   public:
-    void setText(std::string ansiText) { text_ = std::move(ansiText); }
-    const std::string& text() const { return text_; }
-    void setFont(HFONT font) { font_ = font; } // not owned
+    void setText(std::string utf8Text) { text_ = std::move(utf8Text); }
+    const std::string& text() const { return text_; } // UTF-8
+    void setFont(HFONT font) { font_ = font; }        // not owned
     void setColour(COLORREF colour) { colour_ = colour; }
     void setAlignment(LabelAlignment alignment) { alignment_ = alignment; }
     // A thin single-line frame inside the bounds; the text sits inside it.

@@ -11,6 +11,9 @@ namespace kestro {
 // UTF-8 -> system ANSI code page. Natively (unit tests) the code page is 932.
 std::string ansiText(std::string_view utf8);
 
+// System ANSI code page -> UTF-8: a stored path, to be shown to the user.
+std::string utf8FromAnsi(std::string_view ansi);
+
 // True when the byte opens a two-byte character in the ANSI code page, so the
 // byte after it (which may look like "\\") belongs to the same character.
 bool isAnsiLeadByte(unsigned char byte);

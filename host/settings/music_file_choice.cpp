@@ -1,9 +1,7 @@
 #include "host/settings/music_file_choice.h"
 
-#include <cstring>
-
-#include "host/settings/settings_dialog_texts.h"
 #include "host/platform/path_helpers.h"
+#include "host/settings/settings_dialog_texts.h"
 
 namespace kestro {
 
@@ -20,9 +18,8 @@ std::string MusicFileChooserTitle() {
     return SettingsDialogTexts().fileChooserTitle;
 }
 
-std::string ChosenMusicFile(const char* buffer, size_t size) {
-    const void* end = std::memchr(buffer, '\0', size);
-    return std::string(buffer, end ? static_cast<const char*>(end) - buffer : size);
+std::string UnstorableMusicFileMessage(const std::string& shownPath) {
+    return SettingsDialogTexts().unstorableFileName + "\n" + shownPath;
 }
 
 void ApplyChosenMusicFile(MusicSettings& settings, const std::string& path) {

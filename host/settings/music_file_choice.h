@@ -11,14 +11,16 @@ namespace kestro {
 constexpr size_t MUSIC_FILE_BUFFER = 255; // characters the chooser may return, NUL included
 
 // The filter: one description and one pattern, NUL-separated and ending in
-// two NULs, in the ANSI code page.
+// two NULs, in UTF-8.
 std::string MusicFileFilter();
 
-// "ﾌｧｲﾙを開く" in the ANSI code page.
+// "ﾌｧｲﾙを開く" in UTF-8.
 std::string MusicFileChooserTitle();
 
-// The path the chooser wrote into its buffer: the text up to the first NUL.
-std::string ChosenMusicFile(const char* buffer, size_t size);
+// The message for a chosen file whose name the settings cannot keep (the
+// system code page holds neither it nor a short form of it), with the path
+// (UTF-8) on a line of its own.
+std::string UnstorableMusicFileMessage(const std::string& shownPath);
 
 // A file was chosen: BgmFile takes it and BgmFolder its folder. BgmKind is
 // left alone.

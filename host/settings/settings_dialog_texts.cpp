@@ -1,35 +1,34 @@
 #include "host/settings/settings_dialog_texts.h"
 
-#include "host/platform/ansi_text.h"
-
 namespace kestro {
 
 namespace {
 
-SettingsDialogTextSet convertTexts() {
+SettingsDialogTextSet makeTexts() {
     SettingsDialogTextSet texts;
-    texts.fontName = ansiText("ＭＳ Ｐゴシック");
-    texts.credit = ansiText("Kestrovalinde Ver.1.0.0");
-    texts.webAddress = ansiText("https://kestrovalinde.example/");
-    texts.heading = ansiText("BGM");
-    texts.kindLabels[0] = ansiText("なし");
-    texts.kindLabels[1] = ansiText("音楽CD");
-    texts.kindLabels[2] = ansiText("MP3、WAV");
-    texts.repeatLabel = ansiText("曲目をﾘﾋﾟｰﾄ");
-    texts.fileButton = ansiText("...");
-    texts.saveButton = ansiText("設定");
-    texts.cancelButton = ansiText("ｷｬﾝｾﾙ");
-    texts.fileFilterDescription = ansiText("BGMﾌｧｲﾙ (MP3 WAV)");
-    texts.fileFilterPattern = ansiText("*.MP3;*.WAV");
-    texts.fileChooserTitle = ansiText("ﾌｧｲﾙを開く");
-    texts.saveFailed = ansiText("設定を保存できませんでした。");
+    texts.fontName = "ＭＳ Ｐゴシック";
+    texts.credit = "Kestrovalinde Ver.1.0.0";
+    texts.webAddress = "https://kestrovalinde.example/";
+    texts.heading = "BGM";
+    texts.kindLabels[0] = "なし";
+    texts.kindLabels[1] = "音楽CD";
+    texts.kindLabels[2] = "MP3、WAV";
+    texts.repeatLabel = "曲目をﾘﾋﾟｰﾄ";
+    texts.fileButton = "...";
+    texts.saveButton = "設定";
+    texts.cancelButton = "ｷｬﾝｾﾙ";
+    texts.fileFilterDescription = "BGMﾌｧｲﾙ (MP3 WAV)";
+    texts.fileFilterPattern = "*.MP3;*.WAV";
+    texts.fileChooserTitle = "ﾌｧｲﾙを開く";
+    texts.saveFailed = "設定を保存できませんでした。";
+    texts.unstorableFileName = "このﾌｧｲﾙ名は保存できません。";
     return texts;
 }
 
 } // namespace
 
 const SettingsDialogTextSet& SettingsDialogTexts() {
-    static const SettingsDialogTextSet texts = convertTexts();
+    static const SettingsDialogTextSet texts = makeTexts();
     return texts;
 }
 

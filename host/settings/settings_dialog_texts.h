@@ -1,5 +1,6 @@
 #pragma once
-// Every fixed text of the settings dialog, in the ANSI code page.
+// Every fixed text of the settings dialog, in UTF-8: they are shown through
+// the system's wide calls.
 
 #include <string>
 
@@ -19,9 +20,10 @@ struct SettingsDialogTextSet {
     std::string fileFilterPattern;     // "*.MP3;*.WAV"
     std::string fileChooserTitle;      // "ﾌｧｲﾙを開く"
     std::string saveFailed;            // "設定を保存できませんでした。"
+    std::string unstorableFileName;    // "このﾌｧｲﾙ名は保存できません。"
 };
 
-// Converted once, on first use.
+// Made once, on first use.
 const SettingsDialogTextSet& SettingsDialogTexts();
 
 } // namespace kestro

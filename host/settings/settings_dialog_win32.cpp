@@ -9,6 +9,8 @@
 
 #include "common/shared_names.h"
 #include "host/forms/form_window_win32.h"
+#include "host/platform/ansi_text.h"
+#include "host/platform/wide_text_win32.h"
 #include "host/settings/band_painter_win32.h"
 #include "host/settings/dialog_geometry_win32.h"
 #include "host/settings/music_choice.h"
@@ -81,6 +83,7 @@ class SettingsDialog : public FormWindow {
     void chooseMusicFile();
     void saveAndClose();
     void openWebAddress();
+    void showMessage(const std::string& utf8Text);
     void setScreenPointer(ScreenPointer pointer);
 
     SettingsPort& system_;
@@ -131,7 +134,7 @@ void SettingsDialog::onLoad() {
     showMusicChoice(MusicChoiceLookFor(settings_.BgmKind));
     trackBox_.setText(TrackBoxText(settings_.BgmRepeatTrack));
     trackBox_.addItems(TrackBoxEntries());
-    fileLabel_.setText(settings_.BgmFile);
+    fileLabel_.setText(utf8FromAnsi(settings_.BgmFile));
     zoomOrigin_ = ZoomOriginAtPointer();
     ZoomWindowOpen(hwnd(), zoomOrigin_);
     setScreenPointer(ScreenPointer::Default);
@@ -195,11 +198,20 @@ void SettingsDialog::selectMusicKind(int16_t kind) {
 }
 
 void SettingsDialog::chooseMusicFile() {
-    const std::optional<std::string> chosen = ChooseMusicFile(hwnd(), settings_.BgmFolder);
-    if (!chosen)
+    const MusicFileChooserResult chosen = ChooseMusicFile(hwnd(), settings_.BgmFolder);
+    switch (chosen.outcome) {
+    case MusicFileChooserResult::Outcome::Cancelled:
         return;
-    ApplyChosenMusicFile(settings_, *chosen);
-    fileLabel_.setText(settings_.BgmFile);
+    case MusicFileChooserResult::Outcome::NameNotStorable:
+        // Stored as question marks it would name no file: the previous
+        // choice stays.
+        showMessage(UnstorableMusicFileMessage(chosen.shownPath));
+        return;
+    case MusicFileChooserResult::Outcome::Chosen:
+        break;
+    }
+    ApplyChosenMusicFile(settings_, chosen.storedPath);
+    fileLabel_.setText(utf8FromAnsi(settings_.BgmFile));
     if (panel_.hwnd())
         InvalidateRect(panel_.hwnd(), nullptr, FALSE);
 }
@@ -217,14 +229,19 @@ void SettingsDialog::saveAndClose() {
     case SaveOutcome::WriteFailed:
         // The file keeps its old values; the dialog keeps the user's choice,
         // to be saved again or cancelled.
-        MessageBoxA(hwnd(), SaveFailedMessage(settingsFile_).c_str(), SETTINGS_WINDOW_TITLE, MB_OK);
+        showMessage(SaveFailedMessage(settingsFile_));
         return;
     }
 }
 
+void SettingsDialog::showMessage(const std::string& utf8Text) {
+    MessageBoxW(hwnd(), wideText(utf8Text).c_str(), wideText(SETTINGS_WINDOW_TITLE).c_str(), MB_OK);
+}
+
 void SettingsDialog::openWebAddress() {
     setScreenPointer(ScreenPointer::Hourglass);
-    ShellExecuteA(hwnd(), "open", linkLabel_.text().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(hwnd(), L"open", wideText(linkLabel_.text()).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
     setScreenPointer(ScreenPointer::Default);
 }
 

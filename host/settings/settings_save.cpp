@@ -1,5 +1,6 @@
 #include "host/settings/settings_save.h"
 
+#include "host/platform/ansi_text.h"
 #include "host/settings/settings_dialog_texts.h"
 #include "host/settings/track_box_text.h"
 #include "host/startup/settings_file.h"
@@ -46,7 +47,7 @@ SaveOutcome SaveMusicSettings(SettingsPort& system, const std::string& settingsF
 }
 
 std::string SaveFailedMessage(const std::string& settingsFile) {
-    return SettingsDialogTexts().saveFailed + "\n" + settingsFile;
+    return SettingsDialogTexts().saveFailed + "\n" + utf8FromAnsi(settingsFile);
 }
 
 } // namespace kestro

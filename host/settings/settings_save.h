@@ -30,7 +30,7 @@ SaveOutcome SaveMusicSettings(SettingsPort& system, const std::string& settingsF
                               MusicSettings& settings, const std::string& trackBoxText);
 
 // The message of a failed save: "設定を保存できませんでした。", then the
-// file's path on a line of its own, in the ANSI code page.
+// file's path (given in the system code page) on a line of its own; UTF-8.
 std::string SaveFailedMessage(const std::string& settingsFile);
 
 } // namespace kestro

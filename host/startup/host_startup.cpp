@@ -15,7 +15,7 @@ constexpr size_t PREVIEW_HANDLE_INDEX = 3;
 } // namespace
 
 std::string missingRendererMessage() {
-    return ansiText("Kestrovalinde.dll が同じﾌｫﾙﾀﾞに見つかりません！");
+    return "Kestrovalinde.dll が同じﾌｫﾙﾀﾞに見つかりません！";
 }
 
 char ModeLetter(const std::string& argumentText) {

@@ -15,7 +15,7 @@ constexpr char MODE_PREVIEW = 'P';
 constexpr char MODE_SETTINGS = 'C';
 constexpr char MODE_SAVER = 'S';
 
-// "Kestrovalinde.dll が同じﾌｫﾙﾀﾞに見つかりません！" in the ANSI code page.
+// "Kestrovalinde.dll が同じﾌｫﾙﾀﾞに見つかりません！", in UTF-8.
 std::string missingRendererMessage();
 
 // Second character of the argument text, upper-cased; NO_MODE_LETTER when

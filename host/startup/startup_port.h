@@ -17,6 +17,7 @@ class StartupPort {
     virtual bool windowExists(const std::string& title) = 0; // FindWindowA, no class
     virtual std::string hostFolder() = 0;
     virtual bool createFolder(const std::string& path) = 0;
+    // A message box; its texts are UTF-8.
     virtual void showMessage(const std::string& text, const std::string& caption) = 0;
     virtual void endProcess() = 0; // never returns in the real host
     virtual void hideCursor() = 0;

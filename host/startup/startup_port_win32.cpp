@@ -4,6 +4,7 @@
 
 #include "host/platform/path_helpers.h"
 #include "host/platform/process_end_win32.h"
+#include "host/platform/wide_text_win32.h"
 
 namespace kestro {
 
@@ -24,7 +25,7 @@ bool Win32StartupPort::createFolder(const std::string& path) {
 }
 
 void Win32StartupPort::showMessage(const std::string& text, const std::string& caption) {
-    MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK);
+    MessageBoxW(nullptr, wideText(text).c_str(), wideText(caption).c_str(), MB_OK);
 }
 
 void Win32StartupPort::endProcess() {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "host/forms/twips.h"
+#include "host/platform/ansi_text.h"
 #include "host/settings/dialog_background.h"
 #include "host/settings/dialog_placement.h"
 #include "host/settings/music_file_choice.h"
@@ -64,23 +65,26 @@ TEST(DialogPictures, GrowWithTheLayoutAsTheScreenGetsFiner) {
     }
 }
 
-TEST(SettingsDialogTexts, JapaneseTextsAreCodePage932Bytes) {
+// The texts are UTF-8 (shown through the wide calls); their code page 932
+// forms are the designer's bytes.
+TEST(SettingsDialogTexts, JapaneseTextsAreTheCodePage932Texts) {
     const SettingsDialogTextSet& texts = SettingsDialogTexts();
-    EXPECT_EQ(texts.fontName, "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
-    EXPECT_EQ(texts.kindLabels[0], "\x82\xC8\x82\xB5");
-    EXPECT_EQ(texts.kindLabels[1], "\x89\xB9\x8A\x79"
-                                   "CD");
-    EXPECT_EQ(texts.kindLabels[2], "MP3\x81\x41WAV");
-    EXPECT_EQ(texts.repeatLabel, "\x8B\xC8\x96\xDA\x82\xF0\xD8\xCB\xDF\xB0\xC4");
-    EXPECT_EQ(texts.saveButton, "\x90\xDD\x92\xE8");
-    EXPECT_EQ(texts.cancelButton, "\xB7\xAC\xDD\xBE\xD9");
+    EXPECT_EQ(ansiText(texts.fontName),
+              "\x82\x6C\x82\x72 \x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
+    EXPECT_EQ(ansiText(texts.kindLabels[0]), "\x82\xC8\x82\xB5");
+    EXPECT_EQ(ansiText(texts.kindLabels[1]), "\x89\xB9\x8A\x79"
+                                             "CD");
+    EXPECT_EQ(ansiText(texts.kindLabels[2]), "MP3\x81\x41WAV");
+    EXPECT_EQ(ansiText(texts.repeatLabel), "\x8B\xC8\x96\xDA\x82\xF0\xD8\xCB\xDF\xB0\xC4");
+    EXPECT_EQ(ansiText(texts.saveButton), "\x90\xDD\x92\xE8");
+    EXPECT_EQ(ansiText(texts.cancelButton), "\xB7\xAC\xDD\xBE\xD9");
     EXPECT_EQ(texts.credit.substr(texts.credit.size() - 9), "Ver.1.0.0");
 }
 
 TEST(MusicFileChoice, FilterIsOneNulSeparatedPairEndingInTwoNuls) {
     const std::string expected("BGM\xCC\xA7\xB2\xD9 (MP3 WAV)\0*.MP3;*.WAV\0\0", 31);
-    EXPECT_EQ(MusicFileFilter(), expected);
-    EXPECT_EQ(MusicFileChooserTitle(), "\xCC\xA7\xB2\xD9\x82\xF0\x8A\x4A\x82\xAD");
+    EXPECT_EQ(ansiText(MusicFileFilter()), expected);
+    EXPECT_EQ(ansiText(MusicFileChooserTitle()), "\xCC\xA7\xB2\xD9\x82\xF0\x8A\x4A\x82\xAD");
 }
 
 } // namespace

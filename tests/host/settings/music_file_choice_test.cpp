@@ -7,18 +7,6 @@
 namespace kestro {
 namespace {
 
-TEST(ChosenMusicFile, StopsAtTheFirstNul) {
-    char buffer[MUSIC_FILE_BUFFER] = {};
-    const std::string path = "C:\\Music\\song.mp3";
-    path.copy(buffer, path.size());
-    EXPECT_EQ(ChosenMusicFile(buffer, sizeof buffer), path);
-}
-
-TEST(ChosenMusicFile, ABufferWithoutNulIsTakenWhole) {
-    const char buffer[4] = {'a', 'b', 'c', 'd'};
-    EXPECT_EQ(ChosenMusicFile(buffer, sizeof buffer), "abcd");
-}
-
 TEST(ApplyChosenMusicFile, SetsFileAndFolderButNotTheKind) {
     MusicSettings settings;
     settings.BgmKind = 2;

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "common/shared_names.h"
+#include "host/platform/wide_text_win32.h"
 #include "host/settings/dialog_geometry_win32.h"
 #include "host/settings/settings_save.h"
 #include "host/startup/settings_file.h"
@@ -84,12 +85,12 @@ MessageBoxSeen readMessageBox(HWND box) {
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char className[32] = {};
         GetClassNameA(child, className, sizeof className);
-        char text[512] = {};
-        GetWindowTextA(child, text, sizeof text);
+        wchar_t text[512] = {};
+        GetWindowTextW(child, text, 512);
         if (lstrcmpiA(className, "Button") == 0)
             ++seen.buttons;
-        else if (lstrcmpiA(className, "Static") == 0 && text[0] != '\0')
-            seen.text = text;
+        else if (lstrcmpiA(className, "Static") == 0 && text[0] != L'\0')
+            seen.text = utf8Text(text); // read wide: the message reads right under any code page
     }
     return seen;
 }

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "host/platform/ansi_text.h"
 #include "tests/host/settings/fake_settings_system.h"
 
 namespace kestro {
@@ -132,10 +133,16 @@ TEST_F(SaveMusicSettingsTest, FileThatCannotBeCopiedOrReplacedIsReportedAndLeftA
 }
 
 TEST(SaveFailedMessage, NamesTheFileAfterTheCodePage932Text) {
-    // "設定を保存できませんでした。"
-    EXPECT_EQ(SaveFailedMessage(FILE_PATH),
+    // "設定を保存できませんでした。", shown through the wide calls.
+    EXPECT_EQ(ansiText(SaveFailedMessage(FILE_PATH)),
               "\x90\xDD\x92\xE8\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1"
               "\x82\xC5\x82\xB5\x82\xBD\x81\x42\nC:\\saver\\Kestrovalinde.ini");
+}
+
+TEST(SaveFailedMessage, ShowsAStoredJapanesePathAsItsCharacters) {
+    // The path comes in the system code page: "C:\表\Kestrovalinde.ini".
+    const std::string message = SaveFailedMessage("C:\\\x95\x5C\\Kestrovalinde.ini");
+    EXPECT_EQ(message.substr(message.find('\n') + 1), "C:\\表\\Kestrovalinde.ini");
 }
 
 } // namespace
