@@ -1,6 +1,6 @@
 # kestro_add_program_resources(target RC script [DEPENDS files...])
-# Gives one of the two programs its resource script (version record, and the
-# host's manifest). The version header and the plain version file come from
+# Gives one of the two programs its resource script (version record and
+# application manifest). The version header and the plain version file come from
 # project(VERSION), the one place the version is written.
 include_guard(GLOBAL)
 
