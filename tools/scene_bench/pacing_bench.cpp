@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <thread>
 
@@ -17,7 +18,9 @@ namespace kestro {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr auto RUN_LENGTH = std::chrono::seconds(5);
+// Each loop's run, unless the command line gives another (in seconds, as
+// the smoke run in make test does).
+constexpr double DEFAULT_RUN_SECONDS = 5.0;
 
 uint64_t microsecondsSince(Clock::time_point start) {
     return static_cast<uint64_t>(
@@ -52,10 +55,10 @@ struct Figures {
     double cpuShare;
 };
 
-template <typename Run> Figures measure(Run run) {
+template <typename Run> Figures measure(Run run, Clock::duration length) {
     const auto wallStart = Clock::now();
     const std::clock_t cpuStart = std::clock();
-    const int draws = run(wallStart + RUN_LENGTH);
+    const int draws = run(wallStart + length);
     const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const double wallSeconds = std::chrono::duration<double>(Clock::now() - wallStart).count();
     return {draws / wallSeconds, cpuSeconds / wallSeconds};
@@ -97,12 +100,18 @@ int uncappedLoop(Clock::time_point end) {
 } // namespace
 } // namespace kestro
 
-int main() {
+int main(int argc, char** argv) {
     using kestro::measure;
-    const kestro::Figures paced = measure(kestro::pacedLoop);
-    const kestro::Figures uncapped = measure(kestro::uncappedLoop);
-    std::printf("render loop, %lld s each, display presenting at once\n",
-                static_cast<long long>(kestro::RUN_LENGTH.count()));
+    const double seconds = argc > 1 ? std::atof(argv[1]) : kestro::DEFAULT_RUN_SECONDS;
+    if (argc > 2 || !(seconds > 0.0)) {
+        std::fprintf(stderr, "usage: bench_pacing [seconds per loop, above 0]\n");
+        return 2;
+    }
+    const auto length = std::chrono::duration_cast<kestro::Clock::duration>(
+        std::chrono::duration<double>(seconds));
+    const kestro::Figures paced = measure(kestro::pacedLoop, length);
+    const kestro::Figures uncapped = measure(kestro::uncappedLoop, length);
+    std::printf("render loop, %.1f s each, display presenting at once\n", seconds);
     std::printf("  %-9s %10s %16s\n", "loop", "draws/s", "CPU/wall second");
     std::printf("  %-9s %10.1f %15.1f%%\n", "paced", paced.drawsPerSecond, paced.cpuShare * 100);
     std::printf("  %-9s %10.1f %15.1f%%\n", "uncapped", uncapped.drawsPerSecond,
