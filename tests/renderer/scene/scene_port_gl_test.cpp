@@ -6,9 +6,13 @@
 #include "renderer/scene/scene_controller.h"
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +112,42 @@ TEST_F(GlScenePortTest, GlowSpriteMakesASoftRoundParticle) {
     const Rgb nearRim = gl.pixel(CENTRE_COLUMN + 12, CENTRE_ROW);
     EXPECT_LT(nearRim.green, centre.green / 4);
     EXPECT_LE(gl.pixel(CENTRE_COLUMN + 13, CENTRE_ROW - 13).green, 2) << "square's corner";
+}
+
+TEST_F(GlScenePortTest, SpriteBytesFromMemoryDrawAsTheirFileDoesAndBadBytesAsNoSprite) {
+    const std::string path = tempPath("memory_glow_sprite.bmp");
+    ASSERT_TRUE(tools::writeGlowSprite(path));
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                     std::istreambuf_iterator<char>());
+    ASSERT_FALSE(bytes.empty());
+    cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
+    const auto drawnRow = [this](ScenePort& display) {
+        display.setUpState();
+        display.loadSprite();
+        display.clearScreen();
+        display.drawCloud(*cloud, 1.0f);
+        display.finishFrame();
+        gl.finish();
+        std::vector<int> greens;
+        for (int column = CENTRE_COLUMN - 16; column <= CENTRE_COLUMN + 16; ++column)
+            greens.push_back(gl.pixel(column, CENTRE_ROW).green);
+        return greens;
+    };
+    GlScenePort fromFile(sprite, path.c_str());
+    const std::vector<int> filed = drawnRow(fromFile);
+    TextureImage memorySprite;
+    GlScenePort fromMemory(memorySprite, bytes.data(), bytes.size());
+    EXPECT_EQ(drawnRow(fromMemory), filed);
+    EXPECT_LT(filed.front() + 40, filed[16]) << "the glow fades to its rim";
+
+    // Bytes that are no bitmap leave the particle a plain square.
+    const uint8_t notABitmap[] = {'B', 'M', 0, 0};
+    TextureImage brokenSprite;
+    GlScenePort broken(brokenSprite, notABitmap, sizeof notABitmap);
+    const std::vector<int> plain = drawnRow(broken);
+    EXPECT_EQ(plain[16], plain[16 - 12]) << "no glow: one colour across the square";
+    std::remove(path.c_str());
 }
 
 TEST_F(GlScenePortTest, PictureTopEdgeLiesAtTheSquaresBottomEdge) {
