@@ -10,6 +10,10 @@
 //   window_probe geometry TITLE          window LEFT TOP RIGHT BOTTOM
 //                                        client X Y WIDTH HEIGHT (on the screen)
 //                                        screen WIDTH HEIGHT
+//   window_probe state TITLE             topmost popup foreground cursor, each
+//                                        0 or 1 (cursor: the pointer shows,
+//                                        as the foreground window left it)
+//   window_probe mode -                  the display mode: WIDTH HEIGHT BITS
 //   window_probe texts TITLE             one line per child window:
 //                                        CLASS ENABLED(0|1) TEXT-AS-HEX-BYTES
 //   window_probe rects TITLE             one line per child window:
@@ -89,6 +93,30 @@ int geometry(const char* title) {
     std::printf("window %ld %ld %ld %ld\n", outer.left, outer.top, outer.right, outer.bottom);
     std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
     std::printf("screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return ANSWER_YES;
+}
+
+int state(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    if (window == nullptr)
+        return ANSWER_NO;
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    CURSORINFO cursor{};
+    cursor.cbSize = sizeof cursor;
+    const bool showing =
+        GetCursorInfo(&cursor) && (cursor.flags & CURSOR_SHOWING) && cursor.hCursor != nullptr;
+    std::printf("%d %d %d %d\n", (exStyle & WS_EX_TOPMOST) ? 1 : 0, (style & WS_POPUP) ? 1 : 0,
+                GetForegroundWindow() == window ? 1 : 0, showing ? 1 : 0);
+    return ANSWER_YES;
+}
+
+int displayMode() {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode))
+        return ANSWER_NO;
+    std::printf("%lu %lu %lu\n", mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel);
     return ANSWER_YES;
 }
 
@@ -173,6 +201,10 @@ int main(int argc, char** argv) {
         return post(title, static_cast<UINT>(std::strtoul(argv[3], nullptr, 10)));
     if (is("geometry", 3))
         return geometry(title);
+    if (is("mode", 3))
+        return displayMode();
+    if (is("state", 3))
+        return state(title);
     if (is("texts", 3))
         return texts(title);
     if (is("rects", 3))
