@@ -136,11 +136,12 @@ saver_expect_renderer_started_plainly() {
     e2e_fail "renderer started as '$logged', expected '$renderer|$renderer'"
 }
 
-# saver_capture_sound: from here on the programs of this run play into an
-# ALSA device that writes what it gets to $SAVER_SOUND_CAPTURE (16-bit
-# stereo at 48 kHz, raw), so that Wine has a wave-output device.
+# saver_capture_sound [file]: from here on the programs of this run play into
+# an ALSA device that writes what it gets to $SAVER_SOUND_CAPTURE (16-bit
+# stereo at 48 kHz, raw; by default captured.raw in the run's folder), so
+# that Wine has a wave-output device.
 saver_capture_sound() {
-  SAVER_SOUND_CAPTURE="$E2E_WORK/captured.raw"
+  SAVER_SOUND_CAPTURE="${1:-$E2E_WORK/captured.raw}"
   cat >"$E2E_WORK/asound.conf" <<CONF
 pcm.!default {
   type plug
