@@ -24,7 +24,7 @@ function(kestro_add_fuzz_target)
     add_dependencies(kestro_fuzz_targets ${F_NAME})
   else()
     add_executable(${F_NAME}_replay ${F_SOURCES}
-      ${CMAKE_SOURCE_DIR}/tools/fuzz_replay/fuzz_replay_main.cpp)
+      ${CMAKE_SOURCE_DIR}/tools/fuzz_support/fuzz_replay_main.cpp)
     target_link_libraries(${F_NAME}_replay PRIVATE ${F_LIBS})
     add_test(NAME ${F_NAME}_seed_corpus
       COMMAND ${F_NAME}_replay ${CMAKE_CURRENT_SOURCE_DIR}/corpus)

@@ -13,9 +13,15 @@ size_t lastCharacterOffset(const std::string& text) {
     return last;
 }
 
-bool endsWithSeparator(const std::string& text) {
+// True when the last character is the single byte c, not the second byte of
+// a two-byte character that happens to look like it.
+bool endsWithCharacter(const std::string& text, char c) {
     const size_t last = lastCharacterOffset(text);
-    return last != std::string::npos && text[last] == '\\';
+    return !text.empty() && last == text.size() - 1 && text[last] == c;
+}
+
+bool endsWithSeparator(const std::string& text) {
+    return endsWithCharacter(text, '\\');
 }
 
 } // namespace
@@ -23,7 +29,9 @@ bool endsWithSeparator(const std::string& text) {
 bool FileExists(FilePort& files, std::string path) {
     if (endsWithSeparator(path))
         path.pop_back();
-    if (path.empty())
+    // No file's name holds a NUL: the system would read such a name only up
+    // to it, and so answer for another file.
+    if (path.empty() || path.find('\0') != std::string::npos)
         return false;
     return files.opensForReading(path);
 }
@@ -46,7 +54,7 @@ std::string PathInFolder(const std::string& folder, const std::string& name) {
 
 std::string HostFolderOfProgram(const std::string& programPath) {
     std::string folder = FolderOfPath(programPath);
-    if (!folder.empty() && folder.back() == ':')
+    if (endsWithCharacter(folder, ':'))
         folder += '\\';
     return folder;
 }

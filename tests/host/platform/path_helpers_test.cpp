@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "host/platform/file_port_posix.h"
+#include "tests/support/fake_files.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kestro {
@@ -38,6 +39,15 @@ TEST(HostFolderOfProgram, DriveRootKeepsItsSeparator) {
     EXPECT_EQ(HostFolderOfProgram("C:\\Kestrovalinde.scr"), "C:\\");
 }
 
+TEST(HostFolderOfProgram, TwoByteCharacterEndingInAColonIsNoDrive) {
+    // 81 3A: a lead byte takes the ":" after it into its character.
+    EXPECT_EQ(HostFolderOfProgram("\x81:\\Kestrovalinde.scr"), "\x81:");
+    EXPECT_EQ(HostFolderOfProgram("\x81"
+                                  "C:\\Kestrovalinde.scr"),
+              "\x81"
+              "C:\\");
+}
+
 TEST(PathInFolder, AlwaysAddsTheSeparator) {
     EXPECT_EQ(PathInFolder("C:\\Saver", "Kestrovalinde.ini"), "C:\\Saver\\Kestrovalinde.ini");
     EXPECT_EQ(PathInFolder("C:\\", "Kestrovalinde.ini"), "C:\\\\Kestrovalinde.ini");
@@ -65,6 +75,13 @@ TEST_F(FileExistsTest, DropsOneTrailingSeparator) {
     EXPECT_TRUE(FileExists(files, file + "\\"));
     EXPECT_FALSE(FileExists(files, file + "\\\\"));
     EXPECT_FALSE(FileExists(files, "\\"));
+}
+
+TEST(FileExists, NameHoldingANulIsNoFileAndNotAskedAbout) {
+    testing::FakeFiles files;
+    files.add("song.mp3");
+    EXPECT_FALSE(FileExists(files, std::string("song.mp3\0.txt", 13)));
+    EXPECT_TRUE(files.asked.empty());
 }
 
 TEST_F(FileExistsTest, UnreadableFileIsFalse) {
