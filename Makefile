@@ -4,8 +4,10 @@
 #              and the smoke tests of the i686 deliverables
 # make build - install what is missing, then build all presets
 # make dist  - build the release zip, the installer and SHA256SUMS into dist/
+# make fuzz  - run every fuzz target (KESTRO_FUZZ_SECONDS, shared)
+# make soak  - the saver's long runs under Wine (about 50 minutes)
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz bench run clean dist
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench run clean dist
 
 all: build
 
@@ -51,6 +53,12 @@ test-dist:
 
 fuzz: deps
 	@scripts/run-fuzz
+
+# Long runs of the saver under Wine, not part of make test: start/Escape
+# cycles with each kind of music, then SOAK_MINUTES (default 30) of the show
+# with memory, GDI and USER objects and handles sampled every minute.
+soak: build-win
+	@scripts/run-soak
 
 # Benchmarks print figures; they are optimised builds without sanitizers.
 # (make test builds them in the native preset and runs each for a second.)

@@ -22,10 +22,10 @@ LINUX_MODULE="${3:-}"
 readonly FIRST_COMPARED_MINUTE=2 GROWTH_LIMIT_PERCENT=2
 readonly SAMPLE_SECONDS=60 WINDOW_SECONDS=60
 # A minute's figure is the least read during that minute: resident memory
-# is read every few seconds, the objects and handles a few times at its end.
-# Memory or a handle held for a while (the MP3's decoder takes and gives
-# back a couple of MB now and then) is no growth; a leak raises them all.
-readonly MEMORY_READ_SECONDS=2 OBJECT_READS=3
+# is read every 2 s, the objects and handles every 10 s. Memory or a handle
+# held for a while (the MP3's decoder takes and gives back a couple of MB or
+# a thread now and then) is no growth; a leak raises every read.
+readonly MEMORY_READ_SECONDS=2 OBJECT_READ_EVERY=5
 PROBE="$E2E_BIN/process_probe.exe"
 [ -f "$PROBE" ] || e2e_fail "test helper missing: $PROBE"
 [ "$MINUTES" -ge $(( FIRST_COMPARED_MINUTE + 1 )) ] ||
@@ -60,28 +60,31 @@ least_of_columns() {
 
 COLUMNS=(host_kB renderer_kB host_gdi host_user host_handles
          renderer_gdi renderer_user renderer_handles)
-# Resident memory of the programs, read until the given second of the run.
-read_memory_until() {
+# Reads the programs until the given second of the run: resident memory into
+# $E2E_WORK/memory, objects and handles into $E2E_WORK/objects, a line a read.
+read_until() {
+  local reads=0 host renderer
+  : >"$E2E_WORK/memory"
+  : >"$E2E_WORK/objects"
   while [ "$SECONDS" -lt "$1" ]; do
     echo "$(resident_kb "$SAVER_HOST_PID") $(resident_kb "$renderer_pid")" \
-      ${module_pid:+"$(resident_kb "$module_pid")"}
+      ${module_pid:+"$(resident_kb "$module_pid")"} >>"$E2E_WORK/memory"
+    if [ $(( reads % OBJECT_READ_EVERY )) -eq 0 ]; then
+      host=$(held_objects Kestrovalinde.scr)
+      renderer=$(held_objects "$RENDERER_FILE_NAME")
+      [ -n "$host" ] && [ -n "$renderer" ] && echo "$host $renderer" >>"$E2E_WORK/objects"
+    fi
+    reads=$(( reads + 1 ))
     sleep "$MEMORY_READ_SECONDS"
-  done
-}
-read_objects() {
-  local read host renderer
-  for read in $(seq "$OBJECT_READS"); do
-    host=$(held_objects Kestrovalinde.scr)
-    renderer=$(held_objects "$RENDERER_FILE_NAME")
-    [ -n "$host" ] && [ -n "$renderer" ] && echo "$host $renderer"
   done
 }
 # The figures of the minute that ends at the given second, in the order of
 # COLUMNS (the module's memory last).
 sample_minute() {
   local memory objects
-  memory=$(read_memory_until "$1" | least_of_columns) || return 1
-  objects=$(read_objects | least_of_columns) || return 1
+  read_until "$1"
+  memory=$(least_of_columns <"$E2E_WORK/memory") || return 1
+  objects=$(least_of_columns <"$E2E_WORK/objects") || return 1
   read -r -a memory_figures <<<"$memory"
   echo "${memory_figures[0]} ${memory_figures[1]} $objects${memory_figures[2]:+ ${memory_figures[2]}}"
 }
