@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "host/platform/ansi_text.h"
@@ -38,16 +39,26 @@ bool WriteIniValue(ProfilePort& profile, const std::string& section, const std::
                                       key.substr(0, PROFILE_NAME_LIMIT), value, file) != 0;
 }
 
+namespace {
+
+// The blanks strtod skips before a number; a number may stand between them
+// on either side.
+bool isNumberBlank(char c) {
+    return c != '\0' && std::strchr(" \t\n\v\f\r", c) != nullptr;
+}
+
+} // namespace
+
 std::optional<int16_t> SettingNumber(const std::string& text) {
     const char* begin = text.c_str();
-    while (*begin == ' ' || *begin == '\t')
+    while (isNumberBlank(*begin))
         ++begin;
     if (*begin == '\0')
         return std::nullopt;
     char* end = nullptr;
     errno = 0;
     const double value = std::strtod(begin, &end);
-    while (*end == ' ' || *end == '\t')
+    while (isNumberBlank(*end))
         ++end;
     if (end == begin || *end != '\0' || errno == ERANGE || !std::isfinite(value)) {
         return std::nullopt;

@@ -33,6 +33,13 @@ TEST(SettingNumber, RoundsDownAndRejectsWhatIsNoSixteenBitNumber) {
     }
 }
 
+TEST(SettingNumber, BlanksAreSkippedAlikeOnEitherSide) {
+    EXPECT_EQ(SettingNumber("\v3"), 3);
+    EXPECT_EQ(SettingNumber("3\v"), 3);
+    EXPECT_EQ(SettingNumber("\t3\r\n"), 3);
+    EXPECT_EQ(SettingNumber("3 4"), std::nullopt);
+}
+
 TEST(SettingNumberText, LeadingBlankUnlessNegative) {
     EXPECT_EQ(SettingNumberText(2), " 2");
     EXPECT_EQ(SettingNumberText(0), " 0");
