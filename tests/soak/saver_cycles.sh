@@ -23,7 +23,10 @@ CYCLES=${SOAK_CYCLES:-50}
 # Escape comes this many steps of half a second after the renderer's window
 # shows, in turn: from at once to two seconds into the show.
 readonly DWELL_STEPS=5 DWELL_STEP_S=0.5
-readonly WINDOW_SECONDS=60 ESCAPE_SECONDS=10 LEFTOVER_SECONDS=10
+readonly WINDOW_SECONDS=60 ESCAPE_SECONDS=10 HUNG_SECONDS=60 LEFTOVER_SECONDS=10
+SOAK_FAILURES="$e2e_root/build/soak-failures"
+rm -rf "$SOAK_FAILURES"
+mkdir -p "$SOAK_FAILURES"
 
 # A wave device that plays into nothing, so that the music really runs.
 saver_capture_sound /dev/null
@@ -59,24 +62,35 @@ $(saver_mci_commands)"
 }
 
 # One cycle, in a subshell so that a failed check ends the cycle and not the
-# soak. Prints the milliseconds from Escape to the host's end.
+# soak. Prints the milliseconds from Escape to the renderer's window gone and
+# to the host's end. A failed cycle keeps its trace in $SOAK_FAILURES.
 run_cycle() (
-  local dwell="$1" expect_music="$2" window escape_ms
+  local dwell="$1" expect_music="$2" window escape_ms window_gone_ms
   saver_start /s
   window=$(e2e_x_window "$RENDERER_WINDOW_TITLE" "$WINDOW_SECONDS") ||
-    e2e_fail "no $RENDERER_WINDOW_TITLE window"
+    cycle_fail "no $RENDERER_WINDOW_TITLE window"
   sleep "$dwell"
-  saver_host_running || e2e_fail "the host ended while the renderer's window was open"
+  saver_host_running || cycle_fail "the host ended while the renderer's window was open"
   escape_ms=$(e2e_now_ms)
   # The renderer looks at Escape at the start of a frame: it is held until
   # the window has gone.
   e2e_key_down "$window" Escape
   e2e_wait_for "$ESCAPE_SECONDS" eval '! e2e_x_window_exists "$RENDERER_WINDOW_TITLE"' ||
-    e2e_fail "the renderer's window did not go on Escape"
-  saver_wait_host_gone "$ESCAPE_SECONDS" || e2e_fail "the host did not end after the renderer's window"
-  echo $(( $(e2e_now_ms) - escape_ms ))
-  "$expect_music"
+    cycle_fail "the renderer's window did not go on Escape"
+  window_gone_ms=$(e2e_now_ms)
+  if ! saver_wait_host_gone "$ESCAPE_SECONDS"; then
+    saver_wait_host_gone "$HUNG_SECONDS" &&
+      cycle_fail "the host ended only $(( $(e2e_now_ms) - window_gone_ms )) ms after the renderer's window"
+    cycle_fail "the host still runs $HUNG_SECONDS s after the renderer's window"
+  fi
+  echo "$(( window_gone_ms - escape_ms )) $(( $(e2e_now_ms) - escape_ms ))"
+  ( "$expect_music" ) || cycle_fail "the music was not as chosen"
 )
+# Ends a cycle: its trace is kept for a look.
+cycle_fail() {
+  cp "$SAVER_TRACE" "$SOAK_FAILURES/$CYCLE_NAME.trace" 2>/dev/null
+  e2e_fail "$CYCLE_NAME: $*"
+}
 
 no_program_left() { [ -z "$(e2e_run_pids)" ]; }
 end_leftovers() {
@@ -92,17 +106,19 @@ written_besides_sprite() {
 soak_failed=0
 # soak_kind <label> <what the music did> <kind> [<music file in the install folder>]
 soak_kind() {
-  local label="$1" expect_music="$2" cycle failures=0 longest=0 ms dwell written
+  local label="$1" expect_music="$2" cycle failures=0 longest=0 longest_window=0 times dwell written
   saver_settings "$3" "${4:+$E2E_INSTALL_WIN\\$4}"
   cp "$E2E_INSTALL/Kestrovalinde.ini" "$E2E_WORK/settings.before"
   touch "$E2E_WORK/marker"
   for cycle in $(seq "$CYCLES"); do
+    CYCLE_NAME="${label// /_}-$cycle"
     dwell=$(awk -v s=$(( cycle % DWELL_STEPS )) -v step="$DWELL_STEP_S" 'BEGIN { print s * step }')
-    if ms=$(run_cycle "$dwell" "$expect_music"); then
-      [ "$ms" -gt "$longest" ] && longest=$ms
+    if times=$(run_cycle "$dwell" "$expect_music"); then
+      read -r window_ms host_ms <<<"$times"
+      [ "$host_ms" -gt "$longest" ] && longest=$host_ms
+      [ "$window_ms" -gt "$longest_window" ] && longest_window=$window_ms
     else
       failures=$(( failures + 1 ))
-      echo "soak: $label: cycle $cycle failed" >&2
       end_leftovers
     fi
     xdotool keyup Escape 2>/dev/null
@@ -124,7 +140,7 @@ soak_kind() {
   }
   [ "$failures" -eq 0 ] || soak_failed=1
   echo "soak: $label: $CYCLES cycles, $failures failures," \
-    "longest Escape to host gone $longest ms"
+    "longest Escape to host gone $longest ms (to the renderer's window gone: $longest_window ms)"
 }
 
 soak_kind "MP3 file" played_mp3 2 "burst song.mp3"
