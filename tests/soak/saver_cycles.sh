@@ -83,6 +83,7 @@ run_cycle() (
       cycle_fail "the host ended only $(( $(e2e_now_ms) - window_gone_ms )) ms after the renderer's window"
     cycle_fail "the host still runs $HUNG_SECONDS s after the renderer's window"
   fi
+  [ "$E2E_STATUS" -eq 0 ] || cycle_fail "the host ended with status $E2E_STATUS"
   echo "$(( window_gone_ms - escape_ms )) $(( $(e2e_now_ms) - escape_ms ))"
   ( "$expect_music" ) || cycle_fail "the music was not as chosen"
 )
