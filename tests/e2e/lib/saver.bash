@@ -42,10 +42,11 @@ saver_settings() {
 }
 
 # saver_start [argument text]: starts the host in the background, its MCI and
-# sound calls traced into $SAVER_TRACE.
+# sound calls (and any channels in SAVER_TRACE_MORE, such as ",+seh") traced
+# into $SAVER_TRACE.
 saver_start() {
   # shellcheck disable=SC2086
-  WINEDEBUG='-all,trace+mci,trace+winmm' "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$E2E_HOST_WIN" "$@" \
+  WINEDEBUG="-all,trace+mci,trace+winmm${SAVER_TRACE_MORE:-}" "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$E2E_HOST_WIN" "$@" \
     >/dev/null 2>"$SAVER_TRACE" &
   SAVER_HOST_PID=$!
   e2e_started_pids+=("$SAVER_HOST_PID")
