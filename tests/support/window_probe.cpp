@@ -16,6 +16,8 @@
 //   window_probe mode -                  the display mode: WIDTH HEIGHT BITS
 //   window_probe texts TITLE             one line per child window:
 //                                        CLASS ENABLED(0|1) TEXT-AS-HEX-BYTES
+//   window_probe wtexts TITLE            the same, the texts read through the
+//                                        wide calls and printed as UTF-8
 //   window_probe rects TITLE             one line per child window:
 //                                        CLASS LEFT TOP RIGHT BOTTOM (in the
 //                                        window's client area)
@@ -137,11 +139,30 @@ BOOL CALLBACK printChild(HWND child, LPARAM) {
     return TRUE;
 }
 
-int texts(const char* title) {
+// The same through the wide calls: what the user reads, whatever the code page.
+BOOL CALLBACK printChildWide(HWND child, LPARAM) {
+    char className[64] = {};
+    GetClassNameA(child, className, sizeof className);
+    wchar_t text[TEXT_CAPACITY] = {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(child, WM_GETTEXT, TEXT_CAPACITY, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, TEXT_REPLY_MS, &length))
+        length = 0;
+    char utf8[TEXT_CAPACITY * 3] = {};
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), utf8,
+                                          sizeof utf8, nullptr, nullptr);
+    std::printf("%s %d ", className, IsWindowEnabled(child) ? 1 : 0);
+    for (int i = 0; i < bytes; ++i)
+        std::printf("%02X", static_cast<unsigned char>(utf8[i]));
+    std::printf("\n");
+    return TRUE;
+}
+
+int texts(const char* title, WNDENUMPROC print) {
     HWND window = FindWindowA(nullptr, title);
     if (window == nullptr)
         return ANSWER_NO;
-    EnumChildWindows(window, printChild, 0);
+    EnumChildWindows(window, print, 0);
     return ANSWER_YES;
 }
 
@@ -206,7 +227,9 @@ int main(int argc, char** argv) {
     if (is("state", 3))
         return state(title);
     if (is("texts", 3))
-        return texts(title);
+        return texts(title, printChild);
+    if (is("wtexts", 3))
+        return texts(title, printChildWide);
     if (is("rects", 3))
         return rects(title);
     if (is("hold", 4))
