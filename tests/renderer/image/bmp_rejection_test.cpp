@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "renderer/image/bmp_decoder.h"
 #include "renderer/image/texture_image.h"
@@ -140,6 +142,17 @@ std::vector<RejectedFile> rejectedFiles() {
              auto bytes = BmpFileBytes(l);
              bytes.resize(54 + 100); // 256 entries expected, 25 present
              return bytes;
+         }},
+        {"palette long enough for one byte an entry, not four",
+         [] {
+             // 256 entries need 1024 bytes; 300 are there, then the pixels.
+             // Read in full, the palette would run 724 bytes past the end.
+             BmpLayout l = validTwentyFourBit();
+             l.bitsPerPixel = 8;
+             l.coloursUsed = 256;
+             l.paletteBgr = std::vector<uint32_t>(75, 0x808080);
+             l.pixelArray = std::vector<uint8_t>(8, 0);
+             return BmpFileBytes(l);
          }},
         {"bit-field masks cut short",
          [] {

@@ -275,6 +275,44 @@ TEST_F(ParticleCloudTest, BirthsStopAfterStage15) {
     EXPECT_EQ(particle.opacity, 1.0f);
 }
 
+TEST_F(ParticleCloudTest, OpacityLandingExactlyOnZeroLivesOneMoreStepThenIsBornAgain) {
+    // Birth spans are sums of 16, 32, 64 ... ms and steps last 16 or 17 ms,
+    // so in the show a 16 ms span ends exactly on 0 after a 16 ms step.
+    // Only an opacity below 0 is dead: at 0 the particle stays where it
+    // flew, adds nothing to the picture, and is born again on the next step.
+    params.paceScaleX = params.paceScaleY = params.paceScaleZ = 1.0f;
+    params.emitRadiusX = params.emitRadiusY = 0.01f;
+    Particle& sixteen = cloud->particles[0];
+    sixteen = Particle{1, 1.0f, 16.0f, 1, 1, 1, 0, 0, 0, 100.0f, 100.0f, 100.0f, 0, 0, 0, 0, 0};
+    Particle& thirtyTwo = cloud->particles[1];
+    thirtyTwo = Particle{1, 1.0f, 32.0f, 1, 1, 1, 0, 0, 0, 100.0f, 100.0f, 100.0f, 0, 0, 0, 0, 0};
+
+    frameOf(16, 4);
+    advanceParticles(*cloud, timeline, random);
+    EXPECT_EQ(sixteen.opacity, 0.0f);
+    EXPECT_FLOAT_EQ(sixteen.x, 0.16f) << "moved on; not born at the emitter";
+    EXPECT_EQ(sixteen.lifeSpanMs, 16.0f);
+    EXPECT_EQ(thirtyTwo.opacity, 0.5f);
+    EXPECT_FALSE(addsToPicture(sixteen)) << "drawn at opacity 0, it adds nothing";
+
+    advanceParticles(*cloud, timeline, random);
+    EXPECT_EQ(thirtyTwo.opacity, 0.0f);
+    EXPECT_FLOAT_EQ(thirtyTwo.x, 0.32f);
+    // The particle at 0 fell below it: born again, and it alone drew numbers.
+    EXPECT_EQ(sixteen.opacity, 1.0f);
+    EXPECT_EQ(sixteen.lifeSpanMs, 32.0f) << "41 AND 6000: the first draw of the sequence";
+    EXPECT_EQ(sixteen.x, 0.0f);
+    EXPECT_FLOAT_EQ(sixteen.y, 0.01f);
+    EXPECT_TRUE(addsToPicture(sixteen));
+
+    // From stage 16 on, one that lands on 0 stays and then fades away.
+    frameOf(16, 16);
+    advanceParticles(*cloud, timeline, random);
+    EXPECT_LT(thirtyTwo.opacity, 0.0f);
+    EXPECT_FLOAT_EQ(thirtyTwo.x, 0.48f);
+    EXPECT_FALSE(addsToPicture(thirtyTwo));
+}
+
 TEST_F(ParticleCloudTest, DivisionByZeroYieldsInfinitiesAndNaNsWithoutTrapping) {
     Particle& zeroPace = cloud->particles[0];
     zeroPace = Particle{1, 1.0f, 1000.0f, 0, 0, 0, 0, 0, 0, 0.0f, 100.0f, 100.0f, 0, 0, 0, 0, 0};
