@@ -6,8 +6,9 @@
 # make dist  - build the release zip, the installer and SHA256SUMS into dist/
 # make fuzz  - run every fuzz target (KESTRO_FUZZ_SECONDS, shared)
 # make soak  - the saver's long runs under Wine (about 50 minutes)
+# make film  - film one cycle of the show off-screen: docs/show.webp, docs/show.gif, docs/stages.png
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench run clean dist
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist
 
 all: build
 
@@ -67,6 +68,11 @@ bench: deps
 	@cmake --build --preset native-release
 	@build/native-release/bin/bench_scene --benchmark_min_time=2
 	@build/native-release/bin/bench_pacing
+
+# The README's film of the show and its contact sheet of the stages, drawn
+# off-screen as the renderer draws, at the designed pace.
+film: deps
+	@scripts/make-film
 
 # The release files come from the i686 deliverables.
 dist: deps
