@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "renderer/renderer_scene.h"
-#include "renderer/scene/gl_scene_display.h"
+#include "renderer/scene/scene_port_gl.h"
+#include "renderer/shell/render_loop.h"
 #include "renderer/shell/view_projection.h"
 #include "tests/support/gl_test_context.h"
 #include <GL/gl.h>
@@ -22,9 +23,9 @@ struct ShowCamera::Parts {
     std::string spritePath;
     testing::GlTestContext gl;
     TextureImage sprite;
-    GlSceneDisplay display;
+    GlScenePort display;
     RendererScene scene;
-    KeyTable keys{};
+    const KeyTable keys{};
     StepPacer pacer;
 };
 
@@ -40,7 +41,7 @@ bool ShowCamera::start(std::string& problem) {
     }
     // The renderer's own view, as its shell sets it for its window.
     resizeView(SHOW_WIDTH, SHOW_HEIGHT);
-    if (!parts_->scene.initScene(&parts_->keys)) {
+    if (!parts_->scene.initScene(parts_->keys)) {
         problem = "the scene did not start";
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include "renderer/renderer_scene.h"
 #include "renderer/scene/scene_controller.h"
+#include "renderer/shell/render_loop.h"
 
 namespace kestro {
 
@@ -30,10 +31,10 @@ struct StepRecord {
 // Every step from the start until the timeline shows again the position the
 // wait ended on: one whole cycle after the black start.
 std::vector<StepRecord> stepsOfOneCycle() {
-    NoSceneDisplay undrawn;
+    UndrawnScenePort undrawn;
     RendererScene scene(undrawn, [] {});
-    KeyTable keys{};
-    scene.initScene(&keys);
+    const KeyTable keys{};
+    scene.initScene(keys);
     StepPacer pacer;
     pacer.restart(0);
 

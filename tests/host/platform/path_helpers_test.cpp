@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "host/platform/file_port_posix.h"
 #include "tests/support/fake_files.h"
@@ -82,6 +84,24 @@ TEST(FileExists, NameHoldingANulIsNoFileAndNotAskedAbout) {
     files.add("song.mp3");
     EXPECT_FALSE(FileExists(files, std::string("song.mp3\0.txt", 13)));
     EXPECT_TRUE(files.asked.empty());
+}
+
+TEST_F(FileExistsTest, NameEndingInADoubleByteCharacterWhoseTrailByteIs5CKeepsIt) {
+    // "表" is 95 5C in code page 932: its second byte looks like "\", but
+    // it ends a character, not the path, and is no separator to drop.
+    const std::string name = "C:\\Music\\\x95\x5C";
+    testing::FakeFiles fake;
+    fake.add(name);
+    EXPECT_TRUE(FileExists(fake, name));
+    EXPECT_TRUE(FileExists(fake, name + "\\")) << "a real separator after it is dropped";
+    EXPECT_FALSE(FileExists(fake, "\x95\x5C\\\\"));
+    EXPECT_EQ(fake.asked, (std::vector<std::string>{name, name, "\x95\x5C\\"}));
+
+    // The same with a file of that name on this system.
+    testing::ScratchFolder folder;
+    const std::string file = folder.write("\x95\x5C");
+    EXPECT_TRUE(FileExists(files, file));
+    EXPECT_TRUE(FileExists(files, file + "\\"));
 }
 
 TEST_F(FileExistsTest, UnreadableFileIsFalse) {
