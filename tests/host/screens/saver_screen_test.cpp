@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "tests/host/music/recording_mci.h"
+#include "tests/host/screens/recording_saver_port.h"
 
 namespace kestro {
 namespace {
@@ -14,64 +15,10 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::RecordingMci;
+using testing::RecordingSaverPort;
 
 constexpr char HOST_FOLDER[] = "C:\\Program Files\\Kestro";
 constexpr int32_t MCIERR_HARDWARE = 262;
-
-const char* timerName(SaverTimer timer) {
-    switch (timer) {
-    case SaverTimer::Timer1:
-        return "Timer1";
-    case SaverTimer::Timer2:
-        return "Timer2";
-    case SaverTimer::Timer3:
-        return "Timer3";
-    }
-    return "?";
-}
-
-// The saver window's form and system, recorded into the same log as the
-// music calls so that their order shows.
-class RecordingSaverPort : public SaverPort, public SaverForm {
-  public:
-    explicit RecordingSaverPort(std::vector<std::string>& log) : log_(log) {}
-
-    bool spriteSaves = true;
-    bool programStarts = true;
-    bool rendererWindow = false;
-    uint32_t now = 5000;
-    SaverScreen* screen = nullptr; // closeWindow runs its close handler
-    std::map<SaverTimer, bool> timers{
-        {SaverTimer::Timer1, false}, {SaverTimer::Timer2, false}, {SaverTimer::Timer3, true}};
-
-    bool saveSprite(const std::string& path) override {
-        log_.push_back("save sprite " + path);
-        return spriteSaves;
-    }
-    bool startProgram(const std::string& path) override {
-        log_.push_back("start " + path);
-        return programStarts;
-    }
-    bool windowExists(const std::string& title) override {
-        return title == "Kestrovalinde_VC" && rendererWindow;
-    }
-    uint32_t tickCount() override { return now; }
-    void showCursor() override { log_.push_back("show cursor"); }
-    void setTimerEnabled(SaverTimer timer, bool enabled) override {
-        timers[timer] = enabled;
-        log_.push_back(std::string(enabled ? "enable " : "disable ") + timerName(timer));
-    }
-    bool timerEnabled(SaverTimer timer) override { return timers[timer]; }
-    void closeWindow() override {
-        log_.push_back("close window");
-        if (screen)
-            screen->onClose();
-    }
-    void endProcess() override { log_.push_back("end process"); }
-
-  private:
-    std::vector<std::string>& log_;
-};
 
 class SaverScreenTest : public ::testing::Test {
   protected:

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <string>
 
 #include "tests/host/screens/sprite_checks.h"
 
@@ -60,6 +61,76 @@ TEST_F(SaverSystemTest, ProgramThatCannotBeStartedReportsFalse) {
         notAProgram << "not a program";
     }
     EXPECT_FALSE(StartProgramUnquoted(path_));
+}
+
+// The fake renderer built next to this test; it appends "module|command
+// line" to the file KESTRO_FAKE_RENDERER_LOG names and, with a lifetime of 0,
+// ends at once.
+std::string fakeRendererPath() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string folder(self);
+    folder.erase(folder.find_last_of('\\') + 1);
+    return folder + "saver_fake_renderer.exe";
+}
+
+std::string textOf(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Waits, within a bound, for the started program to write its line.
+std::string firstLoggedLine(const std::string& logPath) {
+    constexpr DWORD LOG_WAIT_MS = 60000;
+    constexpr DWORD POLL_MS = 50;
+    const DWORD started = GetTickCount();
+    for (;;) {
+        const std::string text = textOf(logPath);
+        const size_t end = text.find('\n');
+        if (end != std::string::npos)
+            return text.substr(0, end);
+        if (GetTickCount() - started > LOG_WAIT_MS)
+            return "";
+        Sleep(POLL_MS);
+    }
+}
+
+// Removes a file the started program may still hold for a moment.
+void removeWhenFree(const std::string& path) {
+    constexpr int ATTEMPTS = 200;
+    for (int attempt = 0;
+         attempt < ATTEMPTS && !DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND;
+         ++attempt)
+        Sleep(50);
+}
+
+TEST_F(SaverSystemTest, RendererInAFolderWithABlankIsStartedItselfNotTheFirstWordsProgram) {
+    // Given only the unquoted command line, the system would try
+    // C:\<first word>.exe before the renderer; a trap program waits there.
+    const std::string word = "kestrotrap" + std::to_string(GetCurrentProcessId());
+    const std::string folder = "C:\\" + word + " saver";
+    const std::string renderer = folder + "\\Kestrovalinde.dll";
+    const std::string trap = "C:\\" + word + ".exe";
+    const std::string logPath = path_ + ".log";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA(fakeRendererPath().c_str(), renderer.c_str(), FALSE))
+        << fakeRendererPath();
+    ASSERT_TRUE(CopyFileA(fakeRendererPath().c_str(), trap.c_str(), FALSE));
+    SetEnvironmentVariableA("KESTRO_FAKE_RENDERER_LOG", logPath.c_str());
+    SetEnvironmentVariableA("KESTRO_FAKE_RENDERER_LIFETIME_MS", "0");
+
+    EXPECT_TRUE(StartProgramUnquoted(renderer));
+    const std::string line = firstLoggedLine(logPath);
+
+    SetEnvironmentVariableA("KESTRO_FAKE_RENDERER_LOG", nullptr);
+    SetEnvironmentVariableA("KESTRO_FAKE_RENDERER_LIFETIME_MS", nullptr);
+    removeWhenFree(renderer);
+    removeWhenFree(trap);
+    removeWhenFree(logPath);
+    RemoveDirectoryA(folder.c_str());
+
+    // The renderer ran, and its command line is its path alone, unquoted.
+    EXPECT_EQ(line, renderer + "|" + renderer);
 }
 
 } // namespace
