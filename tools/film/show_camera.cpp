@@ -6,7 +6,7 @@
 #include "renderer/scene/scene_port_gl.h"
 #include "renderer/shell/render_loop.h"
 #include "renderer/shell/view_projection.h"
-#include "tests/support/gl_test_context.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
 #include <GL/gl.h>
 
 namespace kestro {
@@ -21,7 +21,7 @@ struct ShowCamera::Parts {
           scene(display, [] {}) {}
 
     std::string spritePath;
-    testing::GlTestContext gl;
+    tools::OffscreenGlContext gl;
     TextureImage sprite;
     GlScenePort display;
     RendererScene scene;
