@@ -22,7 +22,8 @@ constexpr uint64_t MICROSECONDS_PER_SECOND_X11 = 1000000;
 
 // Set by the signal handler, read by the shell before every pass.
 volatile sig_atomic_t quitSignal = 0;
-// Set by the X error handler when an error names the window we draw on.
+// Set by the X error handler when an error names the window we draw on
+// (BadWindow, BadDrawable or GLX's own, once it is destroyed under us).
 volatile sig_atomic_t windowGone = 0;
 // The window the error handler watches for.
 Window watchedWindow = 0;
@@ -35,8 +36,7 @@ void onQuitSignal(int) {
 // we draw on (destroyed under us) ends the show as a normal end; others
 // (a driver's request the server refused) change nothing.
 int onXError(Display*, XErrorEvent* error) {
-    if (error->error_code == BadWindow || error->error_code == BadDrawable ||
-        (watchedWindow != 0 && error->resourceid == watchedWindow))
+    if (watchedWindow != 0 && error->resourceid == watchedWindow)
         windowGone = 1;
     return 0;
 }
@@ -154,10 +154,8 @@ X11WindowResult XlibShellPort::useRootWindow() {
 
 X11WindowResult XlibShellPort::useExistingWindow(Window window) {
     XWindowAttributes attributes = {};
-    if (window == 0 || !XGetWindowAttributes(display_, window, &attributes)) {
-        windowGone = 0;
+    if (window == 0 || !XGetWindowAttributes(display_, window, &attributes))
         return {X11WindowStatus::NoSuchWindow, 0, 0};
-    }
     XVisualInfo wanted = {};
     wanted.visualid = XVisualIDFromVisual(attributes.visual);
     wanted.screen = XScreenNumberOfScreen(attributes.screen);
