@@ -24,12 +24,16 @@ CYCLES=${SOAK_CYCLES:-50}
 # shows, in turn: from at once to two seconds into the show.
 readonly DWELL_STEPS=5 DWELL_STEP_S=0.5
 readonly WINDOW_SECONDS=60 ESCAPE_SECONDS=10 HUNG_SECONDS=60 LEFTOVER_SECONDS=10
+# A host that takes longer than this after the renderer's window keeps its
+# trace (in $SOAK_FAILURES, as "slow").
+readonly SLOW_END_MS=2000
 SOAK_FAILURES="$e2e_root/build/soak-failures"
 rm -rf "$SOAK_FAILURES"
 mkdir -p "$SOAK_FAILURES"
 
-# Faults are traced, so that one inside Wine's own sound thread is told apart.
-export SAVER_TRACE_MORE=',+seh'
+# Faults and times are traced, so that a fault inside Wine's own sound
+# thread is told apart, and a slow end shows where its time went.
+export SAVER_TRACE_MORE=',+seh,+timestamp'
 # A wave device that plays into nothing, so that the music really runs.
 saver_capture_sound /dev/null
 saver_install "$E2E_RENDERER_EXE"
@@ -67,10 +71,13 @@ $(saver_mci_commands)"
 # as that thread closes the wave device after the host has asked the sound
 # to stop (about one stop in fifteen here): the fault lies in the thread
 # that traced the end of the playing, inside Wine, not in the host's code.
+# Trace lines start with the time, then the thread.
 wine_sound_thread_fault() {
   local player
-  player="$(sed -n 's/^\([0-9a-f]*\):trace:winmm:proc_PlaySound Done playing.*/\1/p' "$SAVER_TRACE" | tail -n1)"
-  [ -n "$player" ] && grep -q "^$player:trace:seh:handle_syscall_fault code=c0000005" "$SAVER_TRACE"
+  player="$(sed -n 's/^[0-9.]*:\([0-9a-f]*\):trace:winmm:proc_PlaySound Done playing.*/\1/p' \
+    "$SAVER_TRACE" | tail -n1)"
+  [ -n "$player" ] &&
+    grep -q "^[0-9.]*:$player:trace:seh:handle_syscall_fault code=c0000005" "$SAVER_TRACE"
 }
 
 # One cycle, in a subshell so that a failed check ends the cycle and not the
@@ -99,13 +106,20 @@ run_cycle() (
       cycle_fail "the host ended only $(( $(e2e_now_ms) - window_gone_ms )) ms after the renderer's window"
     cycle_fail "the host still runs $HUNG_SECONDS s after the renderer's window"
   fi
-  local fault=''
+  local ended_ms fault=''
+  ended_ms=$(e2e_now_ms)
+  [ $(( ended_ms - window_gone_ms )) -le "$SLOW_END_MS" ] ||
+    cp "$SAVER_TRACE" "$SOAK_FAILURES/$CYCLE_NAME.slow.trace"
+  # Wine takes the ended host's windows away a moment after its process has
+  # gone; the next start would otherwise still find its saver window.
+  e2e_probe gone "$SAVER_WINDOW_TITLE" "$(( ESCAPE_SECONDS * 1000 ))" ||
+    cycle_fail "the ended host's saver window stays"
   if [ "$E2E_STATUS" -ne 0 ]; then
     wine_sound_thread_fault || cycle_fail "the host ended with status $E2E_STATUS"
     fault=wine-sound-fault
     cp "$SAVER_TRACE" "$SOAK_FAILURES/$CYCLE_NAME.wine-sound-fault.trace"
   fi
-  echo "$(( window_gone_ms - escape_ms )) $(( $(e2e_now_ms) - escape_ms )) $fault"
+  echo "$(( window_gone_ms - escape_ms )) $(( ended_ms - escape_ms )) $fault"
   ( "$expect_music" ) || cycle_fail "the music was not as chosen"
 )
 # Ends a cycle: its trace is kept for a look, and the programs of the run
