@@ -80,12 +80,15 @@ wine_sound_thread_fault() {
     grep -q "^[0-9.]*:$player:trace:seh:handle_syscall_fault code=c0000005" "$SAVER_TRACE"
 }
 
+# Seconds since the machine started: the clock of Wine's trace times.
+uptime_s() { cut -d' ' -f1 /proc/uptime; }
+
 # One cycle, in a subshell so that a failed check ends the cycle and not the
 # soak. Prints the milliseconds from Escape to the renderer's window gone and
 # to the host's end, and "wine-sound-fault" when the host was ended by that
 # fault of Wine's. A failed cycle keeps its trace in $SOAK_FAILURES.
 run_cycle() (
-  local dwell="$1" expect_music="$2" window escape_ms window_gone_ms
+  local dwell="$1" expect_music="$2" window escape_ms window_gone_ms escape_uptime window_gone_uptime
   saver_start /s
   window=$(e2e_x_window "$RENDERER_WINDOW_TITLE" "$WINDOW_SECONDS") || {
     saver_host_running || cycle_fail "the host ended (status $(wait "$SAVER_HOST_PID"; echo $?))" \
@@ -95,12 +98,14 @@ run_cycle() (
   sleep "$dwell"
   saver_host_running || cycle_fail "the host ended while the renderer's window was open"
   escape_ms=$(e2e_now_ms)
+  escape_uptime=$(uptime_s)
   # The renderer looks at Escape at the start of a frame: it is held until
   # the window has gone.
   e2e_key_down "$window" Escape
   e2e_wait_for "$ESCAPE_SECONDS" eval '! e2e_x_window_exists "$RENDERER_WINDOW_TITLE"' ||
     cycle_fail "the renderer's window did not go on Escape"
   window_gone_ms=$(e2e_now_ms)
+  window_gone_uptime=$(uptime_s)
   if ! saver_wait_host_gone "$ESCAPE_SECONDS"; then
     saver_wait_host_gone "$HUNG_SECONDS" &&
       cycle_fail "the host ended only $(( $(e2e_now_ms) - window_gone_ms )) ms after the renderer's window"
@@ -108,8 +113,12 @@ run_cycle() (
   fi
   local ended_ms fault=''
   ended_ms=$(e2e_now_ms)
-  [ $(( ended_ms - window_gone_ms )) -le "$SLOW_END_MS" ] ||
+  [ $(( ended_ms - window_gone_ms )) -le "$SLOW_END_MS" ] || {
     cp "$SAVER_TRACE" "$SOAK_FAILURES/$CYCLE_NAME.slow.trace"
+    echo "soak: Escape at $escape_uptime, the renderer's window gone at $window_gone_uptime," \
+      "the host gone at $(uptime_s) (seconds since boot, as the trace's times)" \
+      >>"$SOAK_FAILURES/$CYCLE_NAME.slow.trace"
+  }
   # Wine takes the ended host's windows away a moment after its process has
   # gone; the next start would otherwise still find its saver window.
   e2e_probe gone "$SAVER_WINDOW_TITLE" "$(( ESCAPE_SECONDS * 1000 ))" ||
