@@ -3,12 +3,13 @@
 # make test  - build, then run every test: native, Windows under Wine, end to end,
 #              and the smoke tests of the i686 deliverables
 # make build - install what is missing, then build all presets
-# make dist  - build the release zip, the installer and SHA256SUMS into dist/
+# make dist  - build the release zip, the installer and SHA256SUMS into dist/,
+#              and the Linux module's Debian package
 # make fuzz  - run every fuzz target (KESTRO_FUZZ_SECONDS, shared)
 # make soak  - the saver's long runs under Wine (about 50 minutes)
 # make film  - film one cycle of the show off-screen: docs/show.webp, docs/show.gif, docs/stages.png
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist linux-module-release
 
 all: build
 
@@ -51,6 +52,7 @@ test-i686:
 # contents and both programs' version records are checked on the way.
 test-dist:
 	@KESTRO_DIST_DIR=build/dist-check scripts/make-dist
+	@$(MAKE) --no-print-directory linux-module-release && KESTRO_DIST_DIR=build/dist-check scripts/make-deb
 
 fuzz: deps
 	@scripts/run-fuzz
@@ -79,6 +81,12 @@ dist: deps
 	@cmake --preset win32 >/dev/null
 	@cmake --build --preset win32 --target KestrovalindeHost KestrovalindeRenderer
 	@scripts/make-dist
+	@$(MAKE) --no-print-directory linux-module-release && scripts/make-deb
+
+# The native XScreenSaver module, optimised, as its Debian package holds it.
+linux-module-release:
+	@cmake --preset native-release >/dev/null
+	@cmake --build --preset native-release --target kestrovalinde
 
 run: build
 	@scripts/run-saver
