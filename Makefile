@@ -9,7 +9,7 @@
 # make soak  - the saver's long runs under Wine (about 50 minutes)
 # make film  - film one cycle of the show off-screen: docs/show.webp, docs/show.gif, docs/stages.png
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist linux-module-release
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist linux-module-release bench-module
 
 all: build
 
@@ -70,6 +70,18 @@ bench: deps
 	@cmake --build --preset native-release
 	@build/native-release/bin/bench_scene --benchmark_min_time=2
 	@build/native-release/bin/bench_pacing
+	@$(MAKE) --no-print-directory bench-module
+
+# The native module beside the renderer under Wine on one display, and in a
+# small window: pictures a second and processor share (figures only).
+bench-module: linux-module-release
+	@cmake --build --preset native-release --target x11_test_window make_saver_sprite
+	@cmake --preset win64 >/dev/null
+	@cmake --build --preset win64 --target KestrovalindeHost KestrovalindeRenderer
+	@source scripts/wine-env && kestro_wine_prefix_ready && scripts/with-display bash \
+	  tools/module_bench/module_bench.bash build/win64/bin/Kestrovalinde.scr \
+	  build/win64/bin/Kestrovalinde.dll build/native-release/bin/kestrovalinde \
+	  build/native-release/bin/x11_test_window build/native-release/bin/make_saver_sprite
 
 # The README's film of the show and its contact sheet of the stages, drawn
 # off-screen as the renderer draws, at the designed pace.

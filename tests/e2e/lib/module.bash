@@ -1,0 +1,81 @@
+# The end-to-end library's layer for the native XScreenSaver module
+# (sourced; display.bash holds what every run shares). A test script gets
+# the module as $1 and tests/support/x11_test_window as $2; the module runs
+# natively on the caller's DISPLAY.
+source "$(dirname "${BASH_SOURCE[0]}")/display.bash"
+MODULE_EXE="${1:?usage: <test> <kestrovalinde> <x11_test_window> ...}"
+MODULE_TEST_WINDOW="${2:?usage: <test> <kestrovalinde> <x11_test_window> ...}"
+e2e_program_patterns+=(kestrovalinde x11_test_window)
+# The sanitizers' leak report would count the GL driver's own allocations
+# kept until exit; the module's own are checked by its unit tests.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+# module_start <options...>: starts the module in the background, its
+# messages kept in $E2E_WORK/module.err; pid in MODULE_PID.
+module_start() {
+  "$MODULE_EXE" "$@" >"$E2E_WORK/module.out" 2>"$E2E_WORK/module.err" &
+  MODULE_PID=$!
+  e2e_started_pids+=("$MODULE_PID")
+}
+# module_expect_end <seconds> <why>: the module ends within the time, with
+# status 0 and nothing on stderr (no X error dump). Prints how long it took.
+module_expect_end() {
+  local since ended
+  since=$(e2e_now_ms)
+  e2e_wait_exit "$MODULE_PID" "$1" || e2e_fail "the module still runs $1 s after $2"
+  ended=$(e2e_now_ms)
+  [ "$E2E_STATUS" = 0 ] || e2e_fail "the module ended with status $E2E_STATUS after $2: $(head -c 300 "$E2E_WORK/module.err")"
+  [ ! -s "$E2E_WORK/module.err" ] || e2e_fail "the module wrote to stderr after $2: $(head -c 300 "$E2E_WORK/module.err")"
+  echo "ok: $2 ended the module with status 0 in $(( ended - since )) ms"
+}
+
+# module_own_window [seconds]: prints the module's own top-level window once
+# it is shown, waiting up to the seconds given (default 10).
+module_own_window() {
+  e2e_wait_for "${1:-10}" module_find_own_window || return 1
+  echo "$MODULE_WINDOW"
+}
+module_find_own_window() {
+  MODULE_WINDOW="$(e2e_xdo search --onlyvisible --pid "$MODULE_PID" | head -n1)"
+  [ -n "$MODULE_WINDOW" ] && return 0
+  # Without _NET_WM_PID: the one shown top-level window no one else made.
+  MODULE_WINDOW="$(e2e_xdo search --onlyvisible --maxdepth 1 --name '' |
+    while read -r window; do
+      [ "$(e2e_xdo getwindowname "$window")" = x11_test_window ] || echo "$window"
+    done | head -n1)"
+  [ -n "$MODULE_WINDOW" ]
+}
+
+# module_test_window <width> <height>: a window of the test's own, shown;
+# its id (0x hex) in TEST_WINDOW, the helper's pid in TEST_WINDOW_PID.
+module_test_window() {
+  "$MODULE_TEST_WINDOW" make "$1" "$2" >"$E2E_WORK/test_window" 2>&1 &
+  TEST_WINDOW_PID=$!
+  e2e_started_pids+=("$TEST_WINDOW_PID")
+  e2e_wait_for 10 grep -q '^0x' "$E2E_WORK/test_window" || e2e_fail "no test window: $(cat "$E2E_WORK/test_window")"
+  TEST_WINDOW="$(head -n1 "$E2E_WORK/test_window")"
+}
+
+# module_window_shot <window> <picture>: what the window shows.
+module_window_shot() {
+  import -silent -window "$1" "$2" 2>/dev/null || e2e_fail "screenshot of window $1 failed"
+}
+# module_window_lit <window> <picture> <region>: true when the region of the
+# window's picture holds the show's light.
+module_window_lit() {
+  local brightest
+  module_window_shot "$1" "$2"
+  read -r brightest _ <<<"$(e2e_region_stats "$2" "$3")"
+  e2e_is "${brightest:-0}" '>' 0.5
+}
+# module_wait_for_light <seconds> <window> <picture> <region>
+module_wait_for_light() {
+  e2e_wait_for "$1" module_window_lit "$2" "$3" "$4"
+}
+
+# Nothing of this run's left running.
+module_nothing_left() {
+  local left
+  left="$(e2e_run_pids)"
+  [ -z "$left" ] || { ps -o pid,user,args -p "$(echo $left | tr ' ' ',')" >&2; return 1; }
+}

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Pictures drawn per second and processor share of the show's two front
+# ends on one X display: the native module in its own 1024 x 768 window, the
+# Windows renderer under Wine in its 1024 x 768 window, and the native module
+# in a 160 x 120 window, where drawing is cheap and the pace alone limits
+# it. Each runs KESTRO_MEASURE_SECONDS (default 30) after a short start.
+# Figures, not judgements: the goals (native at least as many pictures as
+# Wine; at most 61 a second and 10% of a core in 160 x 120) are for the
+# reader to compare.
+#
+#   scripts/with-display bash tools/module_bench/module_bench.bash \
+#     <host.scr> <renderer.dll> <kestrovalinde> <x11_test_window> <make_saver_sprite>
+#
+# Pictures are counted by Mesa (GALLIUM_HUD's frame rate, dumped, not
+# drawn); processor share is the scheduler's run time of all the process's
+# threads over the wall time. Under Wine the Wine server's share is shown
+# beside the renderer's.
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+source "$root/tests/e2e/lib/core.bash"
+source "$root/tests/e2e/lib/renderer.bash"
+MODULE_EXE="${3:?usage: module_bench.bash <host> <renderer> <module> <x11_test_window> <make_saver_sprite>}"
+TEST_WINDOW_EXE="${4:?}"
+SPRITE_PROGRAM="${5:?}"
+MEASURE_SECONDS=${KESTRO_MEASURE_SECONDS:-30}
+readonly SETTLE_SECONDS=3
+e2e_program_patterns+=(kestrovalinde x11_test_window)
+
+# CPU nanoseconds of all threads of a process (scheduler statistics).
+cpu_ns() {
+  local total=0 ns _ stat
+  for stat in /proc/"$1"/task/*/schedstat; do
+    read -r ns _ <"$stat" 2>/dev/null && total=$(( total + ns ))
+  done
+  echo "$total"
+}
+# The Wine server of this prefix: it works in a folder named after the
+# prefix's device and inode numbers.
+wineserver_pid() {
+  local server_dir pid
+  server_dir="$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")"
+  for pid in $(pgrep -x 'wineserver(64)?'); do
+    [ "$(basename "$(readlink "/proc/$pid/cwd" 2>/dev/null)")" = "$server_dir" ] && { echo "$pid"; return; }
+  done
+}
+
+# measure <run> <label> <pid> [other pid]: after the settling time, the
+# pictures a second Mesa counted in $E2E_WORK/<run>/fps and the processor
+# shares.
+measure() {
+  local run="$1" label="$2" pid="$3" other="${4:-}" before other_before wall_before used other_used wall
+  sleep "$SETTLE_SECONDS"
+  kill -0 "$pid" 2>/dev/null || e2e_fail "$label ended before it was measured"
+  # Mesa keeps the file open: the lines written from here on are counted.
+  local counted_lines
+  counted_lines=$(wc -l <"$E2E_WORK/$run/fps" 2>/dev/null || echo 0)
+  before=$(cpu_ns "$pid")
+  other_before=$([ -n "$other" ] && cpu_ns "$other" || echo 0)
+  wall_before=$(date +%s%N)
+  sleep "$MEASURE_SECONDS"
+  used=$(( $(cpu_ns "$pid") - before ))
+  other_used=$(( $([ -n "$other" ] && cpu_ns "$other" || echo 0) - other_before ))
+  wall=$(( $(date +%s%N) - wall_before ))
+  kill -0 "$pid" 2>/dev/null || e2e_fail "$label ended during the measurement"
+  awk -v label="$label" -v used="$used" -v other="$other_used" -v wall="$wall" '
+    { sum += $NF; n++ }
+    END {
+      printf "%-34s %6.1f pictures/s   %5.1f%% of a core", label, n ? sum / n : 0, 100 * used / wall
+      if (other > 0) printf "   (Wine server %.1f%%)", 100 * other / wall
+      printf "\n"
+    }' <(tail -n +"$(( counted_lines + 1 ))" "$E2E_WORK/$run/fps")
+}
+# Mesa counts the pictures of a program started with these, into
+# $E2E_WORK/<run>/fps.
+counting() {  # counting <run>
+  mkdir -p "$E2E_WORK/$1"
+  export GALLIUM_HUD=fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_DUMP_DIR="$E2E_WORK/$1"
+}
+
+echo "module_bench: ${MEASURE_SECONDS} s each on $DISPLAY, after ${SETTLE_SECONDS} s to start"
+
+counting native-1024x768
+"$MODULE_EXE" --window >/dev/null 2>&1 &
+module_pid=$!
+e2e_started_pids+=("$module_pid")
+measure native-1024x768 "native module, 1024x768" "$module_pid"
+kill "$module_pid"; e2e_wait_for 5 e2e_ended "$module_pid"
+
+"$SPRITE_PROGRAM" "$E2E_SPRITE" || e2e_fail "could not write the sprite"
+e2e_install kestro-bench
+counting wine-1024x768
+renderer_start "$E2E_INSTALL/$RENDERER_FILE_NAME"
+window="$(e2e_x_window "$RENDERER_WINDOW_TITLE" 60)" || e2e_fail "no renderer window under Wine"
+measure wine-1024x768 "Wine renderer (x86_64), 1024x768" "$RENDERER_PID" "$(wineserver_pid)"
+e2e_key_down "$window" Escape
+e2e_wait_exit "$RENDERER_PID" 30
+e2e_key_up "$window" Escape
+
+unset GALLIUM_HUD
+"$TEST_WINDOW_EXE" make 160 120 >"$E2E_WORK/small_window" &
+e2e_started_pids+=($!)
+e2e_wait_for 10 grep -q '^0x' "$E2E_WORK/small_window" || e2e_fail "no 160x120 window"
+counting native-160x120
+"$MODULE_EXE" --window-id "$(head -n1 "$E2E_WORK/small_window")" >/dev/null 2>&1 &
+module_pid=$!
+e2e_started_pids+=("$module_pid")
+measure native-160x120 "native module, 160x120" "$module_pid"
