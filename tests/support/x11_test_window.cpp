@@ -4,6 +4,7 @@
 //   x11_test_window make WIDTH HEIGHT   makes and shows a plain top-level
 //                                       window, prints its id (0x hex) and
 //                                       keeps it until ended by a signal
+//                                       or until the window is destroyed
 //   x11_test_window close ID            asks window ID to close, as a window
 //                                       manager's close button does
 //                                       (WM_DELETE_WINDOW)
@@ -33,11 +34,9 @@ int noteMissingWindow(Display*, XErrorEvent* error) {
 
 int make(Display* display, int width, int height) {
     const int screen = DefaultScreen(display);
-    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0,
-                                              static_cast<unsigned>(width),
-                                              static_cast<unsigned>(height), 0,
-                                              BlackPixel(display, screen),
-                                              BlackPixel(display, screen));
+    const Window window = XCreateSimpleWindow(
+        display, RootWindow(display, screen), 0, 0, static_cast<unsigned>(width),
+        static_cast<unsigned>(height), 0, BlackPixel(display, screen), BlackPixel(display, screen));
     XStoreName(display, window, "x11_test_window");
     XSelectInput(display, window, StructureNotifyMask);
     XMapWindow(display, window);
@@ -48,9 +47,13 @@ int make(Display* display, int width, int height) {
     }
     std::printf("0x%lx\n", window);
     std::fflush(stdout);
-    // Kept until a signal ends the program; the window goes with the connection.
-    for (XEvent event;;)
+    // Kept until a signal ends the program (the window goes with the
+    // connection) or someone destroys the window.
+    for (XEvent event;;) {
         XNextEvent(display, &event);
+        if (event.type == DestroyNotify && event.xdestroywindow.window == window)
+            return 0;
+    }
 }
 
 int sendClose(Display* display, Window window) {
@@ -85,8 +88,8 @@ int main(int argc, char** argv) {
     const std::string verb = argc > 1 ? argv[1] : "";
     unsigned long first = 0;
     unsigned long second = 0;
-    const bool makeLine = verb == "make" && argc == 4 && parseNumber(argv[2], first) &&
-                          parseNumber(argv[3], second);
+    const bool makeLine =
+        verb == "make" && argc == 4 && parseNumber(argv[2], first) && parseNumber(argv[3], second);
     const bool windowLine =
         (verb == "close" || verb == "destroy") && argc == 3 && parseNumber(argv[2], first);
     if (!makeLine && !windowLine) {

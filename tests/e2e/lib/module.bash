@@ -39,9 +39,12 @@ module_find_own_window() {
   MODULE_WINDOW="$(e2e_xdo search --onlyvisible --pid "$MODULE_PID" | head -n1)"
   [ -n "$MODULE_WINDOW" ] && return 0
   # Without _NET_WM_PID: the one shown top-level window no one else made.
+  local root
+  root="$(xwininfo -root -int | sed -n 's/.*Window id: \([0-9]*\).*/\1/p')"
   MODULE_WINDOW="$(e2e_xdo search --onlyvisible --maxdepth 1 --name '' |
     while read -r window; do
-      [ "$(e2e_xdo getwindowname "$window")" = x11_test_window ] || echo "$window"
+      [ "$window" = "$root" ] || [ "$(e2e_xdo getwindowname "$window")" = x11_test_window ] ||
+        echo "$window"
     done | head -n1)"
   [ -n "$MODULE_WINDOW" ]
 }
