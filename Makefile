@@ -75,13 +75,13 @@ bench: deps
 # The native module beside the renderer under Wine on one display, and in a
 # small window: pictures a second and processor share (figures only).
 bench-module: linux-module-release
-	@cmake --build --preset native-release --target x11_test_window make_saver_sprite
+	@cmake --build --preset native-release --target x11_test_window
 	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64 --target KestrovalindeHost KestrovalindeRenderer
 	@source scripts/wine-env && kestro_wine_prefix_ready && scripts/with-display bash \
 	  tools/module_bench/module_bench.bash build/win64/bin/Kestrovalinde.scr \
 	  build/win64/bin/Kestrovalinde.dll build/native-release/bin/kestrovalinde \
-	  build/native-release/bin/x11_test_window build/native-release/bin/make_saver_sprite
+	  build/native-release/bin/x11_test_window
 
 # The README's film of the show and its contact sheet of the stages, drawn
 # off-screen as the renderer draws, at the designed pace.
