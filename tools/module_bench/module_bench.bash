@@ -51,7 +51,8 @@ measure() {
   kill -0 "$pid" 2>/dev/null || e2e_fail "$label ended before it was measured"
   # Mesa keeps the file open: the lines written from here on are counted.
   local counted_lines
-  counted_lines=$(wc -l <"$E2E_WORK/$run/fps" 2>/dev/null || echo 0)
+  touch "$E2E_WORK/$run/fps"
+  counted_lines=$(wc -l <"$E2E_WORK/$run/fps")
   before=$(cpu_ns "$pid")
   other_before=$([ -n "$other" ] && cpu_ns "$other" || echo 0)
   wall_before=$(date +%s%N)
@@ -63,7 +64,9 @@ measure() {
   awk -v label="$label" -v used="$used" -v other="$other_used" -v wall="$wall" '
     { sum += $NF; n++ }
     END {
-      printf "%-34s %6.1f pictures/s   %5.1f%% of a core", label, n ? sum / n : 0, 100 * used / wall
+      if (n) printf "%-34s %6.1f pictures/s", label, sum / n
+      else printf "%-34s (no count)  ", label
+      printf "   %5.1f%% of a core", 100 * used / wall
       if (other > 0) printf "   (Wine server %.1f%%)", 100 * other / wall
       printf "\n"
     }' <(tail -n +"$(( counted_lines + 1 ))" "$E2E_WORK/$run/fps")
