@@ -37,7 +37,8 @@ test: build test-native test-fuzz test-win test-i686 test-dist
 test-fuzz:
 	@KESTRO_FUZZ_SECONDS=20 scripts/run-fuzz
 
-test-native:
+# The Linux module's pace run uses its optimised build.
+test-native: linux-module-release
 	@ctest --preset native
 
 test-win:

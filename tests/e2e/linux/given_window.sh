@@ -7,7 +7,7 @@ source "$(dirname "$0")/../lib/module.bash"
 
 module_test_window 400 300
 module_start --window-id "$TEST_WINDOW"
-module_wait_for_light 5 "$TEST_WINDOW" "$E2E_WORK/small.png" "200x150+100+75" ||
+module_wait_for_light "$TEST_WINDOW" "$E2E_WORK/small.ppm" "200x150+100+75" ||
   e2e_fail "no light in the middle of window $TEST_WINDOW: $(head -c 300 "$E2E_WORK/module.err")"
 echo "ok: drawn inside the given window"
 
@@ -15,20 +15,20 @@ echo "ok: drawn inside the given window"
 # and right of the new middle lights up. Drawing still at the old size would
 # leave it black (the old picture sits in the bottom-left corner).
 xdotool windowsize "$TEST_WINDOW" 800 600
-module_wait_for_light 5 "$TEST_WINDOW" "$E2E_WORK/grown.png" "150x150+400+150" ||
+module_wait_for_light "$TEST_WINDOW" "$E2E_WORK/grown.ppm" "150x150+400+150" ||
   e2e_fail "the show did not follow the window to 800 x 600"
-e2e_equal "the grown picture's size" "800x600" "$(identify -format '%wx%h' "$E2E_WORK/grown.png")"
+e2e_equal "the grown picture's size" "800x600" "$(identify -format '%wx%h' "$E2E_WORK/grown.ppm")"
 echo "ok: the show follows the window's new size"
 
 "$MODULE_TEST_WINDOW" destroy "$TEST_WINDOW" || e2e_fail "could not destroy the test window"
-module_expect_end 2 "its window going away"
+module_expect_end "its window going away"
 
 # The daemon's way of naming the window.
 module_test_window 320 240
 XSCREENSAVER_WINDOW="$TEST_WINDOW" module_start --root
-module_wait_for_light 5 "$TEST_WINDOW" "$E2E_WORK/daemon.png" "160x120+80+60" ||
+module_wait_for_light "$TEST_WINDOW" "$E2E_WORK/daemon.ppm" "160x120+80+60" ||
   e2e_fail "no light in the window XSCREENSAVER_WINDOW names"
 echo "ok: drawn inside the window XSCREENSAVER_WINDOW names"
 kill "$TEST_WINDOW_PID"
-module_expect_end 2 "its window's maker ending"
+module_expect_end "its window's maker ending"
 e2e_check "nothing of the run is left" module_nothing_left

@@ -4,6 +4,7 @@
 # (lib/pace.bash) for the sprite the module draws, the host's.
 # The pictures are kept under build/<preset>/e2e-shots/linux_pace.
 #   pace.sh <kestrovalinde> <x11_test_window> <show_colour_turn> <saver_sprite.bmp>
+[ -x "$1" ] || { echo "FAIL: no module $1 (make linux-module-release builds it)" >&2; exit 1; }
 source "$(dirname "$0")/../lib/module.bash"
 source "$(dirname "$0")/../lib/pace.bash"
 TURN_PROGRAM="${3:?usage: pace.sh <module> <test window> <show_colour_turn> <sprite>}"
@@ -19,6 +20,6 @@ window="$(module_own_window 10)" || e2e_fail "the module showed no window"
 started=$(e2e_now_ms)
 pace_shoot "$shots" "$started" module_window_shot "$window"
 kill -TERM "$MODULE_PID"
-module_expect_end 5 "SIGTERM"
+module_expect_end "SIGTERM"
 
 pace_judge "$shots" "$designed_turn"

@@ -1,0 +1,58 @@
+// The native XScreenSaver module's entry and composition root: the command
+// line read into a place to draw, then the renderer's scene, drawing the
+// host's sprite from memory, run behind the X11 shell. Only here are the
+// shell, the scene and the sprite put together.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "linux/module_options.h"
+#include "linux/saver_sprite_bytes.h"
+#include "program_version.h"
+#include "renderer/image/texture_image.h"
+#include "renderer/renderer_scene.h"
+#include "renderer/scene/scene_port_gl.h"
+#include "renderer/shell/renderer_shell_x11.h"
+
+namespace kestro {
+namespace {
+
+constexpr const char* PROGRAM_NAME = "kestrovalinde";
+
+int runShow(const X11Target& target) {
+    X11RendererShell shell(target, PROGRAM_NAME);
+    TextureImage sprite;
+    GlScenePort display(sprite, SAVER_SPRITE_BYTES, SAVER_SPRITE_SIZE);
+    RendererScene scene(display, [&shell] { shell.requestQuit(); });
+    return shell.run(scene);
+}
+
+int moduleMain(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const ModuleCommand command =
+        parseModuleOptions(arguments, std::getenv(SCREENSAVER_WINDOW_VARIABLE));
+    switch (command.action) {
+    case ModuleAction::ShowHelp:
+        std::fputs(moduleHelp(PROGRAM_NAME).c_str(), stdout);
+        return 0;
+    case ModuleAction::ShowVersion:
+        std::printf("%s %s\n", PROGRAM_NAME, KESTRO_VERSION_TEXT);
+        return 0;
+    case ModuleAction::Refuse:
+        std::fprintf(stderr, "%s: %s; see '%s --help'\n", PROGRAM_NAME, command.message.c_str(),
+                     PROGRAM_NAME);
+        return MODULE_EXIT_USAGE;
+    case ModuleAction::Run:
+        break;
+    }
+    return runShow(command.target);
+}
+
+} // namespace
+} // namespace kestro
+
+int main(int argc, char** argv) {
+    return kestro::moduleMain(argc, argv);
+}
