@@ -41,13 +41,15 @@ pace_shoot() {
 # Seconds since the start, to the hundredth.
 pace_since() { awk -v s="$1" -v n="$(e2e_now_ms)" 'BEGIN { printf "%.2f", (n - s) / 1000 }'; }
 
-# pace_judge <shots folder> <designed seconds>: fails unless the colour
-# turned within PACE_TOLERANCE of the designed moment.
+# pace_judge <shots folder> <designed seconds> [region]: fails unless the
+# colour turned within PACE_TOLERANCE of the designed moment. The region of
+# the pictures to judge is E2E_SHOW_MIDDLE unless given (the same part of a
+# smaller picture of the show).
 pace_judge() {
-  local shots="$1" designed_turn="$2" n before after max mean red green blue
+  local shots="$1" designed_turn="$2" region="${3:-$E2E_SHOW_MIDDLE}" n before after max mean red green blue
   local blue_seen="" blue_until="" orange_at="" orange_by="" low high
   while read -r n before after; do
-    read -r max mean red green blue <<<"$(e2e_region_stats "$shots/shot_$n.png" "$E2E_SHOW_MIDDLE")"
+    read -r max mean red green blue <<<"$(e2e_region_stats "$shots/shot_$n.png" "$region")"
     echo "shot $n between ${before}s and ${after}s: max $max mean $mean rgb $red $green $blue"
     e2e_is "$mean" '>' 0.002 || continue
     if e2e_is "$blue" '>' "$red"; then
