@@ -10,6 +10,7 @@ if [ -z "${KESTRO_DAEMON_DISPLAY:-}" ]; then
   root="$(cd "$(dirname "$0")/../../.." && pwd)"
   KESTRO_DAEMON_DISPLAY=1 exec env -u DISPLAY "$root/scripts/with-display" bash "$0" "$@"
 fi
+[ -x "$1" ] || { echo "FAIL: no module $1 (make linux-module-release builds it)" >&2; exit 1; }
 source "$(dirname "$0")/../lib/module.bash"
 e2e_program_patterns+=(xscreensaver)
 
