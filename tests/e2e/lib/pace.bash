@@ -9,6 +9,11 @@
 
 readonly PACE_TOLERANCE=0.10
 readonly PACE_SHOOTING_SECONDS=20
+# Blue-white means blue clearly ahead of red: in the blue-white stages blue
+# leads red by a fifth or more, while an earlier purple stage keeps the two
+# within about a tenth of each other and may tip either way from one
+# picture (or picture size) to the next.
+readonly PACE_BLUE_LEAD=1.18
 
 # pace_designed_turn <show_colour_turn> <sprite file>: prints the designed
 # moment, in seconds since the show started.
@@ -52,10 +57,10 @@ pace_judge() {
     read -r max mean red green blue <<<"$(e2e_region_stats "$shots/shot_$n.png" "$region")"
     echo "shot $n between ${before}s and ${after}s: max $max mean $mean rgb $red $green $blue"
     e2e_is "$mean" '>' 0.002 || continue
-    if e2e_is "$blue" '>' "$red"; then
+    if e2e_is "$blue" '>' "$(awk -v r="$red" -v k="$PACE_BLUE_LEAD" 'BEGIN { print r * k }')"; then
       blue_seen=yes
       blue_until="$before"
-    elif [ -n "$blue_seen" ]; then
+    elif [ -n "$blue_seen" ] && e2e_is "$red" '>' "$blue"; then
       orange_at="$before"
       orange_by="$after"
       break
