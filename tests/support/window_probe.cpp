@@ -16,8 +16,8 @@
 //   window_probe mode -                  the display mode: WIDTH HEIGHT BITS
 //   window_probe texts TITLE             one line per child window:
 //                                        CLASS ENABLED(0|1) TEXT-AS-HEX-BYTES
-//   window_probe wtexts TITLE            the same, the texts read through the
-//                                        wide calls and printed as UTF-8
+//   window_probe wtexts TITLE            the same, the title and texts read
+//                                        through the wide calls, printed as UTF-8
 //   window_probe rects TITLE             one line per child window:
 //                                        CLASS LEFT TOP RIGHT BOTTOM (in the
 //                                        window's client area)
@@ -29,6 +29,8 @@
 // with the exception's low byte).
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -158,12 +160,21 @@ BOOL CALLBACK printChildWide(HWND child, LPARAM) {
     return TRUE;
 }
 
-int texts(const char* title, WNDENUMPROC print) {
-    HWND window = FindWindowA(nullptr, title);
+int texts(HWND window, WNDENUMPROC print) {
     if (window == nullptr)
         return ANSWER_NO;
     EnumChildWindows(window, print, 0);
     return ANSWER_YES;
+}
+
+// The window whose title is the second argument, read as the wide command
+// line has it: a title the ANSI code page cannot hold is still found.
+HWND findByWideTitle() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    HWND window = arguments && count > 2 ? FindWindowW(nullptr, arguments[2]) : nullptr;
+    LocalFree(arguments);
+    return window;
 }
 
 BOOL CALLBACK printChildRect(HWND child, LPARAM parent) {
@@ -227,9 +238,9 @@ int main(int argc, char** argv) {
     if (is("state", 3))
         return state(title);
     if (is("texts", 3))
-        return texts(title, printChild);
+        return texts(FindWindowA(nullptr, title), printChild);
     if (is("wtexts", 3))
-        return texts(title, printChildWide);
+        return texts(findByWideTitle(), printChildWide);
     if (is("rects", 3))
         return rects(title);
     if (is("hold", 4))
