@@ -1,8 +1,8 @@
 #pragma once
 // Names the host, the renderer and their tests must agree on. The host finds
 // the renderer's window by its title, the renderer reads the sprite the host
-// writes, and the end-to-end scripts read these lines too (as NAME = "value"),
-// so each is written here once.
+// writes, and the end-to-end scripts read these lines too (as NAME = "value",
+// with C's \\ and \xNN escapes), so each is written here once.
 
 namespace kestro {
 
@@ -28,5 +28,14 @@ constexpr char RENDERER_FILE_NAME[] = "Kestrovalinde.dll";
 // writes there for the renderer to read.
 constexpr char WORK_FOLDER[] = "C:\\v_nalo";
 constexpr char SPRITE_FILE_PATH[] = "C:\\v_nalo\\Kestrovalinde.bmp";
+
+// The settings file beside the host, its one section and its three keys.
+// The keys are Japanese; these are their bytes in code page 932, as the
+// file stores them.
+constexpr char SETTINGS_FILE_NAME[] = "Kestrovalinde.ini";
+constexpr char SETTINGS_SECTION[] = "Section";
+constexpr char SETTINGS_KEY_KIND[] = "BGM\x8b\xe6\x95\xaa";             // BGM区分
+constexpr char SETTINGS_KEY_REPEAT_TRACK[] = "BGM\xd8\xcb\xdf\xb0\xc4"; // BGMﾘﾋﾟｰﾄ
+constexpr char SETTINGS_KEY_FILE[] = "BGM\xcc\xa7\xb2\xd9";             // BGMﾌｧｲﾙ
 
 } // namespace kestro

@@ -12,11 +12,11 @@ namespace {
 constexpr char SCRATCH_SUFFIX[] = ".new";
 
 bool writeKeys(ProfilePort& profile, const std::string& file, const MusicSettings& settings) {
-    return WriteIniValue(profile, SETTINGS_SECTION, settingsKeyKind(),
+    return WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_KIND,
                          SettingNumberText(settings.BgmKind), file) &&
-           WriteIniValue(profile, SETTINGS_SECTION, settingsKeyRepeatTrack(),
+           WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_REPEAT_TRACK,
                          SettingNumberText(settings.BgmRepeatTrack), file) &&
-           WriteIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), settings.BgmFile, file);
+           WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_FILE, settings.BgmFile, file);
 }
 
 } // namespace

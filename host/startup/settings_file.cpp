@@ -6,20 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "host/platform/ansi_text.h"
 #include "host/platform/path_helpers.h"
 
 namespace kestro {
-
-std::string settingsKeyKind() {
-    return ansiText("BGM区分");
-}
-std::string settingsKeyRepeatTrack() {
-    return ansiText("BGMﾘﾋﾟｰﾄ");
-}
-std::string settingsKeyFile() {
-    return ansiText("BGMﾌｧｲﾙ");
-}
 
 std::string SettingsFilePath(const std::string& hostFolder) {
     return PathInFolder(hostFolder, SETTINGS_FILE_NAME);
@@ -84,13 +73,13 @@ MusicSettings ReadSettings(ProfilePort& profile, FilePort& files, const std::str
     const std::string file = SettingsFilePath(hostFolder);
     MusicSettings settings;
     settings.BgmKind =
-        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyKind(), file))
+        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_KIND, file))
             .value_or(BGM_NONE);
     settings.BgmRepeatTrack =
-        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyRepeatTrack(), file))
+        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_REPEAT_TRACK, file))
             .value_or(0);
 
-    settings.BgmFile = ReadIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), file);
+    settings.BgmFile = ReadIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_FILE, file);
     if (!settings.BgmFile.empty() && !FileExists(files, settings.BgmFile))
         settings.BgmFile.clear();
     if (settings.BgmFile.empty() && settings.BgmKind == BGM_MUSIC_FILE) {

@@ -1,26 +1,21 @@
 #pragma once
-// The settings file Kestrovalinde.ini next to the host: one section with the
-// three music keys. Texts are in the system's ANSI code page.
+// The settings file next to the host (its name, section and keys are
+// shared names): one section with the three music keys. Texts are in the
+// system's ANSI code page.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "common/shared_names.h"
 #include "host/music/music_settings.h"
 #include "host/platform/file_port.h"
 #include "host/startup/profile_port.h"
 
 namespace kestro {
 
-constexpr char SETTINGS_FILE_NAME[] = "Kestrovalinde.ini";
-constexpr char SETTINGS_SECTION[] = "Section";
 constexpr uint32_t PROFILE_VALUE_BUFFER = 256; // values read back as at most 255 bytes
 constexpr size_t PROFILE_NAME_LIMIT = 128;     // section and key names are used up to this
-
-// Key names, in the ANSI code page.
-std::string settingsKeyKind();        // "BGM区分"
-std::string settingsKeyRepeatTrack(); // "BGMﾘﾋﾟｰﾄ"
-std::string settingsKeyFile();        // "BGMﾌｧｲﾙ"
 
 std::string SettingsFilePath(const std::string& hostFolder);
 

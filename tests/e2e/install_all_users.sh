@@ -18,7 +18,7 @@ if [ -z "${KESTRO_INSTALLER:-}" ]; then
   install_run_file "$E2E_WORK/older-setup.exe" || e2e_fail "the older installer failed"
   install_equal "the older version is registered" 0.9.0 "$(install_reg_value "$machine_key" DisplayVersion)"
 fi
-settings="$(install_unix_path "$folder")/Kestrovalinde.ini"
+settings="$(install_unix_path "$folder")/$SETTINGS_FILE_NAME"
 printf '[Section]\r\nkept=by the upgrade\r\n' >"$settings"
 cp "$settings" "$E2E_WORK/settings-before"
 

@@ -11,11 +11,11 @@ work="$E2E_WORK"
 folder="$work/saver"
 folder_win="$(e2e_windows_path "$folder")"
 
-write_ini() { settings_write_ini "$folder" "$@"; }
+write_ini() { e2e_write_settings "$folder" "$@"; }
 expected_ini() { settings_expected_ini "$@"; }
 ini_is() {  # ini_is <expected file>
-  cmp -s "$1" "$folder/Kestrovalinde.ini" || {
-    echo "  written:"; od -c "$folder/Kestrovalinde.ini" | head -8; return 1; }
+  cmp -s "$1" "$folder/$SETTINGS_FILE_NAME" || {
+    echo "  written:"; od -c "$folder/$SETTINGS_FILE_NAME" | head -8; return 1; }
 }
 
 mark_centre() { panel_point ${mark_twips[$1]} 6 6; }
@@ -94,8 +94,8 @@ echo "--- load music file, cancel"
 settings_prepare_folder "$folder"
 printf 'music' >"$folder/song.mp3"
 write_ini 2 0 "$folder_win\\song.mp3"
-printf '; kept as it is\r\n[Other]\r\nkey=value\r\n' >>"$folder/Kestrovalinde.ini"
-cp "$folder/Kestrovalinde.ini" "$work/before2"
+printf '; kept as it is\r\n[Other]\r\nkey=value\r\n' >>"$folder/$SETTINGS_FILE_NAME"
+cp "$folder/$SETTINGS_FILE_NAME" "$work/before2"
 settings_open "$folder"
 check_marks 2
 settings_expect_track_box "track box disabled and empty" "0 "
@@ -103,7 +103,7 @@ check_button_enabled "\"...\" enabled for a music file" $FILE_BUTTON 1 panel
 click_twips_panel ${label_twips[1]}  # "音楽CD": changes nothing on disk yet
 click_twips_client $CANCEL_BUTTON
 e2e_check "\"ｷｬﾝｾﾙ\" closes the dialog and ends the host" e2e_wait_exit "$dialog_pid" 15
-e2e_check "\"ｷｬﾝｾﾙ\" leaves the settings file byte for byte" cmp -s "$work/before2" "$folder/Kestrovalinde.ini"
+e2e_check "\"ｷｬﾝｾﾙ\" leaves the settings file byte for byte" cmp -s "$work/before2" "$folder/$SETTINGS_FILE_NAME"
 e2e_stop_started
 
 # --- 3: no settings file; choose a file, then audio CD with a typed track --
@@ -150,7 +150,7 @@ e2e_stop_started
 echo "--- track 40000 refused, window closed"
 settings_prepare_folder "$folder"
 write_ini 1 3 ""
-cp "$folder/Kestrovalinde.ini" "$work/before4"
+cp "$folder/$SETTINGS_FILE_NAME" "$work/before4"
 settings_open "$folder"
 # Instance guard: neither a preview nor a second dialog starts beside it.
 e2e_start "$folder/Kestrovalinde.scr" /p 0
@@ -167,10 +167,10 @@ sleep 0.3
 click_twips_client $SAVE_BUTTON
 sleep 1
 e2e_check "\"設定\" with track 40000 keeps the dialog open" settings_dialog_shown
-e2e_check "and writes nothing" cmp -s "$work/before4" "$folder/Kestrovalinde.ini"
+e2e_check "and writes nothing" cmp -s "$work/before4" "$folder/$SETTINGS_FILE_NAME"
 e2e_key_down "$dialog_window" alt+F4
 e2e_key_up "$dialog_window" alt+F4
 e2e_check "closing the window ends the host" e2e_wait_exit "$dialog_pid" 15
-e2e_check "closing the window writes nothing" cmp -s "$work/before4" "$folder/Kestrovalinde.ini"
+e2e_check "closing the window writes nothing" cmp -s "$work/before4" "$folder/$SETTINGS_FILE_NAME"
 
 echo "PASS"

@@ -16,7 +16,7 @@ folder="$E2E_WORK/saver"
 # size and its child windows' rectangles to the file, and closes it again.
 measure() {
   settings_prepare_folder "$folder"
-  settings_write_ini "$folder" 1 0 ""
+  e2e_write_settings "$folder" 1 0 ""
   settings_open "$folder"
   { echo "client 0 0 $probe_client_w $probe_client_h"; e2e_probe rects "$SETTINGS_WINDOW_TITLE"; } >"$1"
   [ "$(wc -l <"$1")" -gt 1 ] || e2e_fail "the probe listed no controls"

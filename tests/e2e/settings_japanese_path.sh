@@ -63,9 +63,9 @@ label_shows_path() {
 e2e_wait_for "$SETTINGS_SETTLE_S" label_shows_path || e2e_fail "the label shows no path"
 click_twips_client $SAVE_BUTTON
 e2e_check "\"設定\" closes the dialog" e2e_wait_exit "$dialog_pid" 15
-file_line="$KEY_FILE=$(printf '%s' "$music_win" | iconv -f UTF-8 -t CP932)"$'\r'
+file_line="$SETTINGS_KEY_FILE=$(printf '%s' "$music_win" | iconv -f UTF-8 -t CP932)"$'\r'
 e2e_check "the settings file holds the path in code page 932" \
-  grep -qaxF "$file_line" "$E2E_INSTALL/Kestrovalinde.ini"
+  grep -qaxF "$file_line" "$E2E_INSTALL/$SETTINGS_FILE_NAME"
 e2e_stop_started
 
 echo "--- reopen"

@@ -82,3 +82,11 @@ e2e_install() {
   local renderer="${2:-$E2E_RENDERER_EXE}"
   [ "$renderer" = none ] || cp "$renderer" "$E2E_INSTALL/$RENDERER_FILE_NAME"
 }
+
+# e2e_write_settings <folder> <kind> <track> <file>: the settings file in
+# the Unix folder as the dialog writes it (numbers after one blank).
+e2e_write_settings() {
+  printf '[%s]\r\n%s= %s\r\n%s= %s\r\n%s=%s\r\n' "$SETTINGS_SECTION" \
+    "$SETTINGS_KEY_KIND" "$2" "$SETTINGS_KEY_REPEAT_TRACK" "$3" "$SETTINGS_KEY_FILE" "$4" \
+    >"$1/$SETTINGS_FILE_NAME"
+}

@@ -31,15 +31,8 @@ saver_install() {
 }
 
 # saver_settings <kind> [<file, Windows path>]: the settings file as the
-# dialog writes it, keys in code page 932.
-saver_settings() {
-  {
-    printf '[Section]\r\n'
-    printf 'BGM\x8b\xe6\x95\xaa= %s\r\n' "$1"
-    printf 'BGM\xd8\xcb\xdf\xb0\xc4= 0\r\n'
-    printf 'BGM\xcc\xa7\xb2\xd9=%s\r\n' "${2:-}"
-  } >"$E2E_INSTALL/Kestrovalinde.ini"
-}
+# dialog writes it, no track repeated.
+saver_settings() { e2e_write_settings "$E2E_INSTALL" "$1" 0 "${2:-}"; }
 
 # saver_start [argument text]: starts the host in the background, its MCI and
 # sound calls (and any channels in SAVER_TRACE_MORE, such as ",+seh") traced

@@ -2,10 +2,6 @@
 # core.bash): the dialog's folder and settings file, where its controls are
 # on the screen, clicks there and the colours read back.
 
-# Key names as the settings file holds them (code page 932).
-KEY_KIND=$'BGM\x8b\xe6\x95\xaa'
-KEY_TRACK=$'BGM\xd8\xcb\xdf\xb0\xc4'
-KEY_FILE=$'BGM\xcc\xa7\xb2\xd9'
 # The file chooser's title.
 CHOOSER_TITLE='ﾌｧｲﾙを開く'
 
@@ -17,12 +13,9 @@ settings_prepare_folder() {
   cp "$E2E_HOST_EXE" "$1/Kestrovalinde.scr"
   printf 'stand-in renderer\n' >"$1/$RENDERER_FILE_NAME"
 }
-settings_write_ini() {  # settings_write_ini <folder> <kind> <track> <file>
-  printf '[Section]\r\n%s= %s\r\n%s= %s\r\n%s=%s\r\n' \
-    "$KEY_KIND" "$2" "$KEY_TRACK" "$3" "$KEY_FILE" "$4" >"$1/Kestrovalinde.ini"
-}
 settings_expected_ini() {  # settings_expected_ini <kind> <track> <file>: as Wine writes it
-  printf '[Section]\r\n%s=%s\r\n%s=%s\r\n%s=%s\r\n' "$KEY_KIND" "$1" "$KEY_TRACK" "$2" "$KEY_FILE" "$3"
+  printf '[%s]\r\n%s=%s\r\n%s=%s\r\n%s=%s\r\n' "$SETTINGS_SECTION" \
+    "$SETTINGS_KEY_KIND" "$1" "$SETTINGS_KEY_REPEAT_TRACK" "$2" "$SETTINGS_KEY_FILE" "$3"
 }
 
 # The X window of a Wine window by its exact title, compared as UTF-8: the
