@@ -20,7 +20,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR argumentText, int) {
     Win32SaverPort saver;
     Win32MciPort mci;
     Win32SettingsPort settings(profile);
-    Win32HostModes modes(saver, mci, settings);
+    HostModes modes(saver, mci, settings);
 
     HostStartup(startup, modes, argumentText ? argumentText : "");
     return runFormsMessageLoop();

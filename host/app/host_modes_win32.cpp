@@ -7,17 +7,16 @@
 
 namespace kestro {
 
-void Win32HostModes::startPreview(int32_t previewParent) {
+void HostModes::startPreview(int32_t previewParent) {
     window_ = EmbedPreview(reinterpret_cast<HWND>(static_cast<intptr_t>(previewParent)));
 }
 
-void Win32HostModes::showSettingsDialog(const MusicSettings& settings,
-                                        const std::string& hostFolder) {
+void HostModes::showSettingsDialog(const MusicSettings& settings, const std::string& hostFolder) {
     ShowSettingsDialog(settings_, settings, SettingsFilePath(hostFolder));
 }
 
-void Win32HostModes::createSaverWindow(const MusicSettings& settings, const std::string& hostFolder,
-                                       char modeLetter) {
+void HostModes::createSaverWindow(const MusicSettings& settings, const std::string& hostFolder,
+                                  char modeLetter) {
     window_ = CreateSaverWindow(saver_, mci_, settings, hostFolder, modeLetter);
 }
 

@@ -8,13 +8,13 @@
 #include "host/music/mci_port.h"
 #include "host/screens/saver_port.h"
 #include "host/settings/settings_port.h"
-#include "host/startup/startup_port.h"
+#include "host/startup/startup_events.h"
 
 namespace kestro {
 
-class Win32HostModes : public HostModes {
+class HostModes : public StartupEvents {
   public:
-    Win32HostModes(SaverPort& saver, MciPort& mci, SettingsPort& settings)
+    HostModes(SaverPort& saver, MciPort& mci, SettingsPort& settings)
         : saver_(saver), mci_(mci), settings_(settings) {}
 
     void startPreview(int32_t previewParent) override;

@@ -35,7 +35,7 @@ bool isValidCaptionColour(uint32_t colour) {
 
 void CommandLogic::Initialize() {
     currentState_ = ButtonState::Normal;
-    port_.startPointerPoll(POINTER_POLL_INTERVAL_MS);
+    events_.startPointerPoll(POINTER_POLL_INTERVAL_MS);
 }
 
 void CommandLogic::onButtonDown(MouseButton button) {
@@ -74,7 +74,7 @@ void CommandLogic::onButtonUp(MouseButton button) {
     // Only exactly True raises the event: a control enabled with another
     // non-zero value reacts to the mouse but never clicks.
     if (currentState_ != ButtonState::Selected && isEnabled_ == BOOL16_TRUE)
-        port_.raiseClick();
+        events_.raiseClick();
 }
 
 void CommandLogic::onFocusGained() {
@@ -103,7 +103,7 @@ void CommandLogic::onPointerPollTick() {
         return;
     // The caption has no window of its own, so the control's window is the
     // whole of it; any other window under the pointer means it has left.
-    const PointerPlace place = port_.pointerPlace();
+    const PointerPlace place = events_.pointerPlace();
     if (place == PointerPlace::ParentForm) {
         pointerLeft();
         return;
@@ -165,21 +165,21 @@ bool CommandLogic::paintSkin(Skin skin) {
     case ButtonState::Uninitialized:
         break;
     }
-    return port_.paintSkin(skin, invertGradient_ != BOOL16_FALSE);
+    return events_.paintSkin(skin, invertGradient_ != BOOL16_FALSE);
 }
 
 void CommandLogic::setCaptionEnabled(bool enabled) {
     if (caption_.enabled == enabled)
         return;
     caption_.enabled = enabled;
-    port_.captionChanged(caption_);
+    events_.captionChanged(caption_);
 }
 
 void CommandLogic::setCaptionColour(uint32_t colour) {
     if (caption_.colour == colour)
         return;
     caption_.colour = colour;
-    port_.captionChanged(caption_);
+    events_.captionChanged(caption_);
 }
 
 uint8_t CommandLogic::readVisible() {
@@ -192,13 +192,13 @@ uint8_t CommandLogic::readVisible() {
 void CommandLogic::writeVisible(uint8_t value) {
     if (value != 0) {
         backgroundStyle_ = BACKGROUND_OPAQUE;
-        port_.setBackgroundOpaque(true);
+        events_.setBackgroundOpaque(true);
         refreshLook();
     } else {
         backgroundStyle_ = BACKGROUND_TRANSPARENT;
-        port_.setBackgroundOpaque(false);
+        events_.setBackgroundOpaque(false);
     }
-    port_.propertyChanged(PROPERTY_VISIBLE);
+    events_.propertyChanged(PROPERTY_VISIBLE);
 }
 
 uint32_t CommandLogic::readFontColour() {
@@ -214,7 +214,7 @@ void CommandLogic::writeFontColour(uint32_t value) {
     }
     setCaptionColour(value);
     refreshLook();
-    port_.propertyChanged(PROPERTY_FONT_COLOUR);
+    events_.propertyChanged(PROPERTY_FONT_COLOUR);
 }
 
 int16_t CommandLogic::readEnabled() {
@@ -230,20 +230,20 @@ int16_t CommandLogic::readEnabled() {
 
 void CommandLogic::writeEnabled(int16_t value) {
     isEnabled_ = value;
-    port_.propertyChanged(PROPERTY_ENABLED);
+    events_.propertyChanged(PROPERTY_ENABLED);
     applyEnabled();
 }
 
 void CommandLogic::writeCaption(const std::string& value) {
     caption_.text = value;
-    port_.captionChanged(caption_);
-    port_.propertyChanged(PROPERTY_CAPTION);
+    events_.captionChanged(caption_);
+    events_.propertyChanged(PROPERTY_CAPTION);
 }
 
 void CommandLogic::writeFont(const FontDescription& value) {
     caption_.font = value;
-    port_.captionChanged(caption_);
-    port_.propertyChanged(PROPERTY_FONT);
+    events_.captionChanged(caption_);
+    events_.propertyChanged(PROPERTY_FONT);
 }
 
 void CommandLogic::loadProperties(const PropertyBag& stored, const FontDescription& ambientFont) {
@@ -291,8 +291,8 @@ void CommandLogic::loadProperties(const PropertyBag& stored, const FontDescripti
             backgroundStyle_ = static_cast<int16_t>(*style);
         }
     }
-    port_.setBackgroundOpaque(backgroundStyle_ == BACKGROUND_OPAQUE);
-    port_.captionChanged(caption_);
+    events_.setBackgroundOpaque(backgroundStyle_ == BACKGROUND_OPAQUE);
+    events_.captionChanged(caption_);
 
     refreshLook();
 }

@@ -2,11 +2,13 @@
 // The behaviour of the Command button, apart from the window system: its
 // state machine, its public properties with their side effects, and the load
 // and save of its stored properties. It talks to its window through
-// CommandPort.
+// CommandEvents.
 
 #include "host/controls/button_state.h"
+#include "host/controls/command_events.h"
 #include "host/controls/font_description.h"
 #include "host/controls/property_bag.h"
+#include "host/platform/bool16.h"
 
 #include <cstdint>
 #include <string>
@@ -14,10 +16,7 @@
 
 namespace kestro {
 
-constexpr int16_t BOOL16_TRUE = -1;
-constexpr int16_t BOOL16_FALSE = 0;
 constexpr unsigned POINTER_POLL_INTERVAL_MS = 100;
-constexpr uint32_t CAPTION_BLACK = 0x000000;
 
 // Stored property names and the defaults the two directions use.
 constexpr char PROPERTY_ENABLED[] = "Enabled";
@@ -28,7 +27,6 @@ constexpr char PROPERTY_FONT_COLOUR[] = "FontColour";
 constexpr char PROPERTY_VISIBLE[] = "Visible";
 constexpr char CAPTION_LOAD_DEFAULT[] = "Command1";
 constexpr char CAPTION_SAVE_DEFAULT[] = "Command";
-constexpr char CAPTION_DESIGNED[] = "Command";
 constexpr uint8_t FIRST_RUN_DEFAULT = 1;
 constexpr uint32_t FONT_COLOUR_DEFAULT = 0;
 constexpr int16_t BACKGROUND_OPAQUE = 1;
@@ -37,38 +35,12 @@ constexpr uint8_t VISIBLE_READ_OPAQUE = 255;
 
 enum class MouseButton : uint8_t { Left = 1, Right = 2, Middle = 4, Other = 8 };
 
-// Where the pointer poll found the pointer.
-enum class PointerPlace : uint8_t { OwnWindow, ParentForm, Elsewhere, Unknown };
-
-// The windowless caption element: text, font, colour, enabled look.
-struct CaptionLabel {
-    std::string text = CAPTION_DESIGNED; // ANSI bytes
-    FontDescription font;
-    uint32_t colour = CAPTION_BLACK; // 0x00BBGGRR or a system colour
-    bool enabled = true;
-};
-
 // True for a colour the caption can take: an RGB value or a system colour.
 bool isValidCaptionColour(uint32_t colour);
 
-class CommandPort {
-  public:
-    virtual ~CommandPort() = default;
-    // Redraws the whole image with this skin's ring over the gradient face,
-    // refreshes the window and places the caption. False when it could not draw.
-    virtual bool paintSkin(Skin skin, bool invertGradient) = 0;
-    // The caption element changed (text, font, colour or enabled look).
-    virtual void captionChanged(const CaptionLabel& caption) = 0;
-    virtual void setBackgroundOpaque(bool opaque) = 0;
-    virtual void startPointerPoll(unsigned intervalMs) = 0;
-    virtual PointerPlace pointerPlace() = 0;
-    virtual void propertyChanged(std::string_view name) = 0;
-    virtual void raiseClick() = 0;
-};
-
 class CommandLogic {
   public:
-    explicit CommandLogic(CommandPort& port) : port_(port) {}
+    explicit CommandLogic(CommandEvents& events) : events_(events) {}
 
     void Initialize();
 
@@ -113,7 +85,7 @@ class CommandLogic {
     void setCaptionEnabled(bool enabled);
     void setCaptionColour(uint32_t colour);
 
-    CommandPort& port_;
+    CommandEvents& events_;
     ButtonState currentState_ = ButtonState::Uninitialized;
     int16_t isEnabled_ = BOOL16_FALSE;
     uint8_t firstRun_ = 0;

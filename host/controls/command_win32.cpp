@@ -1,5 +1,6 @@
 #include "host/controls/command_win32.h"
 
+#include "common/window_owner_win32.h"
 #include "host/controls/caption_label_win32.h"
 #include "host/controls/command_logic.h"
 #include "host/controls/skin_painter_win32.h"
@@ -33,7 +34,7 @@ constexpr WPARAM ANY_BUTTON_HELD = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBU
 
 // The control's window: its persistent image, the windowless caption drawn
 // over it, the pointer-poll timer, and the system side of CommandLogic.
-class CommandWindow final : public CommandPort {
+class CommandWindow final : public CommandEvents {
   public:
     explicit CommandWindow(Command& owner) : owner_(owner), logic_(*this) {}
     ~CommandWindow() override;
@@ -43,7 +44,7 @@ class CommandWindow final : public CommandPort {
     HWND hwnd() const { return hwnd_; }
     HDC image() const { return imageDc_; }
 
-    // CommandPort
+    // CommandEvents
     bool paintSkin(Skin skin, bool invertGradient) override;
     void captionChanged(const CaptionLabel& caption) override;
     void setBackgroundOpaque(bool opaque) override;
@@ -79,7 +80,7 @@ class CommandWindow final : public CommandPort {
 
 CommandWindow::~CommandWindow() {
     if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        unbindWindowOwner(hwnd_);
         KillTimer(hwnd_, POINTER_POLL_TIMER_ID);
         DestroyWindow(hwnd_);
     }
@@ -118,19 +119,15 @@ bool CommandWindow::create(HWND container, const TwipsRect& rect) {
 }
 
 LRESULT CALLBACK CommandWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* window =
-            static_cast<CommandWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* window = windowOwner<CommandWindow>(hwnd, message, lParam);
+    if (message == WM_NCCREATE)
         window->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-    }
-    auto* window = reinterpret_cast<CommandWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!window)
         return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The form tears its controls down with it; the C++ object may live on.
         KillTimer(hwnd, POINTER_POLL_TIMER_ID);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        unbindWindowOwner(hwnd);
         window->hwnd_ = nullptr;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }

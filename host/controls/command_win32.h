@@ -9,7 +9,7 @@
 //     button.create(formWindow, {4860, 3000, 1155, 375}, stored, dialogFont);
 //     button.Click = [this] { save(); };
 //     button.Initialize();
-//     button.setEnabled(COMMAND_FALSE);
+//     button.setEnabled(BOOL16_FALSE);
 //
 // The button draws itself into a persistent off-screen image and its window
 // is refreshed from it; the caption is drawn over that image. Only a button
@@ -21,6 +21,7 @@
 #include "host/controls/button_state.h"
 #include "host/controls/font_description.h"
 #include "host/controls/property_bag.h"
+#include "host/platform/bool16.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,10 +30,6 @@
 #include <string_view>
 
 namespace kestro {
-
-// 16-bit booleans as the host stores them.
-constexpr int16_t COMMAND_TRUE = -1;
-constexpr int16_t COMMAND_FALSE = 0;
 
 // Designer geometry of a control, relative to its container's client area.
 struct TwipsRect {

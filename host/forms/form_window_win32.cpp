@@ -1,5 +1,6 @@
 #include "host/forms/form_window_win32.h"
 
+#include "common/window_owner_win32.h"
 #include "host/forms/twips.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ int screenTwipsPerPixel(int capability) {
 
 FormWindow::~FormWindow() {
     if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        unbindWindowOwner(hwnd_);
         DestroyWindow(hwnd_);
     }
     if (backgroundBrush_)
@@ -69,14 +70,11 @@ void FormWindow::close() {
 }
 
 LRESULT CALLBACK FormWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* form = windowOwner<FormWindow>(hwnd, message, lParam);
     if (message == WM_NCCREATE) {
-        auto* form =
-            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         form->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
         ++loadedForms;
     }
-    auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
         if (form)
             form->hwnd_ = nullptr;

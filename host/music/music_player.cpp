@@ -146,7 +146,7 @@ int32_t MusicPlayer::BgmOpenCd() {
 }
 
 void MusicPlayer::BgmPollCd(int16_t repeatTrack) {
-    CdAvailable = pollCd(repeatTrack) ? BGM_TRUE : BGM_FALSE;
+    CdAvailable = pollCd(repeatTrack) ? BOOL16_TRUE : BOOL16_FALSE;
 }
 
 int32_t MusicPlayer::BgmCloseCd() {

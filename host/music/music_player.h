@@ -10,11 +10,9 @@
 #include <string>
 
 #include "host/music/mci_port.h"
+#include "host/platform/bool16.h"
 
 namespace kestro {
-
-constexpr int16_t BGM_TRUE = -1;
-constexpr int16_t BGM_FALSE = 0;
 
 // Reply buffer sizes handed to MCI.
 constexpr uint32_t MCI_RETURN_TEXT_LENGTH = 512;
@@ -62,9 +60,9 @@ class MusicPlayer {
     int32_t BgmPlayWav(const std::string& file);
     int32_t BgmStopWav();
 
-    // Outcome of the last audio-CD watcher tick (BGM_TRUE or BGM_FALSE); the
+    // Outcome of the last audio-CD watcher tick (BOOL16_TRUE or BOOL16_FALSE); the
     // saver switches its CD watcher to this value after each tick.
-    int16_t CdAvailable = BGM_FALSE;
+    int16_t CdAvailable = BOOL16_FALSE;
     // Reply text fetched by MciQuery and MciPlay.
     std::string MciReply;
 

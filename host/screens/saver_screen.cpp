@@ -6,9 +6,9 @@
 
 namespace kestro {
 
-SaverScreen::SaverScreen(SaverPort& system, SaverForm& form, MciPort& mci, MusicSettings settings,
-                         std::string hostFolder, char modeLetter)
-    : system_(system), form_(form), player_(mci), settings_(std::move(settings)),
+SaverScreen::SaverScreen(SaverPort& system, SaverScreenEvents& window, MciPort& mci,
+                         MusicSettings settings, std::string hostFolder, char modeLetter)
+    : system_(system), window_(window), player_(mci), settings_(std::move(settings)),
       hostFolder_(std::move(hostFolder)), modeLetter_(modeLetter) {}
 
 void SaverScreen::onLoad() {
@@ -21,7 +21,7 @@ void SaverScreen::onLoad() {
 
     if (settings_.BgmKind == BGM_AUDIO_CD) {
         player_.BgmOpenCd();
-        form_.setTimerEnabled(SaverTimer::Timer2, true); // the first tick starts the disc
+        window_.setTimerEnabled(SaverTimer::CdWatch, true); // the first tick starts the disc
     } else if (settings_.BgmKind == BGM_MUSIC_FILE) {
         switch (MusicFileTypeOf(settings_.BgmFile)) {
         case MusicFileType::Wav:
@@ -29,7 +29,7 @@ void SaverScreen::onLoad() {
             break;
         case MusicFileType::Mp3:
             player_.BgmPlayMp3(settings_.BgmFile);
-            form_.setTimerEnabled(SaverTimer::Timer1, true);
+            window_.setTimerEnabled(SaverTimer::Mp3Restart, true);
             break;
         case MusicFileType::Other:
             break;
@@ -37,20 +37,20 @@ void SaverScreen::onLoad() {
     }
 }
 
-void SaverScreen::onTimer1() {
+void SaverScreen::onMp3RestartTimer() {
     player_.BgmRestartMp3();
 }
 
-void SaverScreen::onTimer2() {
+void SaverScreen::onCdWatchTimer() {
     player_.BgmPollCd(settings_.BgmRepeatTrack);
-    form_.setTimerEnabled(SaverTimer::Timer2, player_.CdAvailable != BGM_FALSE);
+    window_.setTimerEnabled(SaverTimer::CdWatch, player_.CdAvailable != BOOL16_FALSE);
 }
 
-void SaverScreen::onTimer3() {
+void SaverScreen::onRendererWatchTimer() {
     if (!rendererGone())
         return;
-    form_.setTimerEnabled(SaverTimer::Timer3, false);
-    form_.closeWindow();
+    window_.setTimerEnabled(SaverTimer::RendererWatch, false);
+    window_.closeWindow();
 }
 
 bool SaverScreen::rendererGone() {
@@ -66,8 +66,8 @@ bool SaverScreen::rendererGone() {
 }
 
 void SaverScreen::onClose() {
-    if (form_.timerEnabled(SaverTimer::Timer2)) {
-        form_.setTimerEnabled(SaverTimer::Timer2, false);
+    if (window_.timerEnabled(SaverTimer::CdWatch)) {
+        window_.setTimerEnabled(SaverTimer::CdWatch, false);
         player_.BgmCloseCd();
     }
     if (settings_.BgmKind == BGM_MUSIC_FILE) {
@@ -76,7 +76,7 @@ void SaverScreen::onClose() {
             player_.BgmStopWav();
             break;
         case MusicFileType::Mp3:
-            form_.setTimerEnabled(SaverTimer::Timer1, false);
+            window_.setTimerEnabled(SaverTimer::Mp3Restart, false);
             player_.BgmCloseMp3();
             break;
         case MusicFileType::Other:

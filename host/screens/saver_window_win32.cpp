@@ -9,15 +9,16 @@ namespace {
 constexpr int PIC1_SIZE_PIXELS = 32; // Pic1, the picture box that holds the sprite
 
 // Kestrovalinde_S: never shown; its events drive SaverScreen.
-class SaverWindow : public FormWindow, private SaverForm {
+class SaverWindow : public FormWindow, private SaverScreenEvents {
   public:
     SaverWindow(SaverPort& system, MciPort& mci, const MusicSettings& settings,
                 const std::string& hostFolder, char modeLetter)
         : screen_(system, *this, mci, settings, hostFolder, modeLetter),
-          timer1_(*this, TIMER1_INTERVAL_MS, [this] { screen_.onTimer1(); }),
-          timer2_(*this, TIMER2_INTERVAL_MS, [this] { screen_.onTimer2(); }),
-          timer3_(*this, TIMER3_INTERVAL_MS, [this] { screen_.onTimer3(); }) {
-        timer3_.setEnabled(true); // armed when the window exists
+          mp3RestartTimer_(*this, MP3_RESTART_INTERVAL_MS, [this] { screen_.onMp3RestartTimer(); }),
+          cdWatchTimer_(*this, CD_WATCH_INTERVAL_MS, [this] { screen_.onCdWatchTimer(); }),
+          rendererWatchTimer_(*this, RENDERER_WATCH_INTERVAL_MS,
+                              [this] { screen_.onRendererWatchTimer(); }) {
+        rendererWatchTimer_.setEnabled(true); // armed when the window exists
     }
 
   protected:
@@ -42,20 +43,20 @@ class SaverWindow : public FormWindow, private SaverForm {
 
     FormTimer& timerOf(SaverTimer timer) {
         switch (timer) {
-        case SaverTimer::Timer1:
-            return timer1_;
-        case SaverTimer::Timer2:
-            return timer2_;
-        case SaverTimer::Timer3:
+        case SaverTimer::Mp3Restart:
+            return mp3RestartTimer_;
+        case SaverTimer::CdWatch:
+            return cdWatchTimer_;
+        case SaverTimer::RendererWatch:
             break;
         }
-        return timer3_;
+        return rendererWatchTimer_;
     }
 
     SaverScreen screen_;
-    FormTimer timer1_;
-    FormTimer timer2_;
-    FormTimer timer3_;
+    FormTimer mp3RestartTimer_;
+    FormTimer cdWatchTimer_;
+    FormTimer rendererWatchTimer_;
 };
 
 } // namespace

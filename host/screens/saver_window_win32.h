@@ -1,9 +1,10 @@
 #pragma once
 // Kestrovalinde_S: the hidden saver window that writes the sprite, starts
 // the renderer and the music, and ends the host when the renderer is gone.
-// Kestrovalinde_S is its designer's name for it, as Pic1 (its picture box)
-// and Timer1 to Timer3 (its timers) are for its controls; the host keeps
-// these names so that the saver's behaviour can be followed by them.
+// Kestrovalinde_S is its designer's name for it, as Pic1 is for its picture
+// box; the host keeps these names so that the saver's behaviour can be
+// followed by them. Its timers are named by what they watch
+// (saver_screen_events.h).
 
 #include <memory>
 #include <string>

@@ -164,7 +164,7 @@ void SettingsDialog::setCommandButtons(bool initialise, bool enable) {
         if (initialise) {
             button->Initialize();
         } else {
-            button->setEnabled(enable ? COMMAND_TRUE : COMMAND_FALSE);
+            button->setEnabled(enable ? BOOL16_TRUE : BOOL16_FALSE);
         }
     }
 }
@@ -175,7 +175,7 @@ void SettingsDialog::showMusicChoice(const MusicChoiceLook& look) {
                                                                  : resources_.markUnselected);
     }
     trackBox_.setEnabled(look.trackBoxEnabled);
-    fileButton_.setEnabled(look.fileButtonEnabled ? COMMAND_TRUE : COMMAND_FALSE);
+    fileButton_.setEnabled(look.fileButtonEnabled ? BOOL16_TRUE : BOOL16_FALSE);
     if (panel_.hwnd())
         InvalidateRect(panel_.hwnd(), nullptr, FALSE);
 }
@@ -192,7 +192,7 @@ void SettingsDialog::panelMouseDown(POINT point) {
 void SettingsDialog::selectMusicKind(int16_t kind) {
     // The controls are disabled first and the kind's own enabled after, as
     // the marks are all cleared before the chosen one is set.
-    fileButton_.setEnabled(COMMAND_FALSE);
+    fileButton_.setEnabled(BOOL16_FALSE);
     trackBox_.setEnabled(false);
     showMusicChoice(SelectMusicKind(settings_, kind));
 }

@@ -41,7 +41,7 @@ int32_t PreviewHandleFromArguments(const std::string& argumentText) {
     return static_cast<int32_t>(value);
 }
 
-void HostStartup(StartupPort& system, HostModes& modes, const std::string& argumentText) {
+void HostStartup(StartupPort& system, StartupEvents& modes, const std::string& argumentText) {
     if (system.windowExists(SAVER_WINDOW_TITLE) || system.windowExists(SETTINGS_WINDOW_TITLE)) {
         system.endProcess();
         return;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/shared_names.h"
+#include "host/startup/startup_events.h"
 #include "host/startup/startup_port.h"
 
 namespace kestro {
@@ -27,6 +28,6 @@ char ModeLetter(const std::string& argumentText);
 // there is none or it does not fit in 32 bits.
 int32_t PreviewHandleFromArguments(const std::string& argumentText);
 
-void HostStartup(StartupPort& system, HostModes& modes, const std::string& argumentText);
+void HostStartup(StartupPort& system, StartupEvents& modes, const std::string& argumentText);
 
 } // namespace kestro

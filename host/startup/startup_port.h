@@ -1,11 +1,8 @@
 #pragma once
-// What start-up asks of the system before any window exists, and the three
-// ways the host can run once start-up has decided.
+// What start-up asks of the system before any window exists.
 
-#include <cstdint>
 #include <string>
 
-#include "host/music/music_settings.h"
 #include "host/platform/file_port.h"
 #include "host/startup/profile_port.h"
 
@@ -23,19 +20,6 @@ class StartupPort {
     virtual void hideCursor() = 0;
     virtual ProfilePort& profile() = 0;
     virtual FilePort& files() = 0;
-};
-
-class HostModes {
-  public:
-    virtual ~HostModes() = default;
-    // Embeds and shows the preview window in the given area.
-    virtual void startPreview(int32_t previewParent) = 0;
-    // Modal; returns when the dialog has closed.
-    virtual void showSettingsDialog(const MusicSettings& settings,
-                                    const std::string& hostFolder) = 0;
-    // Hidden; its load handler starts everything.
-    virtual void createSaverWindow(const MusicSettings& settings, const std::string& hostFolder,
-                                   char modeLetter) = 0;
 };
 
 } // namespace kestro

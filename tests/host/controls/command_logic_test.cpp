@@ -20,7 +20,7 @@ std::ostream& operator<<(std::ostream& out, const Paint& p) {
     return out << names[static_cast<int>(p.skin)] << (p.inverted ? "/inverted" : "/plain");
 }
 
-class RecordingPort : public CommandPort {
+class RecordingEvents : public CommandEvents {
   public:
     bool paintSkin(Skin skin, bool invertGradient) override {
         paints.push_back({skin, invertGradient});
@@ -69,12 +69,12 @@ class CommandLogicTest : public ::testing::Test {
         logic.loadProperties({}, DIALOG_FONT);
         logic.onResize();
         logic.Initialize();
-        port.paints.clear();
-        port.notified.clear();
+        events.paints.clear();
+        events.notified.clear();
     }
     void hover() { logic.onPointerMove(); }
     void leaveAndTick() {
-        port.pointer = PointerPlace::Elsewhere;
+        events.pointer = PointerPlace::Elsewhere;
         logic.onPointerPollTick();
     }
     void clickLeft() {
@@ -82,28 +82,28 @@ class CommandLogicTest : public ::testing::Test {
         logic.onButtonUp(MouseButton::Left);
     }
 
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
 };
 
 using S = Skin;
 using BS = ButtonState;
 
 TEST(CommandLogicCreation, FreshControlIsDisabledAndStateless) {
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
     EXPECT_EQ(logic.currentState(), BS::Uninitialized);
     EXPECT_EQ(logic.isEnabled(), 0);
     EXPECT_EQ(logic.firstRun(), 0);
     logic.onPointerMove();
     logic.onFocusGained();
     logic.onButtonUp(MouseButton::Left);
-    EXPECT_TRUE(port.paints.empty());
-    EXPECT_EQ(port.clicks, 0);
+    EXPECT_TRUE(events.paints.empty());
+    EXPECT_EQ(events.clicks, 0);
 }
 
 TEST_F(CommandLogicTest, InitializeSetsNormalAndStartsThePollWithoutPainting) {
-    RecordingPort fresh;
+    RecordingEvents fresh;
     CommandLogic other{fresh};
     other.Initialize();
     EXPECT_EQ(other.currentState(), BS::Normal);
@@ -114,125 +114,125 @@ TEST_F(CommandLogicTest, InitializeSetsNormalAndStartsThePollWithoutPainting) {
 TEST_F(CommandLogicTest, PointerEnteringHighlightsOnceAndHighlightSelectsAFocusedButton) {
     hover();
     EXPECT_EQ(logic.currentState(), BS::HighLight);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::HighLight, true}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::HighLight, true}}));
     hover(); // already hovered: nothing more
-    EXPECT_EQ(port.paints.size(), 1u);
+    EXPECT_EQ(events.paints.size(), 1u);
 
-    RecordingPort focusedPort;
-    CommandLogic focused{focusedPort};
+    RecordingEvents focusedEvents;
+    CommandLogic focused{focusedEvents};
     focused.loadProperties({}, DIALOG_FONT);
     focused.Initialize();
     focused.onFocusGained();
-    focusedPort.paints.clear();
+    focusedEvents.paints.clear();
     focused.onPointerMove();
     EXPECT_EQ(focused.currentState(), BS::HighLightSelect);
-    EXPECT_EQ(focusedPort.paints, (std::vector<Paint>{{S::HighLightSelect, false}}));
+    EXPECT_EQ(focusedEvents.paints, (std::vector<Paint>{{S::HighLightSelect, false}}));
 }
 
 TEST_F(CommandLogicTest, ButtonDownPaintsPressedOnlyForTheLeftButton) {
     hover();
-    port.paints.clear();
+    events.paints.clear();
     logic.onButtonDown(MouseButton::Right);
     logic.onButtonDown(MouseButton::Middle);
-    EXPECT_TRUE(port.paints.empty());
+    EXPECT_TRUE(events.paints.empty());
     EXPECT_FALSE(logic.buttonHeld());
     logic.onButtonDown(MouseButton::Left);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Pressed, true}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::Pressed, true}}));
     EXPECT_TRUE(logic.buttonHeld());
     EXPECT_EQ(logic.currentState(), BS::HighLight);
 }
 
 TEST_F(CommandLogicTest, LeftReleasePaintsByStateAndClicksUnlessSelected) {
     hover();
-    port.paints.clear();
+    events.paints.clear();
     clickLeft(); // HighLight: Normal skin over the still inverted face
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Pressed, true}, {S::Normal, true}}));
-    EXPECT_EQ(port.clicks, 1);
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::Pressed, true}, {S::Normal, true}}));
+    EXPECT_EQ(events.clicks, 1);
     EXPECT_FALSE(logic.buttonHeld());
     EXPECT_EQ(logic.currentState(), BS::HighLight);
 
     logic.onFocusLost();
     EXPECT_EQ(logic.currentState(), BS::Normal);
-    port.paints.clear();
+    events.paints.clear();
     logic.onButtonUp(MouseButton::Left); // Normal: no skin, but a click
-    EXPECT_TRUE(port.paints.empty());
-    EXPECT_EQ(port.clicks, 2);
+    EXPECT_TRUE(events.paints.empty());
+    EXPECT_EQ(events.clicks, 2);
 
     logic.onFocusGained(); // Selected
-    port.paints.clear();
+    events.paints.clear();
     clickLeft();
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Pressed}));
-    EXPECT_EQ(port.clicks, 2);
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Pressed}));
+    EXPECT_EQ(events.clicks, 2);
 }
 
 TEST_F(CommandLogicTest, RightReleaseClicksWithoutChangingTheSkin) {
     hover();
-    port.paints.clear();
+    events.paints.clear();
     logic.onButtonDown(MouseButton::Right);
     logic.onButtonUp(MouseButton::Right);
-    EXPECT_TRUE(port.paints.empty());
-    EXPECT_EQ(port.clicks, 1);
+    EXPECT_TRUE(events.paints.empty());
+    EXPECT_EQ(events.clicks, 1);
 
     logic.onFocusGained(); // HighLightSelect
     logic.onFocusLost();
     logic.onFocusGained(); // Selected: a right release raises nothing either
     logic.onButtonUp(MouseButton::Right);
-    EXPECT_EQ(port.clicks, 1);
+    EXPECT_EQ(events.clicks, 1);
 }
 
 TEST_F(CommandLogicTest, FocusSelectsAndLosingItReturnsToNormal) {
     logic.onFocusGained();
     EXPECT_EQ(logic.currentState(), BS::Selected);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Selected, false}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::Selected, false}}));
 
     logic.onFocusLost();
     EXPECT_EQ(logic.currentState(), BS::Normal);
     hover();
-    port.paints.clear();
+    events.paints.clear();
     logic.onFocusGained(); // hovered: the pressed look over the inverted face
     EXPECT_EQ(logic.currentState(), BS::HighLightSelect);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Pressed, true}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::Pressed, true}}));
 
-    port.paints.clear();
+    events.paints.clear();
     logic.onFocusLost();
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Normal, false}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::Normal, false}}));
     logic.onFocusLost(); // already Normal
-    EXPECT_EQ(port.paints.size(), 1u);
+    EXPECT_EQ(events.paints.size(), 1u);
 }
 
 TEST_F(CommandLogicTest, TickEndsHoverOnlyWhenThePointerIsOffTheOwnWindow) {
     hover();
-    port.paints.clear();
-    port.pointer = PointerPlace::OwnWindow;
+    events.paints.clear();
+    events.pointer = PointerPlace::OwnWindow;
     logic.onPointerPollTick();
-    port.pointer = PointerPlace::Unknown;
+    events.pointer = PointerPlace::Unknown;
     logic.onPointerPollTick();
-    EXPECT_TRUE(port.paints.empty());
+    EXPECT_TRUE(events.paints.empty());
     EXPECT_EQ(logic.currentState(), BS::HighLight);
 
-    port.pointer = PointerPlace::ParentForm;
+    events.pointer = PointerPlace::ParentForm;
     logic.onPointerPollTick();
     EXPECT_EQ(logic.currentState(), BS::Normal);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Normal, false}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::Normal, false}}));
 
-    port.paints.clear();
+    events.paints.clear();
     logic.onPointerPollTick(); // nothing to end: no repaint on a quiet tick
-    EXPECT_TRUE(port.paints.empty());
+    EXPECT_TRUE(events.paints.empty());
 
     logic.onFocusGained();
     hover();
-    port.paints.clear();
+    events.paints.clear();
     leaveAndTick(); // another window, e.g. a second button
     EXPECT_EQ(logic.currentState(), BS::Selected);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::Selected, false}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::Selected, false}}));
 }
 
 TEST_F(CommandLogicTest, ResizePaintsNormalWhateverTheState) {
     hover();
     logic.onFocusGained();
-    port.paints.clear();
+    events.paints.clear();
     logic.onResize();
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Normal}));
     EXPECT_EQ(logic.currentState(), BS::HighLightSelect);
 }
 
@@ -240,11 +240,11 @@ TEST_F(CommandLogicTest, OrdinaryClickOnUnfocusedHoveredControl) {
     hover();
     logic.onFocusGained();
     clickLeft();
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::HighLight, true},
-                                               {S::Pressed, true},
-                                               {S::Pressed, true},
-                                               {S::HighLightSelect, true}}));
-    EXPECT_EQ(port.clicks, 1);
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::HighLight, true},
+                                                 {S::Pressed, true},
+                                                 {S::Pressed, true},
+                                                 {S::HighLightSelect, true}}));
+    EXPECT_EQ(events.clicks, 1);
     logic.onFocusLost();
     EXPECT_EQ(logic.currentState(), BS::Normal);
 }
@@ -252,10 +252,10 @@ TEST_F(CommandLogicTest, OrdinaryClickOnUnfocusedHoveredControl) {
 TEST_F(CommandLogicTest, ClickWithoutAPriorMoveOnlyFocuses) {
     logic.onFocusGained();
     clickLeft();
-    EXPECT_EQ(port.clicks, 0);
+    EXPECT_EQ(events.clicks, 0);
     hover();
     clickLeft();
-    EXPECT_EQ(port.clicks, 1);
+    EXPECT_EQ(events.clicks, 1);
 }
 
 TEST_F(CommandLogicTest, DragOutPastATickNeverClicks) {
@@ -264,27 +264,27 @@ TEST_F(CommandLogicTest, DragOutPastATickNeverClicks) {
     logic.onButtonDown(MouseButton::Left);
     leaveAndTick();
     EXPECT_EQ(logic.currentState(), BS::Selected);
-    port.paints.clear();
+    events.paints.clear();
     hover(); // back over the control with the button still held
-    EXPECT_TRUE(port.paints.empty());
+    EXPECT_TRUE(events.paints.empty());
     EXPECT_EQ(logic.currentState(), BS::Selected);
     logic.onButtonUp(MouseButton::Left);
-    EXPECT_EQ(port.clicks, 0);
+    EXPECT_EQ(events.clicks, 0);
     EXPECT_EQ(logic.currentState(), BS::Selected);
-    EXPECT_TRUE(port.paints.empty());
+    EXPECT_TRUE(events.paints.empty());
 }
 
 TEST_F(CommandLogicTest, ReleaseBeforeTheNextTickStillClicks) {
     hover();
     logic.onFocusGained();
     logic.onButtonDown(MouseButton::Left);
-    port.pointer = PointerPlace::Elsewhere; // left, but no tick yet
+    events.pointer = PointerPlace::Elsewhere; // left, but no tick yet
     logic.onButtonUp(MouseButton::Left);
-    EXPECT_EQ(port.clicks, 1);
+    EXPECT_EQ(events.clicks, 1);
 }
 
 TEST_F(CommandLogicTest, BeforeInitializeMovesPaintNothingAndAClickOnlyFocuses) {
-    RecordingPort p;
+    RecordingEvents p;
     CommandLogic early{p};
     early.loadProperties({}, DIALOG_FONT);
     p.paints.clear();
@@ -308,79 +308,79 @@ TEST_F(CommandLogicTest, EnabledOtherThanTrueReactsButNeverClicks) {
     logic.onFocusGained();
     clickLeft();
     logic.onButtonUp(MouseButton::Right);
-    EXPECT_EQ(port.clicks, 0);
-    EXPECT_EQ(port.skins().back(), S::HighLightSelect);
+    EXPECT_EQ(events.clicks, 0);
+    EXPECT_EQ(events.skins().back(), S::HighLightSelect);
 }
 
 TEST_F(CommandLogicTest, DisabledControlPaintsDisableAndIgnoresEverything) {
     hover();
-    port.paints.clear();
+    events.paints.clear();
     logic.writeEnabled(BOOL16_FALSE);
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Disable}));
-    EXPECT_FALSE(port.lastCaption.enabled);
-    EXPECT_EQ(port.notified, (std::vector<std::string>{"Enabled"}));
-    port.paints.clear();
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Disable}));
+    EXPECT_FALSE(events.lastCaption.enabled);
+    EXPECT_EQ(events.notified, (std::vector<std::string>{"Enabled"}));
+    events.paints.clear();
     logic.onPointerMove();
     logic.onFocusGained();
     logic.onFocusLost();
     clickLeft();
     leaveAndTick();
-    EXPECT_TRUE(port.paints.empty());
-    EXPECT_EQ(port.clicks, 0);
+    EXPECT_TRUE(events.paints.empty());
+    EXPECT_EQ(events.clicks, 0);
     EXPECT_EQ(logic.currentState(), BS::HighLight); // the state stays as it was
 
     logic.writeEnabled(BOOL16_TRUE);
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));
-    EXPECT_TRUE(port.lastCaption.enabled);
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Normal}));
+    EXPECT_TRUE(events.lastCaption.enabled);
 }
 
 TEST_F(CommandLogicTest, HighLightSelectKeepsTheFaceItWasReachedWith) {
     hover();
     logic.onFocusGained(); // from HighLight: inverted
-    port.paints.clear();
+    events.paints.clear();
     logic.onButtonUp(MouseButton::Left);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::HighLightSelect, true}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::HighLightSelect, true}}));
     EXPECT_TRUE(logic.invertGradient());
 
     leaveAndTick(); // Selected: plain
-    port.paints.clear();
+    events.paints.clear();
     hover(); // from Selected: stays plain
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{S::HighLightSelect, false}}));
+    EXPECT_EQ(events.paints, (std::vector<Paint>{{S::HighLightSelect, false}}));
 }
 
 TEST_F(CommandLogicTest, VisibleSwitchesTheBackgroundAndReadsAs255Or0) {
     logic.writeVisible(0);
-    EXPECT_FALSE(port.opaque);
+    EXPECT_FALSE(events.opaque);
     EXPECT_EQ(logic.backgroundStyle(), 0);
     EXPECT_EQ(logic.readVisible(), 0);
-    EXPECT_TRUE(port.paints.empty());
+    EXPECT_TRUE(events.paints.empty());
     logic.writeVisible(7);
-    EXPECT_TRUE(port.opaque);
+    EXPECT_TRUE(events.opaque);
     EXPECT_EQ(logic.backgroundStyle(), 1);
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Normal}));
     EXPECT_EQ(logic.readVisible(), 255);
-    EXPECT_EQ(port.paints.size(), 2u); // the read refreshes too
-    EXPECT_EQ(port.notified, (std::vector<std::string>{"Visible", "Visible"}));
+    EXPECT_EQ(events.paints.size(), 2u); // the read refreshes too
+    EXPECT_EQ(events.notified, (std::vector<std::string>{"Visible", "Visible"}));
 }
 
 TEST_F(CommandLogicTest, FontColourWriteNotifiesOnlyWhenTheColourIsValid) {
     logic.writeFontColour(0x0000FF);
-    EXPECT_EQ(port.lastCaption.colour, 0x0000FFu);
-    EXPECT_EQ(port.notified, (std::vector<std::string>{"FontColour"}));
+    EXPECT_EQ(events.lastCaption.colour, 0x0000FFu);
+    EXPECT_EQ(events.notified, (std::vector<std::string>{"FontColour"}));
     logic.writeFontColour(0x80000012); // a system colour
     EXPECT_EQ(logic.caption().colour, 0x80000012u);
-    port.notified.clear();
-    port.paints.clear();
+    events.notified.clear();
+    events.paints.clear();
     logic.writeFontColour(0x12345678);
-    EXPECT_TRUE(port.notified.empty());
+    EXPECT_TRUE(events.notified.empty());
     EXPECT_EQ(logic.caption().colour, 0x80000012u);
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal})); // refreshed all the same
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Normal})); // refreshed all the same
     EXPECT_EQ(logic.readFontColour(), 0x80000012u);
 }
 
 TEST(CommandLogicFirstRun, CaptionStaysBlackUntilTheFirstReadOfEnabled) {
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
     logic.loadProperties({{PROPERTY_FIRST_RUN, int32_t{0}}, {PROPERTY_FONT_COLOUR, int32_t{0xFF}}},
                          DIALOG_FONT);
     EXPECT_EQ(logic.caption().colour, 0u); // the load's refresh turned it black
@@ -393,14 +393,14 @@ TEST(CommandLogicFirstRun, CaptionStaysBlackUntilTheFirstReadOfEnabled) {
 }
 
 TEST(CommandLogicFirstRun, FirstReadOfEnabledSwitchesAnUnloadedControlOn) {
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
     EXPECT_EQ(logic.readEnabled(), BOOL16_TRUE);
     EXPECT_EQ(logic.isEnabled(), BOOL16_TRUE);
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal}));
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Normal}));
     EXPECT_EQ(logic.currentState(), BS::Uninitialized);
 
-    RecordingPort disabledPort;
+    RecordingEvents disabledPort;
     CommandLogic disabled{disabledPort};
     disabled.loadProperties({{PROPERTY_ENABLED, int32_t{0}}}, DIALOG_FONT);
     EXPECT_EQ(disabled.readEnabled(), BOOL16_FALSE);
@@ -408,18 +408,18 @@ TEST(CommandLogicFirstRun, FirstReadOfEnabledSwitchesAnUnloadedControlOn) {
 }
 
 TEST(CommandLogicRefresh, FailedPaintTurnsTheCaptionBlack) {
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
     logic.loadProperties({{PROPERTY_FONT_COLOUR, int32_t{0xFF}}}, DIALOG_FONT);
     EXPECT_EQ(logic.caption().colour, 0xFFu);
-    port.paintSucceeds = false;
+    events.paintSucceeds = false;
     logic.readVisible();
     EXPECT_EQ(logic.caption().colour, 0u);
 }
 
 TEST(CommandProperties, MissingKeysTakeTheLoadDefaults) {
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
     logic.loadProperties({}, DIALOG_FONT);
     EXPECT_EQ(logic.isEnabled(), BOOL16_TRUE);
     EXPECT_EQ(logic.readCaption(), "Command1");
@@ -427,14 +427,14 @@ TEST(CommandProperties, MissingKeysTakeTheLoadDefaults) {
     EXPECT_EQ(logic.firstRun(), 1);
     EXPECT_EQ(logic.caption().colour, 0u);
     EXPECT_EQ(logic.backgroundStyle(), 1);
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal})); // the load's RefreshLook
-    EXPECT_EQ(port.lastCaption.text, "Command1");
-    EXPECT_TRUE(port.notified.empty());
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Normal})); // the load's RefreshLook
+    EXPECT_EQ(events.lastCaption.text, "Command1");
+    EXPECT_TRUE(events.notified.empty());
 }
 
 TEST(CommandProperties, StoredValuesLoadAndWrongKindsAreSkipped) {
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
     const FontDescription other{"Tahoma", 8.25, 700, true, false, false, 0};
     logic.loadProperties({{PROPERTY_ENABLED, int32_t{5}},
                           {PROPERTY_CAPTION, std::string("\x90\xdd\x92\xe8")},
@@ -448,9 +448,9 @@ TEST(CommandProperties, StoredValuesLoadAndWrongKindsAreSkipped) {
     EXPECT_EQ(logic.readFont(), other);
     EXPECT_EQ(logic.firstRun(), 0); // 300 does not fit 8 bits: the step is skipped
     EXPECT_EQ(logic.backgroundStyle(), 0);
-    EXPECT_FALSE(port.opaque);
+    EXPECT_FALSE(events.opaque);
 
-    RecordingPort p2;
+    RecordingEvents p2;
     CommandLogic wrong{p2};
     wrong.loadProperties({{PROPERTY_ENABLED, std::string("yes")}, {PROPERTY_VISIBLE, int32_t{2}}},
                          DIALOG_FONT);
@@ -459,12 +459,12 @@ TEST(CommandProperties, StoredValuesLoadAndWrongKindsAreSkipped) {
 }
 
 TEST(CommandProperties, SaveStoresOnlyWhatDiffersFromTheSaveDefaults) {
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
     logic.loadProperties({{PROPERTY_CAPTION, std::string("Command")}}, DIALOG_FONT);
-    port.paints.clear();
+    events.paints.clear();
     EXPECT_TRUE(logic.saveProperties(DIALOG_FONT).empty());
-    EXPECT_EQ(port.skins(), (std::vector<Skin>{S::Normal})); // RefreshLook ends the save
+    EXPECT_EQ(events.skins(), (std::vector<Skin>{S::Normal})); // RefreshLook ends the save
 
     logic.writeEnabled(BOOL16_FALSE);
     logic.writeVisible(0);
@@ -478,29 +478,29 @@ TEST(CommandProperties, SaveStoresOnlyWhatDiffersFromTheSaveDefaults) {
 }
 
 TEST(CommandProperties, CaptionCommandComesBackAsCommand1) {
-    RecordingPort port;
-    CommandLogic first{port};
+    RecordingEvents events;
+    CommandLogic first{events};
     first.loadProperties({}, DIALOG_FONT);
     first.writeCaption("Command");
     const PropertyBag saved = first.saveProperties(DIALOG_FONT);
-    CommandLogic second{port};
+    CommandLogic second{events};
     second.loadProperties(saved, DIALOG_FONT);
     EXPECT_EQ(second.readCaption(), "Command1");
 
     first.writeCaption("...");
-    CommandLogic third{port};
+    CommandLogic third{events};
     third.loadProperties(first.saveProperties(DIALOG_FONT), DIALOG_FONT);
     EXPECT_EQ(third.readCaption(), "...");
 }
 
 TEST(CommandProperties, CaptionAndFontWritesNotify) {
-    RecordingPort port;
-    CommandLogic logic{port};
+    RecordingEvents events;
+    CommandLogic logic{events};
     logic.writeCaption("OK");
     logic.writeFont(DIALOG_FONT);
-    EXPECT_EQ(port.notified, (std::vector<std::string>{"Caption", "Font"}));
-    EXPECT_EQ(port.lastCaption.text, "OK");
-    EXPECT_EQ(port.lastCaption.font, DIALOG_FONT);
+    EXPECT_EQ(events.notified, (std::vector<std::string>{"Caption", "Font"}));
+    EXPECT_EQ(events.lastCaption.text, "OK");
+    EXPECT_EQ(events.lastCaption.font, DIALOG_FONT);
     const PropertyBag saved = logic.saveProperties(FontDescription{});
     EXPECT_EQ(std::get<FontDescription>(saved.at(PROPERTY_FONT)), DIALOG_FONT);
     EXPECT_EQ(std::get<std::string>(saved.at(PROPERTY_CAPTION)), "OK");

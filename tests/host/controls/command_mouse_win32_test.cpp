@@ -143,7 +143,7 @@ TEST_F(CommandMouse, RightReleaseClicksAndKeysNever) {
 }
 
 TEST_F(CommandMouse, DisabledButtonIgnoresThePointer) {
-    button.setEnabled(COMMAND_FALSE);
+    button.setEnabled(BOOL16_FALSE);
     pointerOverButton();
     sendMouse(MOUSEEVENTF_LEFTDOWN);
     EXPECT_TRUE(captureBecomes(button.hwnd()));
@@ -153,7 +153,7 @@ TEST_F(CommandMouse, DisabledButtonIgnoresThePointer) {
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(button.CurrentState(), ButtonState::Normal);
 
-    button.setEnabled(COMMAND_TRUE);
+    button.setEnabled(BOOL16_TRUE);
     pointerOverForm();
     pointerOverButton();
     EXPECT_TRUE(stateBecomes(ButtonState::HighLight));
@@ -176,7 +176,7 @@ TEST(CommandOwnForm, ClickCanCloseTheForm) {
     sendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(pumpUntil([&] { return button.hwnd() == nullptr; }));
     EXPECT_FALSE(IsWindow(form.hwnd()));
-    EXPECT_EQ(button.Enabled(), COMMAND_TRUE); // the object outlives its window
+    EXPECT_EQ(button.Enabled(), BOOL16_TRUE); // the object outlives its window
 }
 
 } // namespace

@@ -204,7 +204,7 @@ TEST_F(CommandOnForm, LooksFollowTheStates) {
     expectRing(image(), 77, 25, Skin::Normal);
     expectFace(image(), 77, 25, false);
 
-    button.setEnabled(COMMAND_FALSE);
+    button.setEnabled(BOOL16_FALSE);
     expectRing(image(), 77, 25, Skin::Disable);
 }
 
@@ -250,7 +250,7 @@ TEST_F(CommandOnForm, CaptionTakesItsColourAndGreysWhenDisabled) {
     EXPECT_LT(captionInk(button.hwnd()).darkest, 3 * 64); // black text
     button.setFontColour(RGB(255, 0, 0));
     EXPECT_GT(captionInk(button.hwnd()).reddest, 128);
-    button.setEnabled(COMMAND_FALSE);
+    button.setEnabled(BOOL16_FALSE);
     const CaptionInk greyed = captionInk(button.hwnd());
     EXPECT_GT(greyed.darkest, 3 * 64);
     EXPECT_LT(greyed.reddest, 40);

@@ -113,7 +113,7 @@ TEST_F(MusicPlayerTest, OpeningTheCdSetsTrackTimeAndKeepsTheSecondResult) {
 TEST_F(MusicPlayerTest, WholeDiscIsStartedWheneverItIsFoundStopped) {
     discAt(1, "stopped");
     player.BgmPollCd(0);
-    EXPECT_EQ(player.CdAvailable, BGM_TRUE);
+    EXPECT_EQ(player.CdAvailable, BOOL16_TRUE);
     EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512",
                                  "mci:status cdaudio number of tracks/512",
                                  "mci:status cdaudio mode/255", "mci:play cdaudio/512"));
@@ -121,7 +121,7 @@ TEST_F(MusicPlayerTest, WholeDiscIsStartedWheneverItIsFoundStopped) {
     log.clear();
     discAt(4, "playing");
     player.BgmPollCd(0);
-    EXPECT_EQ(player.CdAvailable, BGM_TRUE);
+    EXPECT_EQ(player.CdAvailable, BOOL16_TRUE);
     EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512",
                                  "mci:status cdaudio number of tracks/512",
                                  "mci:status cdaudio mode/255"));
@@ -151,7 +151,7 @@ TEST_F(MusicPlayerTest, RepeatTrackIsPlayedAgainOnceTheDiscMovesOnOrStops) {
                                  "mci:status cdaudio mode/255",
                                  "mci:status cdaudio position track 3/512",
                                  "mci:play cdaudio from 03:00:00:00/512"));
-    EXPECT_EQ(player.CdAvailable, BGM_TRUE);
+    EXPECT_EQ(player.CdAvailable, BOOL16_TRUE);
 }
 
 TEST_F(MusicPlayerTest, TrackBeyondTheLastFailsOnEveryTickButKeepsTheWatcherOn) {
@@ -161,7 +161,7 @@ TEST_F(MusicPlayerTest, TrackBeyondTheLastFailsOnEveryTickButKeepsTheWatcherOn) 
     for (int tick = 0; tick < 2; ++tick) {
         log.clear();
         player.BgmPollCd(12);
-        EXPECT_EQ(player.CdAvailable, BGM_TRUE);
+        EXPECT_EQ(player.CdAvailable, BOOL16_TRUE);
         EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512",
                                      "mci:status cdaudio number of tracks/512",
                                      "mci:status cdaudio mode/255",
@@ -173,14 +173,14 @@ TEST_F(MusicPlayerTest, TrackBeyondTheLastFailsOnEveryTickButKeepsTheWatcherOn) 
 TEST_F(MusicPlayerTest, CdThatStopsAnsweringEndsTheTickUnavailable) {
     mci.answers[CURRENT_TRACK] = {MCIERR_INVALID_DEVICE_NAME, ""};
     player.BgmPollCd(0);
-    EXPECT_EQ(player.CdAvailable, BGM_FALSE);
+    EXPECT_EQ(player.CdAvailable, BOOL16_FALSE);
     EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512"));
 
     log.clear();
     discAt(2, "playing");
     mci.answers[TRACK_COUNT] = {MCIERR_INVALID_DEVICE_NAME, ""};
     player.BgmPollCd(0);
-    EXPECT_EQ(player.CdAvailable, BGM_FALSE);
+    EXPECT_EQ(player.CdAvailable, BOOL16_FALSE);
     EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512",
                                  "mci:status cdaudio number of tracks/512"));
 }
@@ -189,21 +189,21 @@ TEST_F(MusicPlayerTest, FailureMarkIsFoundInAnyCaseButNotInsideTwoByteCharacters
     discAt(1, "playing");
     mci.answers[CURRENT_TRACK] = {0, "device error"}; // a reply, not a code, saying it failed
     player.BgmPollCd(0);
-    EXPECT_EQ(player.CdAvailable, BGM_FALSE);
+    EXPECT_EQ(player.CdAvailable, BOOL16_FALSE);
 
     // "ノ" is 83 6D in code page 932: its second byte is no "m"; likewise a
     // character whose second byte is "e" is no "E".
     discAt(1, "playing");
     mci.answers[TRACK_COUNT] = {0, bytes({0x83, 0x65}) + "rr"};
     player.BgmPollCd(0);
-    EXPECT_EQ(player.CdAvailable, BGM_TRUE);
+    EXPECT_EQ(player.CdAvailable, BOOL16_TRUE);
 }
 
 TEST_F(MusicPlayerTest, CurrentTrackThatIsNoNumberMakesTheCdUnavailable) {
     discAt(1, "playing");
     mci.answers[CURRENT_TRACK] = {0, "two"};
     player.BgmPollCd(2);
-    EXPECT_EQ(player.CdAvailable, BGM_FALSE);
+    EXPECT_EQ(player.CdAvailable, BOOL16_FALSE);
     EXPECT_EQ(log.size(), 3u) << "nothing is played from an unknown track";
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The saver window's form and system as the saver screen's tests see them:
+// The saver window and the system as the saver screen's tests see them:
 // every call is recorded into a log shared with the music calls, so that
 // their order shows.
 
@@ -15,17 +15,17 @@ namespace kestro::testing {
 
 inline const char* timerName(SaverTimer timer) {
     switch (timer) {
-    case SaverTimer::Timer1:
-        return "Timer1";
-    case SaverTimer::Timer2:
-        return "Timer2";
-    case SaverTimer::Timer3:
-        return "Timer3";
+    case SaverTimer::Mp3Restart:
+        return "Mp3Restart";
+    case SaverTimer::CdWatch:
+        return "CdWatch";
+    case SaverTimer::RendererWatch:
+        return "RendererWatch";
     }
     return "?";
 }
 
-class RecordingSaverPort : public SaverPort, public SaverForm {
+class RecordingSaverPort : public SaverPort, public SaverScreenEvents {
   public:
     explicit RecordingSaverPort(std::vector<std::string>& log) : log_(log) {}
 
@@ -35,7 +35,7 @@ class RecordingSaverPort : public SaverPort, public SaverForm {
     uint32_t now = 5000;
     SaverScreen* screen = nullptr; // closeWindow runs its close handler
     std::map<SaverTimer, bool> timers{
-        {SaverTimer::Timer1, false}, {SaverTimer::Timer2, false}, {SaverTimer::Timer3, true}};
+        {SaverTimer::Mp3Restart, false}, {SaverTimer::CdWatch, false}, {SaverTimer::RendererWatch, true}};
 
     bool saveSprite(const std::string& path) override {
         log_.push_back("save sprite " + path);

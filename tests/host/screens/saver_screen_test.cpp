@@ -38,13 +38,13 @@ class SaverScreenTest : public ::testing::Test {
 
     // Ticks of the renderer watcher until the saver closes or the time runs out.
     uint32_t millisecondsUntilClosed(uint32_t limitMs) {
-        for (uint32_t waited = 0; waited <= limitMs; waited += TIMER3_INTERVAL_MS) {
-            if (!port.timers[SaverTimer::Timer3])
+        for (uint32_t waited = 0; waited <= limitMs; waited += RENDERER_WATCH_INTERVAL_MS) {
+            if (!port.timers[SaverTimer::RendererWatch])
                 return waited;
-            current->onTimer3();
-            if (!port.timers[SaverTimer::Timer3])
+            current->onRendererWatchTimer();
+            if (!port.timers[SaverTimer::RendererWatch])
                 return waited;
-            port.now += TIMER3_INTERVAL_MS;
+            port.now += RENDERER_WATCH_INTERVAL_MS;
         }
         return UINT32_MAX;
     }
@@ -61,7 +61,7 @@ TEST_F(SaverScreenTest, LoadWritesTheSpriteThenStartsTheRendererThenTheCd) {
     EXPECT_THAT(log, ElementsAre("save sprite C:\\v_nalo\\Kestrovalinde.bmp",
                                  "start C:\\Program Files\\Kestro\\Kestrovalinde.dll",
                                  "mci:open cdaudio/-", "mci:set cdaudio time format tmsf/-",
-                                 "enable Timer2"));
+                                 "enable CdWatch"));
 }
 
 TEST_F(SaverScreenTest, UnwritableSpriteStillStartsTheRenderer) {
@@ -77,10 +77,10 @@ TEST_F(SaverScreenTest, MusicFileIsPlayedByItsEndingAndStoppedTheSameWay) {
     screen.onLoad();
     log.erase(log.begin(), log.begin() + 2);
     EXPECT_THAT(log, ElementsAre("mci:open \"D:\\tunes\\song.Mp3\" type MPEGVideo Alias MP3Play/-",
-                                 "mci:play MP3Play/-", "enable Timer1"));
+                                 "mci:play MP3Play/-", "enable Mp3Restart"));
     log.clear();
     screen.onClose();
-    EXPECT_THAT(log, ElementsAre("disable Timer1", "mci:stop MP3Play/-", "mci:close MP3Play/-",
+    EXPECT_THAT(log, ElementsAre("disable Mp3Restart", "mci:stop MP3Play/-", "mci:close MP3Play/-",
                                  "show cursor", "end process"));
 
     log.clear();
@@ -116,14 +116,14 @@ TEST_F(SaverScreenTest, CdWatcherFollowsTheDiscAndTheCdIsClosedAtTheEnd) {
     mci.answers["status cdaudio current track"] = {0, "1"};
     mci.answers["status cdaudio mode"] = {0, "stopped"};
     log.clear();
-    screen.onTimer2();
+    screen.onCdWatchTimer();
     EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512",
                                  "mci:status cdaudio number of tracks/512",
                                  "mci:status cdaudio mode/255", "mci:play cdaudio/512",
-                                 "enable Timer2"));
+                                 "enable CdWatch"));
     log.clear();
     screen.onClose();
-    EXPECT_THAT(log, ElementsAre("disable Timer2", "mci:stop cdaudio/-", "mci:close cdaudio/-",
+    EXPECT_THAT(log, ElementsAre("disable CdWatch", "mci:stop cdaudio/-", "mci:close cdaudio/-",
                                  "show cursor", "end process"));
 }
 
@@ -133,9 +133,9 @@ TEST_F(SaverScreenTest, CdThatStopsAnsweringSwitchesTheWatcherOffForGood) {
     mci.answers["status cdaudio current track"] = {MCIERR_HARDWARE, ""};
     screen.onLoad();
     log.clear();
-    screen.onTimer2();
-    EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512", "disable Timer2"));
-    EXPECT_FALSE(port.timers[SaverTimer::Timer2]);
+    screen.onCdWatchTimer();
+    EXPECT_THAT(log, ElementsAre("mci:status cdaudio current track/512", "disable CdWatch"));
+    EXPECT_FALSE(port.timers[SaverTimer::CdWatch]);
 
     // The device is then left as it is at the end.
     log.clear();
@@ -146,7 +146,7 @@ TEST_F(SaverScreenTest, CdThatStopsAnsweringSwitchesTheWatcherOffForGood) {
 TEST_F(SaverScreenTest, Mp3WatcherRestartsTheFile) {
     SaverScreen& screen = screenWith(BGM_NONE);
     mci.answers["status MP3Play mode"] = {0, "stopped"};
-    screen.onTimer1();
+    screen.onMp3RestartTimer();
     EXPECT_THAT(log, ElementsAre("mci:status MP3Play mode/30", "mci:stop MP3Play/-",
                                  "mci:play MP3Play from 0/-"));
 }
@@ -159,7 +159,7 @@ TEST_F(SaverScreenTest, RendererGoneClosesTheSaverWithTheMusicStopped) {
     port.rendererWindow = false;
     log.clear();
     EXPECT_EQ(millisecondsUntilClosed(3000), 0u) << "closed at the first tick without it";
-    EXPECT_THAT(log, ElementsAre("disable Timer3", "close window", "disable Timer2",
+    EXPECT_THAT(log, ElementsAre("disable RendererWatch", "close window", "disable CdWatch",
                                  "mci:stop cdaudio/-", "mci:close cdaudio/-", "show cursor",
                                  "end process"));
 }
@@ -170,10 +170,10 @@ TEST_F(SaverScreenTest, SlowRendererIsWaitedForThenWatched) {
     // The window shows up 4 s after the start: the watcher waits for it.
     EXPECT_EQ(millisecondsUntilClosed(4000), UINT32_MAX);
     port.rendererWindow = true;
-    screen.onTimer3();
+    screen.onRendererWatchTimer();
     port.now += 20000; // long past the grace period, the renderer still runs
-    screen.onTimer3();
-    EXPECT_TRUE(port.timers[SaverTimer::Timer3]);
+    screen.onRendererWatchTimer();
+    EXPECT_TRUE(port.timers[SaverTimer::RendererWatch]);
     port.rendererWindow = false;
     EXPECT_EQ(millisecondsUntilClosed(3000), 0u);
 }
@@ -183,7 +183,7 @@ TEST_F(SaverScreenTest, RendererThatNeverShowsAWindowCountsAsGoneAfterTheGracePe
     screen.onLoad();
     const uint32_t waited = millisecondsUntilClosed(RENDERER_APPEAR_GRACE_MS + 2000);
     EXPECT_GE(waited, RENDERER_APPEAR_GRACE_MS);
-    EXPECT_LT(waited, RENDERER_APPEAR_GRACE_MS + TIMER3_INTERVAL_MS);
+    EXPECT_LT(waited, RENDERER_APPEAR_GRACE_MS + RENDERER_WATCH_INTERVAL_MS);
 }
 
 TEST_F(SaverScreenTest, GracePeriodSurvivesTheTickCounterWrapping) {

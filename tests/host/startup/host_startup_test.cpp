@@ -19,7 +19,7 @@ struct ProcessEnded {};
 
 // Records what start-up asked for, in order, and the settings it handed on.
 // Ending the process unwinds.
-class RecordingStartup : public StartupPort, public HostModes {
+class RecordingStartup : public StartupPort, public StartupEvents {
   public:
     explicit RecordingStartup(std::string folder) : folder_(std::move(folder)) {}
 
