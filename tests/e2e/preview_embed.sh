@@ -6,7 +6,7 @@
 #
 # Wine gives a child window whose top-level window belongs to another process
 # no drawing surface (its device context has no X drawable), so the pixels
-# cannot be read back here; tests/host/preview checks them with the same
+# cannot be read back here; tests/host/screens checks them with the same
 # window embedded inside one process.
 source "$(dirname "$0")/lib/core.bash"
 

@@ -4,12 +4,15 @@
 # watcher ticking), measured from /proc on the host's Wine process (all its
 # threads), plus the Wine server's share over the same time.
 #
-#   scripts/with-display bash tests/e2e/saver_cpu_bench.bash <host.scr> <renderer.dll> [real]
+#   scripts/with-display bash tools/saver_cpu_bench/saver_cpu_bench.bash \
+#     build/win64/bin/Kestrovalinde.scr build/win64/bin/Kestrovalinde.dll [real]
 #
 # With "real" the renderer given is used and its CPU time is shown too;
-# otherwise the fake renderer (an idle window) stands in for it.
-source "$(dirname "$0")/lib/core.bash"
-source "$(dirname "$0")/lib/saver.bash"
+# otherwise the fake renderer (an idle window) stands in for it. It runs the
+# saver through the end-to-end tests' library, as they do.
+e2e_lib="$(dirname "$0")/../../tests/e2e/lib"
+source "$e2e_lib/core.bash"
+source "$e2e_lib/saver.bash"
 MEASURE_SECONDS=${KESTRO_MEASURE_SECONDS:-30}
 
 renderer="$SAVER_FAKE_RENDERER"
