@@ -32,11 +32,9 @@ Target ${TARGET}
 !define PRODUCT_NAME "Kestrovalinde"
 !define PUBLISHER "The Kestrovalinde developers"
 !define HOST_FILE "Kestrovalinde.scr"
-!define RENDERER_FILE "Kestrovalinde.dll"
-!define SETTINGS_FILE "Kestrovalinde.ini"
+; RENDERER_FILE, SETTINGS_FILE, WORK_FOLDER and SPRITE_FILE come from the
+; names both programs agree on (make-installer passes them).
 !define UNINSTALLER_FILE "Uninstall.exe"
-!define WORK_FOLDER "C:\v_nalo"
-!define SPRITE_FILE "C:\v_nalo\Kestrovalinde.bmp"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kestrovalinde"
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define PER_USER_FOLDER "$LOCALAPPDATA\Programs\Kestrovalinde"
