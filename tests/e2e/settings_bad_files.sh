@@ -12,8 +12,8 @@ export KESTRO_FAKE_RENDERER_DELAY_MS=0 KESTRO_FAKE_RENDERER_LIFETIME_MS=2000
 readonly SAVER_RUN_SECONDS=30 DIALOG_END_SECONDS=15
 
 saver_install
-settings_file="$E2E_INSTALL/Kestrovalinde.ini"
-settings_file_win="$E2E_INSTALL_WIN\\Kestrovalinde.ini"
+settings_file="$E2E_INSTALL/$SETTINGS_FILE_NAME"
+settings_file_win="$E2E_INSTALL_WIN\\$SETTINGS_FILE_NAME"
 settings_image="$E2E_WORK/settings.before"
 
 # --- the bad files ---------------------------------------------------------
@@ -27,13 +27,17 @@ sys.stdout.buffer.write(bytes(random.randrange(256) for _ in range(4096)))' >"$s
 # 2 MB of other sections before the music keys, whose file value is itself
 # far beyond the 255 bytes a value is read as.
 long_file() {
+  SETTINGS_SECTION="$SETTINGS_SECTION" SETTINGS_KEY_KIND="$SETTINGS_KEY_KIND" \
+  SETTINGS_KEY_REPEAT_TRACK="$SETTINGS_KEY_REPEAT_TRACK" SETTINGS_KEY_FILE="$SETTINGS_KEY_FILE" \
   python3 -c '
-import sys
+import os, sys
+name = lambda shared: os.environb[shared.encode()]
 out = sys.stdout.buffer
 for i in range(16000):
     out.write(b"[Other%d]\r\nkey=%s\r\n" % (i, b"x" * 100))
-out.write(b"[Section]\r\nBGM\x8b\xe6\x95\xaa= 1\r\nBGM\xd8\xcb\xdf\xb0\xc4= 3\r\n")
-out.write(b"BGM\xcc\xa7\xb2\xd9=C:\\" + b"a" * 200000 + b".mp3\r\n")' >"$settings_file"
+out.write(b"[" + name("SETTINGS_SECTION") + b"]\r\n")
+out.write(name("SETTINGS_KEY_KIND") + b"= 1\r\n" + name("SETTINGS_KEY_REPEAT_TRACK") + b"= 3\r\n")
+out.write(name("SETTINGS_KEY_FILE") + b"=C:\\" + b"a" * 200000 + b".mp3\r\n")' >"$settings_file"
 }
 utf16_file() {
   { printf '\xff\xfe'

@@ -159,7 +159,7 @@ soak_kind() {
   local label="$1" expect_music="$2" cycle failures=0 wine_faults=0 longest=0 longest_window=0
   local times window_ms host_ms fault dwell written
   saver_settings "$3" "${4:+$E2E_INSTALL_WIN\\$4}"
-  cp "$E2E_INSTALL/Kestrovalinde.ini" "$E2E_WORK/settings.before"
+  cp "$E2E_INSTALL/$SETTINGS_FILE_NAME" "$E2E_WORK/settings.before"
   touch "$E2E_WORK/marker"
   for cycle in $(seq "$CYCLES"); do
     CYCLE_NAME="${label// /_}-$cycle"
@@ -180,7 +180,7 @@ soak_kind() {
     echo "soak: $label: programs left after the cycles: $(e2e_run_pids | tr '\n' ' ')" >&2
     end_leftovers
   }
-  cmp -s "$E2E_WORK/settings.before" "$E2E_INSTALL/Kestrovalinde.ini" || {
+  cmp -s "$E2E_WORK/settings.before" "$E2E_INSTALL/$SETTINGS_FILE_NAME" || {
     failures=$(( failures + 1 ))
     echo "soak: $label: the settings file changed" >&2
   }
