@@ -60,7 +60,7 @@ echo "--- the failed-save message"
 folder="$E2E_WORK/saver"
 settings_prepare_folder "$folder"
 # A folder in place of the settings file: the save cannot write it.
-mkdir "$folder/Kestrovalinde.ini"
+mkdir "$folder/$SETTINGS_FILE_NAME"
 settings_open "$folder"
 click_twips_client $SAVE_BUTTON
 e2e_wait_for 20 wide_text_shows "$SETTINGS_WINDOW_TITLE" "設定を保存できませんでした。" ||
