@@ -30,8 +30,8 @@ constexpr char WORK_FOLDER[] = "C:\\v_nalo";
 constexpr char SPRITE_FILE_PATH[] = "C:\\v_nalo\\Kestrovalinde.bmp";
 
 // The settings file beside the host, its one section and its three keys.
-// The keys are Japanese; these are their bytes in code page 932, as the
-// file stores them.
+// The keys are Japanese and the host writes them in the system's code page;
+// these are their bytes in code page 932, the page they are made for.
 constexpr char SETTINGS_FILE_NAME[] = "Kestrovalinde.ini";
 constexpr char SETTINGS_SECTION[] = "Section";
 constexpr char SETTINGS_KEY_KIND[] = "BGM\x8b\xe6\x95\xaa";             // BGM区分

@@ -12,11 +12,11 @@ namespace {
 constexpr char SCRATCH_SUFFIX[] = ".new";
 
 bool writeKeys(ProfilePort& profile, const std::string& file, const MusicSettings& settings) {
-    return WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_KIND,
+    return WriteIniValue(profile, SETTINGS_SECTION, settingsKeyKind(),
                          SettingNumberText(settings.BgmKind), file) &&
-           WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_REPEAT_TRACK,
+           WriteIniValue(profile, SETTINGS_SECTION, settingsKeyRepeatTrack(),
                          SettingNumberText(settings.BgmRepeatTrack), file) &&
-           WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_FILE, settings.BgmFile, file);
+           WriteIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), settings.BgmFile, file);
 }
 
 } // namespace

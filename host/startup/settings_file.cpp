@@ -6,9 +6,20 @@
 #include <cstring>
 #include <vector>
 
+#include "host/platform/ansi_text.h"
 #include "host/platform/path_helpers.h"
 
 namespace kestro {
+
+std::string settingsKeyKind() {
+    return ansiText("BGM区分");
+}
+std::string settingsKeyRepeatTrack() {
+    return ansiText("BGMﾘﾋﾟｰﾄ");
+}
+std::string settingsKeyFile() {
+    return ansiText("BGMﾌｧｲﾙ");
+}
 
 std::string SettingsFilePath(const std::string& hostFolder) {
     return PathInFolder(hostFolder, SETTINGS_FILE_NAME);
@@ -73,13 +84,13 @@ MusicSettings ReadSettings(ProfilePort& profile, FilePort& files, const std::str
     const std::string file = SettingsFilePath(hostFolder);
     MusicSettings settings;
     settings.BgmKind =
-        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_KIND, file))
+        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyKind(), file))
             .value_or(BGM_NONE);
     settings.BgmRepeatTrack =
-        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_REPEAT_TRACK, file))
+        SettingNumber(ReadIniValue(profile, SETTINGS_SECTION, settingsKeyRepeatTrack(), file))
             .value_or(0);
 
-    settings.BgmFile = ReadIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_FILE, file);
+    settings.BgmFile = ReadIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), file);
     if (!settings.BgmFile.empty() && !FileExists(files, settings.BgmFile))
         settings.BgmFile.clear();
     if (settings.BgmFile.empty() && settings.BgmKind == BGM_MUSIC_FILE) {

@@ -136,9 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     testing::FakeProfile profile;
     const std::string settingsFile = hostFolder + "\\" + SETTINGS_FILE_NAME;
-    profile.set(settingsFile, SETTINGS_SECTION, SETTINGS_KEY_KIND, values[0]);
-    profile.set(settingsFile, SETTINGS_SECTION, SETTINGS_KEY_REPEAT_TRACK, values[1]);
-    profile.set(settingsFile, SETTINGS_SECTION, SETTINGS_KEY_FILE, values[2]);
+    profile.set(settingsFile, SETTINGS_SECTION, settingsKeyKind(), values[0]);
+    profile.set(settingsFile, SETTINGS_SECTION, settingsKeyRepeatTrack(), values[1]);
+    profile.set(settingsFile, SETTINGS_SECTION, settingsKeyFile(), values[2]);
     testing::FakeFiles files;
     for (const std::string& present : presentFiles())
         files.add(present);

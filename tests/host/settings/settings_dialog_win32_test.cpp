@@ -144,7 +144,7 @@ TEST(SettingsDialog, FailedSaveIsReportedAndTheChoiceIsSavedOnTheNextTry) {
     EXPECT_EQ(report.buttons, 1) << "OK only";
     EXPECT_TRUE(openAfterReport);
     EXPECT_TRUE(closedAfterSecondSave);
-    EXPECT_EQ(system.files.value(SETTINGS_FILE, SETTINGS_SECTION, SETTINGS_KEY_KIND), " 0")
+    EXPECT_EQ(system.files.value(SETTINGS_FILE, SETTINGS_SECTION, settingsKeyKind()), " 0")
         << "the kind chosen before the failed save";
 }
 

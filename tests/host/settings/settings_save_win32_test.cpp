@@ -59,9 +59,9 @@ class SettingsSaveOnTheSystem : public ::testing::Test {
 TEST_F(SettingsSaveOnTheSystem, SaveReplacesTheKeysKeepsTheRestAndLeavesNoCopy) {
     scratch.write(SETTINGS_FILE_NAME, EARLIER_FILE);
     ASSERT_EQ(save("7"), SaveOutcome::Saved);
-    EXPECT_EQ(stored("Section", SETTINGS_KEY_KIND), "1"); // Wine drops the leading blank
-    EXPECT_EQ(stored("Section", SETTINGS_KEY_REPEAT_TRACK), "7");
-    EXPECT_EQ(stored("Section", SETTINGS_KEY_FILE), "C:\\Music\\a.wav");
+    EXPECT_EQ(stored("Section", settingsKeyKind()), "1"); // Wine drops the leading blank
+    EXPECT_EQ(stored("Section", settingsKeyRepeatTrack()), "7");
+    EXPECT_EQ(stored("Section", settingsKeyFile()), "C:\\Music\\a.wav");
     EXPECT_EQ(stored("Other", "kept"), "yes");
     EXPECT_FALSE(exists(SettingsScratchFilePath(file)));
 }
@@ -89,8 +89,8 @@ TEST_F(SettingsSaveOnTheSystem, ReadOnlyFileIsReportedUnchangedAndSavesOnceWrita
 
     ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL));
     ASSERT_EQ(save("7"), SaveOutcome::Saved);
-    EXPECT_EQ(stored("Section", SETTINGS_KEY_KIND), "1");
-    EXPECT_EQ(stored("Section", SETTINGS_KEY_REPEAT_TRACK), "7");
+    EXPECT_EQ(stored("Section", settingsKeyKind()), "1");
+    EXPECT_EQ(stored("Section", settingsKeyRepeatTrack()), "7");
 }
 
 } // namespace

@@ -180,8 +180,8 @@ TEST_F(HostStartupTest, MissingRendererShowsTheMessageAfterTheFolderIsMade) {
 
 TEST_F(HostStartupTest, SettingsFromTheFileBesideTheHostGoToTheSaverAndTheDialog) {
     withRenderer();
-    system.profiles.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, SETTINGS_KEY_KIND, "1");
-    system.profiles.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, SETTINGS_KEY_REPEAT_TRACK,
+    system.profiles.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, settingsKeyKind(), "1");
+    system.profiles.set(SettingsFilePath(hostFolder), SETTINGS_SECTION, settingsKeyRepeatTrack(),
                         "4");
     for (const char* arguments : {"/s", "/c"}) {
         system.handedSettings = {};

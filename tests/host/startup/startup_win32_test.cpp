@@ -36,10 +36,10 @@ TEST_F(SystemFiles, WrittenKeysAreCodePage932AndReadBack) {
     const std::string song = scratch.write("my song.mp3", "ID3");
 
     EXPECT_TRUE(
-        WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_KIND, SettingNumberText(2), file));
-    EXPECT_TRUE(WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_REPEAT_TRACK,
+        WriteIniValue(profile, SETTINGS_SECTION, settingsKeyKind(), SettingNumberText(2), file));
+    EXPECT_TRUE(WriteIniValue(profile, SETTINGS_SECTION, settingsKeyRepeatTrack(),
                               SettingNumberText(-3), file));
-    EXPECT_TRUE(WriteIniValue(profile, SETTINGS_SECTION, SETTINGS_KEY_FILE, song, file));
+    EXPECT_TRUE(WriteIniValue(profile, SETTINGS_SECTION, settingsKeyFile(), song, file));
 
     const std::string bytes = fileBytes(file);
     EXPECT_NE(bytes.find("[Section]"), std::string::npos) << bytes;
