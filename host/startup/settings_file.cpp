@@ -6,19 +6,22 @@
 #include <cstring>
 #include <vector>
 
-#include "host/platform/ansi_text.h"
 #include "host/platform/path_helpers.h"
 
 namespace kestro {
 
+// The key names are the same bytes on every system, whatever its code page:
+// a settings file moved to another system, or kept by an upgrade, still
+// reads, and a code page without these characters turns none of them into
+// question marks.
 std::string settingsKeyKind() {
-    return ansiText("BGM区分");
+    return SETTINGS_KEY_KIND;
 }
 std::string settingsKeyRepeatTrack() {
-    return ansiText("BGMﾘﾋﾟｰﾄ");
+    return SETTINGS_KEY_REPEAT_TRACK;
 }
 std::string settingsKeyFile() {
-    return ansiText("BGMﾌｧｲﾙ");
+    return SETTINGS_KEY_FILE;
 }
 
 std::string SettingsFilePath(const std::string& hostFolder) {

@@ -17,8 +17,8 @@ namespace kestro {
 constexpr uint32_t PROFILE_VALUE_BUFFER = 256; // values read back as at most 255 bytes
 constexpr size_t PROFILE_NAME_LIMIT = 128;     // section and key names are used up to this
 
-// Key names, in the system's ANSI code page; under code page 932 they are
-// the bytes of SETTINGS_KEY_KIND and its siblings in the shared names.
+// Key names: the code page 932 bytes of SETTINGS_KEY_KIND and its siblings in
+// the shared names, on every system.
 std::string settingsKeyKind();        // "BGM区分"
 std::string settingsKeyRepeatTrack(); // "BGMﾘﾋﾟｰﾄ"
 std::string settingsKeyFile();        // "BGMﾌｧｲﾙ"

@@ -101,10 +101,9 @@ choose_file() {
   e2e_key_up "$chooser" Return
   e2e_wait_for 20 eval '! chooser_shown' || e2e_fail "the file chooser stayed"
 }
-# The settings keep their ANSI profile calls: in code page 1252 the key
-# names, written in code page 932 by design, come out with question marks
-# (each key still its own).
-KEY_FILE_1252='BGM????'
+# The settings keep their ANSI profile calls, and the key names their code
+# page 932 bytes under code page 1252 too: no question marks.
+KEY_FILE_1252="$SETTINGS_KEY_FILE"
 stored_file() { grep -aF "$KEY_FILE_1252=" "$folder/Kestrovalinde.ini" | tr -d '\r'; }
 
 # The host on drive C:, so that the chooser, which starts in its folder,

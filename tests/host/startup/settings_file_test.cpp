@@ -13,14 +13,6 @@ namespace {
 using testing::FakeProfile;
 using testing::ScratchFolder;
 
-// Under code page 932, the page the file is made for, the keys are the
-// bytes the shared names hold (and the end-to-end scripts write).
-TEST(SettingsKeys, AreTheSharedNamesInCodePage932) {
-    EXPECT_EQ(settingsKeyKind(), SETTINGS_KEY_KIND);
-    EXPECT_EQ(settingsKeyRepeatTrack(), SETTINGS_KEY_REPEAT_TRACK);
-    EXPECT_EQ(settingsKeyFile(), SETTINGS_KEY_FILE);
-}
-
 TEST(SettingNumber, RoundsDownAndRejectsWhatIsNoSixteenBitNumber) {
     EXPECT_EQ(SettingNumber("2"), 2);
     EXPECT_EQ(SettingNumber(" 2"), 2);
