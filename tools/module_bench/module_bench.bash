@@ -18,29 +18,12 @@
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 source "$root/tests/e2e/lib/core.bash"
 source "$root/tests/e2e/lib/renderer.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/../process_cpu.bash"
 MODULE_EXE="${3:?usage: module_bench.bash <host> <renderer> <module> <x11_test_window>}"
 TEST_WINDOW_EXE="${4:?usage: module_bench.bash <host> <renderer> <module> <x11_test_window>}"
 MEASURE_SECONDS=${KESTRO_MEASURE_SECONDS:-30}
 readonly SETTLE_SECONDS=3
 e2e_program_patterns+=(kestrovalinde x11_test_window)
-
-# CPU nanoseconds of all threads of a process (scheduler statistics).
-cpu_ns() {
-  local total=0 ns _ stat
-  for stat in /proc/"$1"/task/*/schedstat; do
-    read -r ns _ <"$stat" 2>/dev/null && total=$(( total + ns ))
-  done
-  echo "$total"
-}
-# The Wine server of this prefix: it works in a folder named after the
-# prefix's device and inode numbers.
-wineserver_pid() {
-  local server_dir pid
-  server_dir="$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")"
-  for pid in $(pgrep -x 'wineserver(64)?'); do
-    [ "$(basename "$(readlink "/proc/$pid/cwd" 2>/dev/null)")" = "$server_dir" ] && { echo "$pid"; return; }
-  done
-}
 
 # measure <run> <label> <pid> [other pid]: after the settling time, the
 # pictures a second Mesa counted in $E2E_WORK/<run>/fps and the processor

@@ -13,6 +13,7 @@
 e2e_lib="$(dirname "$0")/../../tests/e2e/lib"
 source "$e2e_lib/core.bash"
 source "$e2e_lib/saver.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/../process_cpu.bash"
 MEASURE_SECONDS=${KESTRO_MEASURE_SECONDS:-30}
 
 renderer="$SAVER_FAKE_RENDERER"
@@ -24,25 +25,6 @@ fi
 saver_install "$renderer"
 saver_settings 1
 export KESTRO_FAKE_RENDERER_DELAY_MS=0 KESTRO_FAKE_RENDERER_LIFETIME_MS=$(( (MEASURE_SECONDS + 60) * 1000 ))
-
-# CPU nanoseconds of all threads of a process (scheduler statistics).
-cpu_ns() {
-  local total=0 ns _
-  for stat in /proc/"$1"/task/*/schedstat; do
-    read -r ns _ <"$stat" 2>/dev/null && total=$(( total + ns ))
-  done
-  echo "$total"
-}
-
-# The Wine server of this prefix: it works in a folder named after the
-# prefix's device and inode numbers.
-wineserver_pid() {
-  local server_dir pid
-  server_dir="$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")"
-  for pid in $(pgrep -x 'wineserver(64)?'); do
-    [ "$(basename "$(readlink "/proc/$pid/cwd" 2>/dev/null)")" = "$server_dir" ] && { echo "$pid"; return; }
-  done
-}
 
 saver_start /s
 saver_wait_window
