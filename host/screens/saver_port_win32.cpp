@@ -33,7 +33,7 @@ bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& b
     return wrote && closed && written == bytes.size();
 }
 
-bool StartProgramUnquoted(const std::string& path) {
+bool StartProgramUnquoted(const std::string& path, void** processHandle) {
     // The program is named on its own as well: given only the unquoted command
     // line, the system would split a folder name holding blanks and could
     // start C:\Program.exe instead. The new process still sees the unquoted
@@ -49,8 +49,25 @@ bool StartProgramUnquoted(const std::string& path) {
         return false;
     }
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (processHandle)
+        *processHandle = process.hProcess;
+    else
+        CloseHandle(process.hProcess);
     return true;
+}
+
+Win32SaverPort::~Win32SaverPort() {
+    forgetStartedProgram();
+}
+
+void Win32SaverPort::forgetStartedProgram() {
+    if (startedProcess_)
+        CloseHandle(startedProcess_);
+    startedProcess_ = nullptr;
+}
+
+bool Win32SaverPort::startedProgramRunning() {
+    return startedProcess_ && WaitForSingleObject(startedProcess_, 0) == WAIT_TIMEOUT;
 }
 
 // Pic1, the picture box of the saver window, holds SaverSprite; saving the
@@ -60,7 +77,8 @@ bool Win32SaverPort::saveSprite(const std::string& path) {
 }
 
 bool Win32SaverPort::startProgram(const std::string& path) {
-    return StartProgramUnquoted(path);
+    forgetStartedProgram();
+    return StartProgramUnquoted(path, &startedProcess_);
 }
 
 bool Win32SaverPort::windowExists(const std::string& title) {

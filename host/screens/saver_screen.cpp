@@ -1,8 +1,8 @@
 #include "host/screens/saver_screen.h"
 
 #include "host/music/music_file_type.h"
-#include "host/startup/host_startup.h"
 #include "host/platform/path_helpers.h"
+#include "host/startup/host_startup.h"
 
 namespace kestro {
 
@@ -59,6 +59,11 @@ bool SaverScreen::rendererGone() {
         return false;
     }
     if (rendererSeen_ || !rendererStarted_)
+        return true;
+    // Started, never seen, and ended already: its window came and went
+    // between two looks (Escape at once), or never came. Either way it will
+    // not show one any more.
+    if (!system_.startedProgramRunning())
         return true;
     // Started but not shown yet: still opening, until the grace period is over.
     const uint32_t waited = system_.tickCount() - rendererStartTick_;

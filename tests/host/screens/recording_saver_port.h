@@ -32,10 +32,12 @@ class RecordingSaverPort : public SaverPort, public SaverScreenEvents {
     bool spriteSaves = true;
     bool programStarts = true;
     bool rendererWindow = false;
+    bool rendererRunning = true;
     uint32_t now = 5000;
     SaverScreen* screen = nullptr; // closeWindow runs its close handler
-    std::map<SaverTimer, bool> timers{
-        {SaverTimer::Mp3Restart, false}, {SaverTimer::CdWatch, false}, {SaverTimer::RendererWatch, true}};
+    std::map<SaverTimer, bool> timers{{SaverTimer::Mp3Restart, false},
+                                      {SaverTimer::CdWatch, false},
+                                      {SaverTimer::RendererWatch, true}};
 
     bool saveSprite(const std::string& path) override {
         log_.push_back("save sprite " + path);
@@ -45,6 +47,7 @@ class RecordingSaverPort : public SaverPort, public SaverScreenEvents {
         log_.push_back("start " + path);
         return programStarts;
     }
+    bool startedProgramRunning() override { return programStarts && rendererRunning; }
     bool windowExists(const std::string& title) override {
         return title == "Kestrovalinde_VC" && rendererWindow;
     }

@@ -186,6 +186,15 @@ TEST_F(SaverScreenTest, RendererThatNeverShowsAWindowCountsAsGoneAfterTheGracePe
     EXPECT_LT(waited, RENDERER_APPEAR_GRACE_MS + RENDERER_WATCH_INTERVAL_MS);
 }
 
+TEST_F(SaverScreenTest, RendererThatEndedBeforeItsWindowWasSeenEndsTheSaverAtTheNextTick) {
+    SaverScreen& screen = screenWith(BGM_NONE);
+    screen.onLoad();
+    EXPECT_EQ(millisecondsUntilClosed(2000), UINT32_MAX) << "still opening: waited for";
+    // Its window came and went between two ticks (Escape right at the start).
+    port.rendererRunning = false;
+    EXPECT_EQ(millisecondsUntilClosed(3000), 0u);
+}
+
 TEST_F(SaverScreenTest, GracePeriodSurvivesTheTickCounterWrapping) {
     SaverScreen& screen = screenWith(BGM_NONE);
     port.now = UINT32_MAX - 1000;
