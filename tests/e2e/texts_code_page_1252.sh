@@ -25,8 +25,6 @@ wide_text_shows() { e2e_probe wtexts "$1" | grep -q " $(utf8_hex "$2")\(0A.*\)\?
 dialog_picture() {
   local folder="$E2E_WORK/dialog"
   settings_prepare_folder "$folder"
-  # The pointer away from the dialog: a button under it shows its highlight.
-  e2e_xdo mousemove 0 0
   settings_open "$folder"
   e2e_screenshot "$E2E_WORK/screen.png"
   convert "$E2E_WORK/screen.png" -crop \

@@ -47,6 +47,10 @@ settings_probe() {
 
 # Starts the dialog of a folder and waits for it; the host's pid in dialog_pid.
 settings_open() {  # settings_open <folder>
+  # The pointer away from where the dialog opens: a button under it shows its
+  # highlight, and the display is shared with the runs before (a click on
+  # Save leaves the pointer where the next dialog's Save button appears).
+  e2e_xdo mousemove 0 0
   e2e_start "$1/Kestrovalinde.scr" /c
   dialog_pid="$E2E_PID"
   e2e_wait_for 30 settings_dialog_shown || e2e_fail "the dialog did not open"
