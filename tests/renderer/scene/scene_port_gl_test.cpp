@@ -59,15 +59,19 @@ class GlScenePortTest : public ::testing::Test {
 
     void SetUp() override { ASSERT_TRUE(gl.ready()); }
 
-    // Draws the hand-made cloud once with the sprite at path.
-    void drawOnce(const std::string& spritePath) {
-        GlScenePort display(sprite, spritePath.c_str());
+    // Draws the hand-made cloud once through the port.
+    void drawOnce(ScenePort& display) {
         display.setUpState();
         display.loadSprite();
         display.clearScreen();
         display.drawCloud(*cloud, 1.0f);
         display.finishFrame();
         gl.finish();
+    }
+    // Draws the hand-made cloud once with the sprite at path.
+    void drawOnce(const std::string& spritePath) {
+        GlScenePort display(sprite, spritePath.c_str());
+        drawOnce(display);
     }
 };
 
@@ -123,12 +127,7 @@ TEST_F(GlScenePortTest, SpriteBytesFromMemoryDrawAsTheirFileDoesAndBadBytesAsNoS
     ASSERT_FALSE(bytes.empty());
     cloud->particles[0] = lonelyParticle(0.0f, 0.0f, 1.0f);
     const auto drawnRow = [this](ScenePort& display) {
-        display.setUpState();
-        display.loadSprite();
-        display.clearScreen();
-        display.drawCloud(*cloud, 1.0f);
-        display.finishFrame();
-        gl.finish();
+        drawOnce(display);
         std::vector<int> greens;
         for (int column = CENTRE_COLUMN - 16; column <= CENTRE_COLUMN + 16; ++column)
             greens.push_back(gl.pixel(column, CENTRE_ROW).green);
