@@ -53,7 +53,9 @@ settings_open() {  # settings_open <folder>
   e2e_xdo mousemove 0 0
   e2e_start "$1/Kestrovalinde.scr" /c
   dialog_pid="$E2E_PID"
-  e2e_wait_for 30 settings_dialog_shown || e2e_fail "the dialog did not open"
+  # The first start in a prefix just made (the DPI and code page runs) can
+  # take Wine well over half a minute.
+  e2e_wait_for 90 settings_dialog_shown || e2e_fail "the dialog did not open"
   sleep 1.5
   settings_probe || e2e_fail "the probe did not find the dialog"
 }
