@@ -37,12 +37,33 @@ e2e_wine() {
   "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$@"
 }
 # Starts a Windows program in the background; its pid (that of the Wine
-# loader, which wine-run becomes) is in E2E_PID.
+# loader, which wine-run becomes) is in E2E_PID, the file that takes what it
+# and Wine print (Wine's own complaints go to either stream) in E2E_PID_OUTPUT.
+e2e_start_count=0
 e2e_start() {
+  e2e_start_count=$(( e2e_start_count + 1 ))
+  E2E_PID_OUTPUT="$E2E_WORK/started-$e2e_start_count.out"
   # shellcheck disable=SC2086
-  "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$@" >/dev/null 2>&1 &
+  "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$@" >"$E2E_PID_OUTPUT" 2>&1 &
   E2E_PID=$!
   e2e_started_pids+=("$E2E_PID")
+}
+
+# Why a window waited for is not there: whether its program still runs, or
+# how it ended, the titles of the windows the screen shows, and the last of
+# what the program and Wine printed.
+e2e_window_report() {  # e2e_window_report <pid> <its output file>
+  local state w titles=''
+  if e2e_ended "$1"; then
+    wait "$1" 2>/dev/null
+    state="the program ended with status $?"
+  else
+    state="the program still runs"
+  fi
+  for w in $(e2e_xdo search --onlyvisible --name '.'); do
+    titles+=" '$(e2e_xdo getwindowname "$w")'"
+  done
+  echo "$state; windows shown:${titles:- none}; its output: $(tail -c 600 "$2" 2>/dev/null | iconv -f CP932 -t UTF-8 -c | tr '\r\n' '  ')"
 }
 
 # e2e_probe <verb> <title> ...: tests/support/window_probe inside Wine; true
