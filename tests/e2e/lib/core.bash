@@ -84,6 +84,28 @@ e2e_probe() {
   done
   return 1
 }
+# A host ends at once when a saver or settings window, shown or hidden,
+# already exists in its prefix. The windows it would give way to:
+e2e_host_guard_report() {
+  local title found=''
+  for title in "$SAVER_WINDOW_TITLE" "$SETTINGS_WINDOW_TITLE"; do
+    e2e_probe wait "$title" 0 >/dev/null && found+=" '$title'"
+  done
+  echo "windows the host's start-up gives way to:${found:- none}"
+}
+# Before a host is started: waits until no such window is left (one an
+# earlier run left may take a moment to go), and stops the test naming the
+# one that stays. The probe's start also has the prefix's Wine up before
+# the host starts.
+readonly E2E_HOST_GUARD_CLEAR_MS=15000
+e2e_host_guard_clear() {
+  local title
+  for title in "$SAVER_WINDOW_TITLE" "$SETTINGS_WINDOW_TITLE"; do
+    e2e_probe gone "$title" "$E2E_HOST_GUARD_CLEAR_MS" ||
+      e2e_fail "a window of an earlier run stays open: $(e2e_host_guard_report)"
+  done
+}
+
 # Hex of a UTF-8 text in code page 932, as the probe prints window texts.
 e2e_cp932_hex() {
   printf '%s' "$1" | iconv -f UTF-8 -t CP932 | od -An -tx1 | tr -d ' \n' | tr a-f A-F

@@ -38,6 +38,7 @@ saver_settings() { e2e_write_settings "$E2E_INSTALL" "$1" 0 "${2:-}"; }
 # sound calls (and any channels in SAVER_TRACE_MORE, such as ",+seh") traced
 # into $SAVER_TRACE.
 saver_start() {
+  e2e_host_guard_clear
   # shellcheck disable=SC2086
   WINEDEBUG="-all,trace+mci,trace+winmm${SAVER_TRACE_MORE:-}" "$WINE" ${KESTRO_E2E_WINE_OPTIONS:-} "$E2E_HOST_WIN" "$@" \
     >/dev/null 2>"$SAVER_TRACE" &
@@ -50,7 +51,8 @@ saver_host_running() { kill -0 "$SAVER_HOST_PID" 2>/dev/null; }
 saver_wait_host_gone() { e2e_wait_exit "$SAVER_HOST_PID" "$1"; }
 # The saver window is hidden: only the probe finds it.
 saver_wait_window() {
-  e2e_probe wait "$SAVER_WINDOW_TITLE" 30000 >/dev/null || e2e_fail "no $SAVER_WINDOW_TITLE window"
+  e2e_probe wait "$SAVER_WINDOW_TITLE" 30000 >/dev/null ||
+    e2e_fail "no $SAVER_WINDOW_TITLE window: $(e2e_window_report "$SAVER_HOST_PID" "$SAVER_TRACE")"
 }
 # saver_renderer_window [seconds]: prints the renderer's X window.
 saver_renderer_window() {

@@ -46,40 +46,20 @@ settings_probe() {
   [ -n "$probe_client_x" ]
 }
 
-# The windows, shown or hidden, for which a host's start-up gives way to the
-# one already running.
-settings_guard_report() {
-  local title found=''
-  for title in "$SAVER_WINDOW_TITLE" "$SETTINGS_WINDOW_TITLE"; do
-    e2e_probe wait "$title" 0 >/dev/null && found+=" '$title'"
-  done
-  echo "windows the start-up guard sees:${found:- none}"
-}
-# True once no such window is left (one an earlier run left behind may take
-# a moment to go); the probe's start also has the prefix's Wine up before
-# the host starts.
-SETTINGS_GUARD_CLEAR_MS=15000
-settings_guard_clear() {
-  local title
-  for title in "$SAVER_WINDOW_TITLE" "$SETTINGS_WINDOW_TITLE"; do
-    e2e_probe gone "$title" "$SETTINGS_GUARD_CLEAR_MS" || return 1
-  done
-}
-
 # Starts the dialog of a folder and waits for it; the host's pid in dialog_pid.
 settings_open() {  # settings_open <folder>
   # The pointer away from where the dialog opens: a button under it shows its
   # highlight, and the display is shared with the runs before (a click on
   # Save leaves the pointer where the next dialog's Save button appears).
   e2e_xdo mousemove 0 0
-  settings_guard_clear || e2e_fail "a window of an earlier run stays open: $(settings_guard_report)"
+  e2e_host_guard_clear
   e2e_start "$1/Kestrovalinde.scr" /c
   dialog_pid="$E2E_PID"
   # The first start in a prefix just made (the DPI and code page runs) can
   # take Wine well over half a minute.
   e2e_wait_for 90 settings_dialog_or_host_end
   settings_dialog_shown || e2e_fail "the dialog did not open: \
-$(e2e_window_report "$dialog_pid" "$E2E_PID_OUTPUT"); $(settings_guard_report)"
+$(e2e_window_report "$dialog_pid" "$E2E_PID_OUTPUT"); $(e2e_host_guard_report)"
   sleep 1.5
   settings_probe || e2e_fail "the probe did not find the dialog"
 }
