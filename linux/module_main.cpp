@@ -21,7 +21,7 @@ namespace {
 
 constexpr const char* PROGRAM_NAME = "kestrovalinde";
 
-int runShow(const X11Target& target) {
+int runShow(const DrawTarget& target) {
     X11RendererShell shell(target, PROGRAM_NAME);
     TextureImage sprite;
     GlScenePort display(sprite, SAVER_SPRITE_BYTES, SAVER_SPRITE_SIZE);

@@ -59,21 +59,21 @@ ModuleCommand finish(const ParseState& state, const char* screensaverWindow) {
         if (!parseWindowId(screensaverWindow, id))
             return refuse(std::string(SCREENSAVER_WINDOW_VARIABLE) + ": not a window id: '" +
                           screensaverWindow + "'");
-        command.target.kind = X11TargetKind::GivenWindow;
+        command.target.place = DrawPlace::GivenWindow;
         command.target.windowId = id;
         return command;
     }
     switch (state.place) {
     case Place::Given:
-        command.target.kind = X11TargetKind::GivenWindow;
+        command.target.place = DrawPlace::GivenWindow;
         command.target.windowId = state.windowId;
         break;
     case Place::Root:
-        command.target.kind = X11TargetKind::RootWindow;
+        command.target.place = DrawPlace::RootWindow;
         break;
     case Place::None:
     case Place::Own:
-        command.target.kind = X11TargetKind::OwnWindow;
+        command.target.place = DrawPlace::OwnWindow;
         command.target.fullScreen = state.fullScreen;
         break;
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "renderer/shell/x11_target.h"
+#include "renderer/shell/draw_target.h"
 
 namespace kestro {
 
@@ -27,7 +27,7 @@ enum class ModuleAction {
 
 struct ModuleCommand {
     ModuleAction action = ModuleAction::Run;
-    X11Target target;
+    DrawTarget target;
     std::string message; // Refuse: what was wrong, naming the option
 };
 

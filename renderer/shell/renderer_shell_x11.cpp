@@ -5,7 +5,7 @@
 
 namespace kestro {
 
-X11RendererShell::X11RendererShell(const X11Target& target, const char* programName)
+X11RendererShell::X11RendererShell(const DrawTarget& target, const char* programName)
     : port_(std::make_unique<XlibShellPort>()),
       shell_(std::make_unique<X11Shell>(*port_, target, programName)) {}
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "renderer/shell/shell_events.h"
-#include "renderer/shell/x11_target.h"
+#include "renderer/shell/draw_target.h"
 
 namespace kestro {
 
@@ -16,7 +16,7 @@ class X11RendererShell {
   public:
     // programName prefixes every message written to stderr ("kestrovalinde:
     // cannot open display").
-    X11RendererShell(const X11Target& target, const char* programName);
+    X11RendererShell(const DrawTarget& target, const char* programName);
     ~X11RendererShell();
     X11RendererShell(const X11RendererShell&) = delete;
     X11RendererShell& operator=(const X11RendererShell&) = delete;

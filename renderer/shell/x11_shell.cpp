@@ -41,7 +41,7 @@ int virtualKeyOf(unsigned long keysym) {
     return -1;
 }
 
-X11Shell::X11Shell(X11ShellPort& port, const X11Target& target, const char* programName)
+X11Shell::X11Shell(X11ShellPort& port, const DrawTarget& target, const char* programName)
     : port_(port), target_(target), programName_(programName) {}
 
 int X11Shell::run(ShellEvents& events) {
@@ -56,15 +56,15 @@ int X11Shell::run(ShellEvents& events) {
     case X11WindowStatus::NoSuchWindow:
         return fail("no window " + windowName(target_.windowId) + " on the display");
     case X11WindowStatus::NoGlVisual:
-        if (target_.kind == X11TargetKind::GivenWindow)
+        if (target_.place == DrawPlace::GivenWindow)
             return fail("window " + windowName(target_.windowId) + " has no OpenGL visual");
-        if (target_.kind == X11TargetKind::RootWindow)
+        if (target_.place == DrawPlace::RootWindow)
             return fail("the root window has no OpenGL visual");
         return fail("the display has no OpenGL visual");
     }
     if (!port_.createGlContext())
         return fail("cannot make an OpenGL context");
-    if (target_.kind == X11TargetKind::OwnWindow)
+    if (target_.place == DrawPlace::OwnWindow)
         port_.showWindow();
     drawing_ = true;
     resize(window.width, window.height);
@@ -78,12 +78,12 @@ int X11Shell::run(ShellEvents& events) {
 }
 
 X11WindowResult X11Shell::openWindow() {
-    switch (target_.kind) {
-    case X11TargetKind::GivenWindow:
+    switch (target_.place) {
+    case DrawPlace::GivenWindow:
         return port_.useGivenWindow(target_.windowId);
-    case X11TargetKind::RootWindow:
+    case DrawPlace::RootWindow:
         return port_.useRootWindow();
-    case X11TargetKind::OwnWindow:
+    case DrawPlace::OwnWindow:
         break;
     }
     return port_.createOwnWindow(X11_OWN_WINDOW_WIDTH, X11_OWN_WINDOW_HEIGHT, target_.fullScreen);

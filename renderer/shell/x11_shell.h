@@ -13,7 +13,7 @@
 #include "renderer/shell/shell_events.h"
 #include "renderer/shell/step_pacer.h"
 #include "renderer/shell/x11_shell_port.h"
-#include "renderer/shell/x11_target.h"
+#include "renderer/shell/draw_target.h"
 
 namespace kestro {
 
@@ -28,7 +28,7 @@ int virtualKeyOf(unsigned long keysym);
 class X11Shell : private RenderLoopPort {
   public:
     // programName prefixes every failure line.
-    X11Shell(X11ShellPort& port, const X11Target& target, const char* programName);
+    X11Shell(X11ShellPort& port, const DrawTarget& target, const char* programName);
     X11Shell(const X11Shell&) = delete;
     X11Shell& operator=(const X11Shell&) = delete;
 
@@ -58,7 +58,7 @@ class X11Shell : private RenderLoopPort {
     void releaseKey(int key);
 
     X11ShellPort& port_;
-    X11Target target_;
+    DrawTarget target_;
     const char* programName_;
     KeyTable keyTable_{};
     // A tap (press and release between two passes, as synthetic and

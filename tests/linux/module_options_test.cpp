@@ -13,32 +13,32 @@ namespace {
 struct GoodLine {
     std::vector<std::string> arguments;
     const char* screensaverWindow; // XSCREENSAVER_WINDOW, or null when unset
-    X11TargetKind kind;
+    DrawPlace kind;
     unsigned long windowId;
     bool fullScreen;
 };
 
 const GoodLine GOOD_LINES[] = {
-    {{}, nullptr, X11TargetKind::OwnWindow, 0, false},
-    {{"--window"}, nullptr, X11TargetKind::OwnWindow, 0, false},
-    {{"-window"}, nullptr, X11TargetKind::OwnWindow, 0, false},
-    {{"--fullscreen"}, nullptr, X11TargetKind::OwnWindow, 0, true},
-    {{"--window", "--fullscreen"}, nullptr, X11TargetKind::OwnWindow, 0, true},
-    {{"--window-id", "12345"}, nullptr, X11TargetKind::GivenWindow, 12345, false},
-    {{"-window-id", "0x2a00007"}, nullptr, X11TargetKind::GivenWindow, 0x2a00007, false},
-    {{"--window-id=0X1F"}, nullptr, X11TargetKind::GivenWindow, 0x1f, false},
-    {{"--window-id", "0x1fffffff"}, nullptr, X11TargetKind::GivenWindow, 0x1fffffff, false},
-    {{"--root"}, nullptr, X11TargetKind::RootWindow, 0, false},
-    {{"-root"}, nullptr, X11TargetKind::RootWindow, 0, false},
-    {{"--root"}, "", X11TargetKind::RootWindow, 0, false},
+    {{}, nullptr, DrawPlace::OwnWindow, 0, false},
+    {{"--window"}, nullptr, DrawPlace::OwnWindow, 0, false},
+    {{"-window"}, nullptr, DrawPlace::OwnWindow, 0, false},
+    {{"--fullscreen"}, nullptr, DrawPlace::OwnWindow, 0, true},
+    {{"--window", "--fullscreen"}, nullptr, DrawPlace::OwnWindow, 0, true},
+    {{"--window-id", "12345"}, nullptr, DrawPlace::GivenWindow, 12345, false},
+    {{"-window-id", "0x2a00007"}, nullptr, DrawPlace::GivenWindow, 0x2a00007, false},
+    {{"--window-id=0X1F"}, nullptr, DrawPlace::GivenWindow, 0x1f, false},
+    {{"--window-id", "0x1fffffff"}, nullptr, DrawPlace::GivenWindow, 0x1fffffff, false},
+    {{"--root"}, nullptr, DrawPlace::RootWindow, 0, false},
+    {{"-root"}, nullptr, DrawPlace::RootWindow, 0, false},
+    {{"--root"}, "", DrawPlace::RootWindow, 0, false},
     // Under the daemon: its window, with or without -root.
-    {{}, "0x400001", X11TargetKind::GivenWindow, 0x400001, false},
-    {{"-root"}, "4194305", X11TargetKind::GivenWindow, 4194305, false},
+    {{}, "0x400001", DrawPlace::GivenWindow, 0x400001, false},
+    {{"-root"}, "4194305", DrawPlace::GivenWindow, 4194305, false},
     // An explicit place wins over the daemon's window.
-    {{"--window"}, "0x400001", X11TargetKind::OwnWindow, 0, false},
-    {{"--window-id", "77"}, "0x400001", X11TargetKind::GivenWindow, 77, false},
+    {{"--window"}, "0x400001", DrawPlace::OwnWindow, 0, false},
+    {{"--window-id", "77"}, "0x400001", DrawPlace::GivenWindow, 77, false},
     // A malformed daemon window is of no matter when it is not used.
-    {{"--window-id", "77"}, "junk", X11TargetKind::GivenWindow, 77, false},
+    {{"--window-id", "77"}, "junk", DrawPlace::GivenWindow, 77, false},
 };
 
 TEST(ModuleOptions, GoodCommandLinesChooseTheirPlaceToDraw) {
@@ -47,7 +47,7 @@ TEST(ModuleOptions, GoodCommandLinesChooseTheirPlaceToDraw) {
         const std::string what = ::testing::PrintToString(line.arguments) + " with " +
                                  (line.screensaverWindow ? line.screensaverWindow : "(unset)");
         ASSERT_EQ(command.action, ModuleAction::Run) << what << ": " << command.message;
-        EXPECT_EQ(command.target.kind, line.kind) << what;
+        EXPECT_EQ(command.target.place, line.kind) << what;
         EXPECT_EQ(command.target.windowId, line.windowId) << what;
         EXPECT_EQ(command.target.fullScreen, line.fullScreen) << what;
     }

@@ -105,19 +105,19 @@ class RecordingX11Port : public X11ShellPort {
     uint64_t presentMicroseconds = 0;
 };
 
-X11Target ownWindow(bool fullScreen = false) {
-    return {X11TargetKind::OwnWindow, 0, fullScreen};
+DrawTarget ownWindow(bool fullScreen = false) {
+    return {DrawPlace::OwnWindow, 0, fullScreen};
 }
-X11Target givenWindow() {
-    return {X11TargetKind::GivenWindow, GIVEN_WINDOW, false};
+DrawTarget givenWindow() {
+    return {DrawPlace::GivenWindow, GIVEN_WINDOW, false};
 }
-X11Target rootWindow() {
-    return {X11TargetKind::RootWindow, 0, false};
+DrawTarget rootWindow() {
+    return {DrawPlace::RootWindow, 0, false};
 }
 
 class X11ShellRun : public ::testing::Test {
   protected:
-    int run(const X11Target& target) {
+    int run(const DrawTarget& target) {
         X11Shell shell(port, target, "kestrovalinde");
         scene.requestQuit = [&shell] { shell.requestQuit(); };
         const int status = shell.run(scene);
@@ -141,7 +141,7 @@ class X11ShellRun : public ::testing::Test {
 TEST_F(X11ShellRun, EachFailureIsOneLineAndStatusOneWithTheDisplayGivenBack) {
     struct Failure {
         const char* what;
-        X11Target target;
+        DrawTarget target;
         std::function<void(RecordingX11Port&)> arrange;
         const char* line;
     };
