@@ -84,6 +84,10 @@ X11WindowResult X11Shell::openWindow() {
     case DrawPlace::RootWindow:
         return port_.useRootWindow();
     case DrawPlace::OwnWindow:
+    // The Wayland places never reach an X display; the composition root
+    // sends them elsewhere.
+    case DrawPlace::WaylandOverlay:
+    case DrawPlace::WaylandBackground:
         break;
     }
     return port_.createOwnWindow(X11_OWN_WINDOW_WIDTH, X11_OWN_WINDOW_HEIGHT, target_.fullScreen);

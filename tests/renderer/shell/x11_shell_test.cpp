@@ -105,14 +105,21 @@ class RecordingX11Port : public X11ShellPort {
     uint64_t presentMicroseconds = 0;
 };
 
+DrawTarget targetOf(DrawPlace place, unsigned long windowId = 0, bool fullScreen = false) {
+    DrawTarget target;
+    target.place = place;
+    target.windowId = windowId;
+    target.fullScreen = fullScreen;
+    return target;
+}
 DrawTarget ownWindow(bool fullScreen = false) {
-    return {DrawPlace::OwnWindow, 0, fullScreen};
+    return targetOf(DrawPlace::OwnWindow, 0, fullScreen);
 }
 DrawTarget givenWindow() {
-    return {DrawPlace::GivenWindow, GIVEN_WINDOW, false};
+    return targetOf(DrawPlace::GivenWindow, GIVEN_WINDOW);
 }
 DrawTarget rootWindow() {
-    return {DrawPlace::RootWindow, 0, false};
+    return targetOf(DrawPlace::RootWindow);
 }
 
 class X11ShellRun : public ::testing::Test {
