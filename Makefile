@@ -71,6 +71,7 @@ bench: deps
 	@cmake --build --preset native-release
 	@build/native-release/bin/bench_scene --benchmark_min_time=2
 	@build/native-release/bin/bench_pacing
+	@build/native-release/bin/bench_draw
 	@$(MAKE) --no-print-directory bench-module
 
 # The native module beside the renderer under Wine on one display, and in a

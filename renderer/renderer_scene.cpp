@@ -10,7 +10,8 @@ RendererScene::RendererScene(ScenePort& display, std::function<void()> requestQu
 
 bool RendererScene::initScene(const KeyTable& keys) {
     keys_ = &keys;
-    return setUpScene(*state_, display_, this);
+    setUpScene(*state_, display_, this);
+    return true;
 }
 
 void RendererScene::updateTiming(uint32_t elapsedMilliseconds) {

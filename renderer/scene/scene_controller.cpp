@@ -15,7 +15,7 @@ void waitStep(SceneState& scene, ScenePort& display) {
 
 } // namespace
 
-bool setUpScene(SceneState& scene, ScenePort& display, SceneEvents* events) {
+void setUpScene(SceneState& scene, ScenePort& display, SceneEvents* events) {
     scene.events = events;
     // After every window creation: the new context's driver may have
     // unmasked the traps the cloud's divisions by zero must not hit.
@@ -24,7 +24,6 @@ bool setUpScene(SceneState& scene, ScenePort& display, SceneEvents* events) {
     resetParticles(ResetForm::SetUp, scene.cloud, scene.timeline, scene.random);
     display.loadSprite();
     display.clearScreen();
-    return true;
 }
 
 void updateSceneTiming(SceneState& scene, uint32_t elapsedMilliseconds) {

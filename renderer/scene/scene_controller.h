@@ -35,8 +35,8 @@ struct SceneState {
     SceneRandom random;
 };
 
-// Remembers the events (null for none). Always true.
-bool setUpScene(SceneState& scene, ScenePort& display, SceneEvents* events);
+// Remembers the events (null for none). Cannot fail.
+void setUpScene(SceneState& scene, ScenePort& display, SceneEvents* events);
 
 // Asks to quit when the quit key is held (the frame still runs to its end),
 // then takes the frame's elapsed time.

@@ -22,27 +22,23 @@ constexpr GLfloat FOG_END = 60.0f;
 
 // The cloud's origin lies this far in front of the viewer.
 constexpr GLfloat CLOUD_DISTANCE = 50.0f;
-constexpr float BASE_HALF_SIZE = 0.1f;
 
-void drawParticle(const Particle& particle, float baseHalfSize) {
-    const float halfWidth = baseHalfSize + particle.padX;
-    const float halfHeight = baseHalfSize + particle.padY;
-    const float left = particle.x - halfWidth;
-    const float right = particle.x + halfWidth;
-    const float bottom = particle.y - halfHeight;
-    const float top = particle.y + halfHeight;
-
-    glColor4f(particle.red, particle.green, particle.blue, particle.opacity);
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2d(1, 1);
-    glVertex3f(right, top, particle.z);
-    glTexCoord2d(0, 1);
-    glVertex3f(left, top, particle.z);
-    glTexCoord2d(1, 0);
-    glVertex3f(right, bottom, particle.z);
-    glTexCoord2d(0, 0);
-    glVertex3f(left, bottom, particle.z);
-    glEnd();
+// The batch's arrays as OpenGL 1.1 client arrays, drawn as indexed
+// triangles. The client state is restored afterwards, so that whatever
+// draws after the scene (in immediate mode) finds it as before.
+void drawBatch(const CloudBatch& batch) {
+    if (batch.squareCount == 0)
+        return;
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(POSITION_VALUES, GL_FLOAT, 0, batch.positions.data());
+    glColorPointer(COLOUR_VALUES, GL_FLOAT, 0, batch.colours.data());
+    glTexCoordPointer(TEXTURE_VALUES, GL_FLOAT, 0, batch.textureCoordinates.data());
+    glDrawElements(GL_TRIANGLES, batch.indexCount(), GL_UNSIGNED_SHORT, batch.indices.data());
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 } // namespace
@@ -89,7 +85,7 @@ void GlScenePort::clearScreen() {
     glLoadIdentity();
 }
 
-void GlScenePort::drawCloud(const ParticleCloud& cloud, float sizeScale) {
+void GlScenePort::beginCloudPicture(const ParticleCloud& cloud) {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glDisable(GL_LIGHTING);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -100,13 +96,12 @@ void GlScenePort::drawCloud(const ParticleCloud& cloud, float sizeScale) {
     glRotatef(cloud.params.spinAngle, 0.0f, 0.0f, 1.0f);
     glTranslatef(0.0f, 0.0f, -CLOUD_DISTANCE);
     sprite_.bind();
+}
 
-    const float baseHalfSize = sizeScale * BASE_HALF_SIZE;
-    for (const Particle& particle : cloud.particles) {
-        if (addsToPicture(particle)) {
-            drawParticle(particle, baseHalfSize);
-        }
-    }
+void GlScenePort::drawCloud(const ParticleCloud& cloud, float sizeScale) {
+    beginCloudPicture(cloud);
+    batchCloud(cloud, sizeScale, *batch_);
+    drawBatch(*batch_);
 }
 
 void GlScenePort::finishFrame() {

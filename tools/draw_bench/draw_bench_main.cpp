@@ -1,0 +1,135 @@
+// What one picture of the cloud costs to draw: processor time of all the
+// process's threads (Mesa's raster threads included) and wall time per
+// picture, for the one-call drawing and the old strip per particle, side by
+// side on the same clouds. The clouds are those of a run of the show, one
+// per picture, so births, fading and the turn are all in them.
+//
+//   bench_draw [pictures per figure]
+// Run as it is, it also runs itself again with GALLIUM_NOOP=1 (Mesa's front
+// end runs, its raster does not: what a user with a GPU pays) and prints
+// those figures too; Mesa reads that switch only once per process.
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "renderer/scene/scene_controller.h"
+#include "renderer/scene/scene_port_gl.h"
+#include "tools/draw_bench/strip_by_strip_port.h"
+#include "tools/offscreen_gl/offscreen_gl_context.h"
+
+#ifndef KESTRO_SPRITE_FILE
+#define KESTRO_SPRITE_FILE "resources/saver_sprite.bmp"
+#endif
+
+namespace kestro::tools {
+namespace {
+
+constexpr int DEFAULT_PICTURES = 300;
+constexpr uint32_t FRAME_MS = 16;
+// The show's pictures are taken from here on, past the wait and the first births.
+constexpr int32_t FIRST_STAGE = 5;
+constexpr const char* SKIPPED_FLAG = "--drawing-skipped";
+
+double processorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+// One cloud per picture, as the show has them from FIRST_STAGE on.
+std::vector<ParticleCloud> showClouds(int count) {
+    auto scene = std::make_unique<SceneState>();
+    UndrawnScenePort undrawn;
+    setUpScene(*scene, undrawn, nullptr);
+    while (scene->timeline.stage < FIRST_STAGE) {
+        updateSceneTiming(*scene, FRAME_MS);
+        drawSceneFrame(*scene, undrawn);
+    }
+    std::vector<ParticleCloud> clouds;
+    clouds.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        updateSceneTiming(*scene, FRAME_MS);
+        drawSceneFrame(*scene, undrawn);
+        clouds.push_back(scene->cloud);
+    }
+    return clouds;
+}
+
+struct Cost {
+    double processorMs;
+    double wallMs;
+};
+
+Cost pictureCost(ScenePort& display, OffscreenGlContext& gl,
+                 const std::vector<ParticleCloud>& clouds) {
+    display.setUpState();
+    display.loadSprite();
+    display.drawCloud(clouds.front(), 1.0f); // the first picture builds Mesa's shaders
+    gl.finish();
+    const double processorStart = processorSeconds();
+    const auto wallStart = std::chrono::steady_clock::now();
+    for (const ParticleCloud& cloud : clouds) {
+        display.drawCloud(cloud, 1.0f);
+        display.finishFrame();
+        gl.finish();
+    }
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    const double count = static_cast<double>(clouds.size());
+    return {(processorSeconds() - processorStart) * 1e3 / count, wall * 1e3 / count};
+}
+
+bool printSize(const char* label, int width, int height, const std::vector<ParticleCloud>& clouds) {
+    OffscreenGlContext gl(width, height);
+    if (!gl.ready()) {
+        std::fprintf(stderr, "bench_draw: no off-screen OpenGL context\n");
+        return false;
+    }
+    TextureImage oldSprite;
+    StripByStripPort strips(oldSprite, KESTRO_SPRITE_FILE);
+    TextureImage newSprite;
+    GlScenePort batched(newSprite, KESTRO_SPRITE_FILE);
+    const Cost before = pictureCost(strips, gl, clouds);
+    const Cost after = pictureCost(batched, gl, clouds);
+    std::printf("  %-16s %9.3f %9.3f   %9.3f %9.3f   %5.2f\n", label, before.processorMs,
+                before.wallMs, after.processorMs, after.wallMs,
+                before.processorMs / after.processorMs);
+    return true;
+}
+
+} // namespace
+} // namespace kestro::tools
+
+int main(int argc, char** argv) {
+    using namespace kestro::tools;
+    const bool skipped = argc > 1 && std::string(argv[argc - 1]) == SKIPPED_FLAG;
+    const int numbered = skipped ? argc - 1 : argc;
+    const int pictures = numbered > 1 ? std::atoi(argv[1]) : DEFAULT_PICTURES;
+    if (numbered > 2 || pictures < 1) {
+        std::fprintf(stderr, "usage: bench_draw [pictures per figure, above 0]\n");
+        return 2;
+    }
+    const std::vector<kestro::ParticleCloud> clouds = showClouds(pictures);
+    if (skipped)
+        return printSize("drawing skipped", SCREEN_WIDTH, SCREEN_HEIGHT, clouds) ? 0 : 1;
+
+    std::printf("drawing one picture of the cloud, %d pictures of the show each, ms per picture\n",
+                pictures);
+    std::printf("  %-16s %9s %9s   %9s %9s   %5s\n", "", "strips", "", "one call", "", "gain");
+    std::printf("  %-16s %9s %9s   %9s %9s   %5s\n", "size", "processor", "wall", "processor",
+                "wall", "x");
+    if (!printSize("160 x 120", 160, 120, clouds) ||
+        !printSize("1024 x 768", SCREEN_WIDTH, SCREEN_HEIGHT, clouds))
+        return 1;
+    std::fflush(stdout);
+    const std::string again = std::string("GALLIUM_NOOP=1 '") + argv[0] + "' " +
+                              std::to_string(pictures) + " " + SKIPPED_FLAG;
+    return std::system(again.c_str()) == 0 ? 0 : 1;
+}
