@@ -64,7 +64,7 @@ int X11Shell::run(ShellEvents& events) {
     }
     if (!port_.createGlContext())
         return fail("cannot make an OpenGL context");
-    if (target_.place == DrawPlace::OwnWindow)
+    if (target_.place != DrawPlace::GivenWindow && target_.place != DrawPlace::RootWindow)
         port_.showWindow();
     drawing_ = true;
     resize(window.width, window.height);
@@ -84,6 +84,10 @@ X11WindowResult X11Shell::openWindow() {
     case DrawPlace::RootWindow:
         return port_.useRootWindow();
     case DrawPlace::OwnWindow:
+    // The Wayland places belong to the Wayland shell; asked of this one (a
+    // build without it), the show draws in a window of its own instead.
+    case DrawPlace::WaylandOverlay:
+    case DrawPlace::WaylandBackground:
         break;
     }
     return port_.createOwnWindow(X11_OWN_WINDOW_WIDTH, X11_OWN_WINDOW_HEIGHT, target_.fullScreen);
