@@ -31,8 +31,7 @@ int runShow(const DrawTarget& target) {
 
 int moduleMain(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const ModuleCommand command =
-        parseModuleOptions(arguments, std::getenv(SCREENSAVER_WINDOW_VARIABLE));
+    const ModuleCommand command = parseModuleOptions(arguments, currentModuleEnvironment());
     switch (command.action) {
     case ModuleAction::ShowHelp:
         std::fputs(moduleHelp(PROGRAM_NAME).c_str(), stdout);
