@@ -48,7 +48,15 @@ struct OptionRule {
 
 // Two options naming different places is a mistake the user should hear of,
 // not one silently overriding the other.
+// XScreenSaver's settings show their preview by adding --window-id to the
+// module's command line, --root and all: the given window then wins.
 bool choosePlace(ParseState& state, Place place, const char* option, std::string& problem) {
+    const bool previewOfRoot = (state.place == Place::Root && place == Place::Given) ||
+                               (state.place == Place::Given && place == Place::Root);
+    if (previewOfRoot) {
+        state.place = Place::Given;
+        return true;
+    }
     if (state.place != Place::None && state.place != place) {
         problem = state.placeOption + " and --" + option + " name different places to draw";
         return false;
@@ -401,7 +409,8 @@ std::string moduleHelp(const char* programName) {
            "Kestrovalinde: a cloud of 4000 glowing particles through a staged show,\n"
            "drawn with OpenGL. An XScreenSaver module.\n"
            "\n"
-           "Where it draws (one of):\n"
+           "Where it draws (one of; --window-id wins over --root, as XScreenSaver's\n"
+           "preview gives both):\n"
            "  --window           in an X window of its own, 1024 x 768 (the default)\n"
            "  --fullscreen       in an X window of its own, full screen\n"
            "  --window-id ID     in the existing X window ID (decimal or 0x hexadecimal)\n"

@@ -44,6 +44,9 @@ const GoodLine GOOD_LINES[] = {
     // An explicit place wins over the daemon's window.
     {{"--window"}, "0x400001", DrawPlace::OwnWindow, 0, false},
     {{"--window-id", "77"}, "0x400001", DrawPlace::GivenWindow, 77, false},
+    // XScreenSaver's preview: the module's command with --window-id added.
+    {{"--root", "--window-id", "0x600003"}, "0x400001", DrawPlace::GivenWindow, 0x600003, false},
+    {{"-window-id", "0x600003", "-root"}, nullptr, DrawPlace::GivenWindow, 0x600003, false},
     // A malformed daemon window is of no matter when it is not used.
     {{"--window-id", "77"}, "junk", DrawPlace::GivenWindow, 77, false},
 };
@@ -120,7 +123,7 @@ const BadLine BAD_LINES[] = {
     {{"--window-id", "99999999999999999999999"}, nullptr, "--window-id"},
     {{"--window-id="}, nullptr, "--window-id"},
     {{"--root=yes"}, nullptr, "--root"},
-    {{"--root", "--window-id", "5"}, nullptr, "--root and --window-id"},
+    {{"--window", "--window-id", "5"}, nullptr, "--window and --window-id"},
     {{"--window-id", "5", "--window"}, nullptr, "--window-id and --window"},
     {{"--fullscreen", "--root"}, nullptr, "--fullscreen and --root"},
     {{}, "0xzz", "XSCREENSAVER_WINDOW"},
