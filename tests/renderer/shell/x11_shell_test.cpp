@@ -106,13 +106,13 @@ class RecordingX11Port : public X11ShellPort {
 };
 
 DrawTarget ownWindow(bool fullScreen = false) {
-    return {DrawPlace::OwnWindow, 0, fullScreen};
+    return {DrawPlace::OwnWindow, 0, fullScreen, {}, {}};
 }
 DrawTarget givenWindow() {
-    return {DrawPlace::GivenWindow, GIVEN_WINDOW, false};
+    return {DrawPlace::GivenWindow, GIVEN_WINDOW, false, {}, {}};
 }
 DrawTarget rootWindow() {
-    return {DrawPlace::RootWindow, 0, false};
+    return {DrawPlace::RootWindow, 0, false, {}, {}};
 }
 
 class X11ShellRun : public ::testing::Test {
