@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "linux/frame_rate_clock_port_posix.h"
+#include "linux/frame_rate_display.h"
+#include "linux/frame_rate_draw_port_gl.h"
 #include "linux/module_options.h"
 #include "linux/saver_sprite_bytes.h"
 #include "program_version.h"
@@ -21,18 +24,22 @@ namespace {
 
 constexpr const char* PROGRAM_NAME = "kestrovalinde";
 
-int runShow(const DrawTarget& target) {
-    X11RendererShell shell(target, PROGRAM_NAME);
+int runShow(const ModuleCommand& command) {
+    X11RendererShell shell(command.target, PROGRAM_NAME);
     TextureImage sprite;
     GlScenePort display(sprite, SAVER_SPRITE_BYTES, SAVER_SPRITE_SIZE);
     RendererScene scene(display, [&shell] { shell.requestQuit(); });
-    return shell.run(scene);
+    if (!command.showFrameRate)
+        return shell.run(scene);
+    PosixFrameRateClockPort clock;
+    GlFrameRateDrawPort picture;
+    FrameRateDisplay withFrameRate(scene, clock, picture);
+    return shell.run(withFrameRate);
 }
 
 int moduleMain(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const ModuleCommand command =
-        parseModuleOptions(arguments, std::getenv(SCREENSAVER_WINDOW_VARIABLE));
+    const ModuleCommand command = parseModuleOptions(arguments, currentModuleEnvironment());
     switch (command.action) {
     case ModuleAction::ShowHelp:
         std::fputs(moduleHelp(PROGRAM_NAME).c_str(), stdout);
@@ -47,7 +54,7 @@ int moduleMain(int argc, char** argv) {
     case ModuleAction::Run:
         break;
     }
-    return runShow(command.target);
+    return runShow(command);
 }
 
 } // namespace

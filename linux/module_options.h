@@ -2,7 +2,8 @@
 // The module's command line, read into what it is asked to do: run the show
 // in a place to draw, print its help or version, or refuse with a message.
 // Both the XScreenSaver spelling of an option (-root) and the GNU one
-// (--root) are taken.
+// (--root) are taken, and so are the options every XScreenSaver module
+// accepts (-fps, -geometry, -display, -visual, -delay...).
 
 #include <string>
 #include <vector>
@@ -17,6 +18,18 @@ constexpr int MODULE_EXIT_USAGE = 2;
 // The environment variable through which XScreenSaver, and the lockers that
 // speak its protocol, name the window a module draws in.
 constexpr const char* SCREENSAVER_WINDOW_VARIABLE = "XSCREENSAVER_WINDOW";
+// Set in a Wayland session: where no X window is asked for, the show goes
+// on the compositor's layers.
+constexpr const char* WAYLAND_DISPLAY_VARIABLE = "WAYLAND_DISPLAY";
+
+// What the module reads of its environment; each is null when unset.
+struct ModuleEnvironment {
+    const char* screensaverWindow = nullptr; // XSCREENSAVER_WINDOW
+    const char* waylandDisplay = nullptr;    // WAYLAND_DISPLAY
+};
+
+// The process's own environment.
+ModuleEnvironment currentModuleEnvironment();
 
 enum class ModuleAction {
     Run,         // draw the show in target
@@ -28,16 +41,25 @@ enum class ModuleAction {
 struct ModuleCommand {
     ModuleAction action = ModuleAction::Run;
     DrawTarget target;
-    std::string message; // Refuse: what was wrong, naming the option
+    bool showFrameRate = false; // --fps: pictures a second and processor share in a corner
+    std::string message;        // Refuse: what was wrong, naming the option
 };
 
 // arguments: the command line without the program's name.
-// screensaverWindow: the value of XSCREENSAVER_WINDOW, or null when unset.
 // Explicit options win over the environment; --root names the daemon's
 // window when it set one (its window is the virtual root the module is
-// meant to draw on), the screen's root window otherwise.
+// meant to draw on), the screen's root window otherwise. Without a place
+// named, the daemon's window if set; else Wayland's overlay layer when
+// WAYLAND_DISPLAY is set and no X display or window geometry was asked for;
+// else a window of its own.
 ModuleCommand parseModuleOptions(const std::vector<std::string>& arguments,
-                                 const char* screensaverWindow);
+                                 const ModuleEnvironment& environment);
+
+// --geometry as X writes it: [=]WxH, [=]+X+Y or [=]WxH+X+Y (an offset may be
+// negative, +-10). False for anything else, for a size of 0 and for
+// offsets from the right or bottom edge (-X-Y), which a window's geometry
+// here cannot hold.
+bool parseWindowGeometry(const std::string& text, WindowGeometry& geometry);
 
 // A window id written in decimal or as 0x hexadecimal; false unless it is a
 // whole, non-zero X resource id.

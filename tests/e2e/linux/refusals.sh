@@ -21,6 +21,9 @@ expect_refusal 2 "--frobnicate" "$MODULE_EXE" --frobnicate
 grep -qF -- "--help" "$E2E_WORK/err" || e2e_fail "the refusal does not point to --help"
 expect_refusal 2 "--window-id" "$MODULE_EXE" --window-id 12xyz
 expect_refusal 2 "--window-id" "$MODULE_EXE" -window-id
+expect_refusal 2 "--geometry" "$MODULE_EXE" --root --geometry junk
+expect_refusal 2 "--delay" "$MODULE_EXE" -root -delay x
+expect_refusal 2 "--display needs" "$MODULE_EXE" -root -display
 expect_refusal 2 "XSCREENSAVER_WINDOW" env XSCREENSAVER_WINDOW=nonsense "$MODULE_EXE"
 expect_refusal 1 "cannot open display" env DISPLAY=:59999 "$MODULE_EXE" --window
 expect_refusal 1 "0x1ffffff0" "$MODULE_EXE" --window-id 0x1ffffff0
