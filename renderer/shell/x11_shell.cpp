@@ -84,6 +84,8 @@ X11WindowResult X11Shell::openWindow() {
     case DrawPlace::RootWindow:
         return port_.useRootWindow();
     case DrawPlace::OwnWindow:
+    case DrawPlace::WaylandOverlay:
+    case DrawPlace::WaylandBackground:
         break;
     }
     return port_.createOwnWindow(X11_OWN_WINDOW_WIDTH, X11_OWN_WINDOW_HEIGHT, target_.fullScreen);
