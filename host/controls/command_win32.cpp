@@ -382,9 +382,6 @@ void Command::setEnabled(int16_t value) {
 std::string Command::Caption() const {
     return window_->logic().readCaption();
 }
-void Command::setCaption(const std::string& value) {
-    window_->logic().writeCaption(value);
-}
 FontDescription Command::Font() const {
     return window_->logic().readFont();
 }

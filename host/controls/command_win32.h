@@ -66,7 +66,6 @@ class Command {
     int16_t Enabled();
     void setEnabled(int16_t value);
     std::string Caption() const; // ANSI bytes
-    void setCaption(const std::string& value);
     FontDescription Font() const;
     void setFont(const FontDescription& value);
     uint32_t FontColour(); // 0x00BBGGRR, or a system colour 0x800000nn

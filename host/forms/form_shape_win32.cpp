@@ -3,7 +3,7 @@
 namespace kestro {
 
 void FormShape::paint(HDC dc) const {
-    HBRUSH frame = CreateSolidBrush(borderColour_);
+    HBRUSH frame = CreateSolidBrush(FORM_SHAPE_BORDER_COLOUR);
     if (!frame)
         return;
     const RECT area = bounds();

@@ -5,13 +5,12 @@
 
 namespace kestro {
 
+// Every shape on the forms is outlined in black.
+constexpr COLORREF FORM_SHAPE_BORDER_COLOUR = RGB(0, 0, 0);
+
 class FormShape : public WindowlessControl {
   public:
-    void setBorderColour(COLORREF colour) { borderColour_ = colour; }
     void paint(HDC dc) const override;
-
-  private:
-    COLORREF borderColour_ = RGB(0, 0, 0);
 };
 
 } // namespace kestro

@@ -142,11 +142,6 @@ void FormTimer::setEnabled(bool enabled) {
     arm();
 }
 
-void FormTimer::setInterval(UINT intervalMs) {
-    intervalMs_ = intervalMs;
-    arm();
-}
-
 void FormTimer::arm() {
     if (!owner_.hwnd_)
         return;

@@ -70,7 +70,6 @@ class FormTimer {
 
     void setEnabled(bool enabled);
     bool enabled() const { return enabled_; }
-    void setInterval(UINT intervalMs);
 
   private:
     friend class FormWindow;
@@ -78,7 +77,7 @@ class FormTimer {
 
     FormWindow& owner_;
     UINT_PTR id_;
-    UINT intervalMs_;
+    const UINT intervalMs_;
     bool enabled_ = false;
     std::function<void()> tick_;
 };

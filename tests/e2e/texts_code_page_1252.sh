@@ -102,7 +102,7 @@ choose_file() {
 # The settings keep their ANSI profile calls, and the key names their code
 # page 932 bytes under code page 1252 too: no question marks.
 KEY_FILE_1252="$SETTINGS_KEY_FILE"
-stored_file() { grep -aF "$KEY_FILE_1252=" "$folder/Kestrovalinde.ini" | tr -d '\r'; }
+stored_file() { grep -aF "$KEY_FILE_1252=" "$folder/$SETTINGS_FILE_NAME" | tr -d '\r'; }
 
 # The host on drive C:, so that the chooser, which starts in its folder,
 # reaches the music folder by a path typed without Shift (no ":").
@@ -119,7 +119,7 @@ expected="$KEY_FILE_1252=$(printf 'c:\\música\\canción.mp3' | iconv -f UTF-8 -
   e2e_fail "the Western path is not stored in code page 1252: $(printf '%s' "$western" | od -c | head -3)"
 echo "ok: the Western path is stored as its code page 1252 bytes"
 
-cp "$folder/Kestrovalinde.ini" "$E2E_WORK/before.ini"
+cp "$folder/$SETTINGS_FILE_NAME" "$E2E_WORK/before.ini"
 settings_open "$folder"
 choose_file '..\música\曲.mp3'
 refused() { wide_text_shows "$SETTINGS_WINDOW_TITLE" "このﾌｧｲﾙ名は保存できません。"; }

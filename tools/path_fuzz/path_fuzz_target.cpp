@@ -15,7 +15,7 @@
 
 #include "host/music/music_file_type.h"
 #include "host/platform/path_helpers.h"
-#include "tests/support/fake_files.h"
+#include "testing/fake_files.h"
 #include "tools/fuzz_support/ansi_characters.h"
 
 namespace {

@@ -21,8 +21,8 @@
 
 #include "host/platform/path_helpers.h"
 #include "host/startup/settings_file.h"
-#include "tests/support/fake_files.h"
-#include "tests/support/fake_profile.h"
+#include "testing/fake_files.h"
+#include "testing/fake_profile.h"
 #include "tools/fuzz_support/ansi_characters.h"
 
 namespace {

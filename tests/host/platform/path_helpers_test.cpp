@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/platform/file_port_posix.h"
-#include "tests/support/fake_files.h"
+#include "testing/fake_files.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kestro {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/settings/settings_port.h"
-#include "tests/support/fake_profile.h"
+#include "testing/fake_profile.h"
 
 namespace kestro::testing {
 

@@ -9,7 +9,7 @@
 #include "host/platform/ansi_text.h"
 #include "host/platform/file_port_posix.h"
 #include "host/startup/settings_file.h"
-#include "tests/support/fake_profile.h"
+#include "testing/fake_profile.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kestro {

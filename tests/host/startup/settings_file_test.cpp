@@ -4,7 +4,7 @@
 
 #include "host/platform/file_port_posix.h"
 #include "host/platform/path_helpers.h"
-#include "tests/support/fake_profile.h"
+#include "testing/fake_profile.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kestro {
