@@ -45,8 +45,9 @@ X11Shell::X11Shell(X11ShellPort& port, const DrawTarget& target, const char* pro
     : port_(port), target_(target), programName_(programName) {}
 
 int X11Shell::run(ShellEvents& events) {
-    if (!port_.openDisplay()) {
-        port_.reportFailure(std::string(programName_) + ": cannot open display");
+    if (!port_.openDisplay(target_.displayName)) {
+        const std::string named = target_.displayName.empty() ? "" : " " + target_.displayName;
+        port_.reportFailure(std::string(programName_) + ": cannot open display" + named);
         return X11_EXIT_FAILURE;
     }
     const X11WindowResult window = openWindow();
@@ -90,7 +91,13 @@ X11WindowResult X11Shell::openWindow() {
     case DrawPlace::WaylandBackground:
         break;
     }
-    return port_.createOwnWindow(X11_OWN_WINDOW_WIDTH, X11_OWN_WINDOW_HEIGHT, target_.fullScreen);
+    // Without a size of the user's, the module's own.
+    WindowGeometry geometry = target_.geometry;
+    if (geometry.width <= 0 || geometry.height <= 0) {
+        geometry.width = X11_OWN_WINDOW_WIDTH;
+        geometry.height = X11_OWN_WINDOW_HEIGHT;
+    }
+    return port_.createOwnWindow(geometry, target_.fullScreen);
 }
 
 int X11Shell::fail(const std::string& reason) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "renderer/shell/draw_target.h"
+
 namespace kestro {
 
 enum class X11WindowStatus {
@@ -44,13 +46,14 @@ class X11ShellPort {
   public:
     virtual ~X11ShellPort() = default;
 
-    // Connects to the display named by the environment. False when there
-    // is none to be had.
-    virtual bool openDisplay() = 0;
+    // Connects to the display of that name, or the one named by the
+    // environment when the name is empty. False when there is none to be had.
+    virtual bool openDisplay(const std::string& displayName) = 0;
     // A top-level window of our own with a double-buffered OpenGL visual,
     // not yet shown; the window manager is asked for full screen when asked.
     // Its keys, its structure and the window manager's close are heard.
-    virtual X11WindowResult createOwnWindow(int32_t width, int32_t height, bool fullScreen) = 0;
+    // The geometry's size is the window's; its position counts when placed.
+    virtual X11WindowResult createOwnWindow(const WindowGeometry& geometry, bool fullScreen) = 0;
     // Someone else's window, or the screen's root window; only its
     // structure (size, mapping, destruction) is heard.
     virtual X11WindowResult useGivenWindow(unsigned long windowId) = 0;

@@ -94,14 +94,16 @@ XlibShellPort::~XlibShellPort() {
     sigprocmask(SIG_SETMASK, &originalMask_, nullptr);
 }
 
-bool XlibShellPort::openDisplay() {
+bool XlibShellPort::openDisplay(const std::string& displayName) {
     XSetErrorHandler(onXError);
     XSetIOErrorHandler(onXIoError);
-    display_ = XOpenDisplay(nullptr);
+    display_ = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
     return display_ != nullptr;
 }
 
-X11WindowResult XlibShellPort::createOwnWindow(int32_t width, int32_t height, bool fullScreen) {
+X11WindowResult XlibShellPort::createOwnWindow(const WindowGeometry& geometry, bool fullScreen) {
+    const int32_t width = geometry.width;
+    const int32_t height = geometry.height;
     const int screen = DefaultScreen(display_);
     int doubleBuffered[] = {GLX_RGBA,
                             GLX_DOUBLEBUFFER,
@@ -125,13 +127,22 @@ X11WindowResult XlibShellPort::createOwnWindow(int32_t width, int32_t height, bo
     attributes.background_pixel = BlackPixel(display_, screen);
     attributes.border_pixel = 0;
     attributes.event_mask = KeyPressMask | KeyReleaseMask | StructureNotifyMask;
-    window_ = XCreateWindow(display_, root, 0, 0, static_cast<unsigned>(width),
+    window_ = XCreateWindow(display_, root, geometry.x, geometry.y, static_cast<unsigned>(width),
                             static_cast<unsigned>(height), 0, visual_->depth, InputOutput,
                             visual_->visual, CWColormap | CWBackPixel | CWBorderPixel | CWEventMask,
                             &attributes);
     ownWindow_ = true;
     watchedWindow = window_;
     XStoreName(display_, window_, WINDOW_TITLE);
+    // The user's size, and position when given, as -geometry asks for them:
+    // a window manager otherwise places the window where it likes.
+    XSizeHints hints = {};
+    hints.flags = USSize | (geometry.placed ? USPosition : 0);
+    hints.x = geometry.x;
+    hints.y = geometry.y;
+    hints.width = width;
+    hints.height = height;
+    XSetWMNormalHints(display_, window_, &hints);
     deleteWindow_ = XInternAtom(display_, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display_, window_, &deleteWindow_, 1);
     if (fullScreen) {

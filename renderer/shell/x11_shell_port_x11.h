@@ -21,8 +21,8 @@ class XlibShellPort : public X11ShellPort {
     XlibShellPort(const XlibShellPort&) = delete;
     XlibShellPort& operator=(const XlibShellPort&) = delete;
 
-    bool openDisplay() override;
-    X11WindowResult createOwnWindow(int32_t width, int32_t height, bool fullScreen) override;
+    bool openDisplay(const std::string& displayName) override;
+    X11WindowResult createOwnWindow(const WindowGeometry& geometry, bool fullScreen) override;
     X11WindowResult useGivenWindow(unsigned long windowId) override;
     X11WindowResult useRootWindow() override;
     bool createGlContext() override;

@@ -2,6 +2,7 @@
 # The module in a window of its own: 1024 x 768, the show's light in its
 # middle soon after the start (designed: within 5 s); Escape ends it with
 # status 0 (designed: within 0.5 s), and so does the window manager's close.
+# A -geometry window takes the size and place asked for.
 # The times are printed (lib/module.bash says what the checks allow).
 source "$(dirname "$0")/../lib/module.bash"
 
@@ -22,4 +23,13 @@ module_start --window
 window="$(module_own_window 10)" || e2e_fail "the module showed no window the second time"
 "$MODULE_TEST_WINDOW" close "$window" || e2e_fail "could not ask the window to close"
 module_expect_end "the window manager's close"
+
+# -geometry, as every X program takes it: the size, and the place when given.
+module_start -geometry 320x200+40+30
+window="$(module_own_window 10)" || e2e_fail "the module showed no window at the asked geometry"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+e2e_equal "the asked geometry" "320x200+40+30" "${WIDTH}x${HEIGHT}+${X}+${Y}"
+e2e_key_down "$window" Escape
+module_expect_end "Escape in the window at the asked geometry"
+e2e_key_up "$window" Escape
 e2e_check "nothing of the run is left" module_nothing_left

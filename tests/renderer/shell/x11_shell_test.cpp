@@ -53,12 +53,16 @@ class RecordingX11Port : public X11ShellPort {
         return found;
     }
 
-    bool openDisplay() override {
-        calls.push_back("openDisplay");
+    bool openDisplay(const std::string& displayName) override {
+        calls.push_back(displayName.empty() ? "openDisplay" : "openDisplay " + displayName);
         return displayOpens;
     }
-    X11WindowResult createOwnWindow(int32_t width, int32_t height, bool fullScreen) override {
-        calls.push_back("createOwnWindow " + std::to_string(width) + "x" + std::to_string(height) +
+    X11WindowResult createOwnWindow(const WindowGeometry& geometry, bool fullScreen) override {
+        const std::string place = geometry.placed ? " at " + std::to_string(geometry.x) + "," +
+                                                        std::to_string(geometry.y)
+                                                  : "";
+        calls.push_back("createOwnWindow " + std::to_string(geometry.width) + "x" +
+                        std::to_string(geometry.height) + place +
                         (fullScreen ? " full screen" : ""));
         return window;
     }
@@ -115,6 +119,11 @@ DrawTarget targetOf(DrawPlace place, unsigned long windowId = 0, bool fullScreen
 DrawTarget ownWindow(bool fullScreen = false) {
     return targetOf(DrawPlace::OwnWindow, 0, fullScreen);
 }
+DrawTarget namedDisplay(const char* displayName) {
+    DrawTarget target = targetOf(DrawPlace::OwnWindow);
+    target.displayName = displayName;
+    return target;
+}
 DrawTarget givenWindow() {
     return targetOf(DrawPlace::GivenWindow, GIVEN_WINDOW);
 }
@@ -155,6 +164,9 @@ TEST_F(X11ShellRun, EachFailureIsOneLineAndStatusOneWithTheDisplayGivenBack) {
     const Failure failures[] = {
         {"no display", ownWindow(), [](RecordingX11Port& p) { p.displayOpens = false; },
          "kestrovalinde: cannot open display"},
+        {"no display of that name", namedDisplay(":77"),
+         [](RecordingX11Port& p) { p.displayOpens = false; },
+         "kestrovalinde: cannot open display :77"},
         {"missing window", givenWindow(),
          [](RecordingX11Port& p) { p.window.status = X11WindowStatus::NoSuchWindow; },
          "kestrovalinde: no window 0x2a00005 on the display"},
@@ -182,6 +194,31 @@ TEST_F(X11ShellRun, EachFailureIsOneLineAndStatusOneWithTheDisplayGivenBack) {
         EXPECT_TRUE(failing.callsStartingWith("showWindow").empty());
         // The connection, when there was one, is closed before the line.
         EXPECT_EQ(failing.callsStartingWith("closeDisplay").size(), failing.displayOpens ? 1u : 0u);
+    }
+}
+
+TEST_F(X11ShellRun, TheUsersDisplayAndGeometryReachTheOwnWindow) {
+    DrawTarget placed = namedDisplay(":5");
+    placed.geometry = {320, 200, 40, -10, true};
+    DrawTarget sizedOnly = targetOf(DrawPlace::OwnWindow);
+    sizedOnly.geometry = {640, 480, 0, 0, false};
+    const struct {
+        DrawTarget target;
+        Calls opened;
+    } cases[] = {
+        {placed, {"openDisplay :5", "createOwnWindow 320x200 at 40,-10"}},
+        {sizedOnly, {"openDisplay", "createOwnWindow 640x480"}},
+        {ownWindow(), {"openDisplay", "createOwnWindow 1024x768"}},
+    };
+    for (const auto& one : cases) {
+        RecordingX11Port opening;
+        opening.window = {X11WindowStatus::Ready, 1, 1};
+        opening.displayOpens = true;
+        opening.contextMade = false; // ends the run right after the window
+        X11Shell shell(opening, one.target, "kestrovalinde");
+        EXPECT_EQ(shell.run(scene), 1);
+        ASSERT_GE(opening.calls.size(), 2u);
+        EXPECT_EQ(Calls(opening.calls.begin(), opening.calls.begin() + 2), one.opened);
     }
 }
 
