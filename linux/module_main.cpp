@@ -23,6 +23,22 @@ namespace kestro {
 namespace {
 
 constexpr const char* PROGRAM_NAME = "kestrovalinde";
+// Exit status when the place asked for cannot be drawn on.
+constexpr int MODULE_EXIT_FAILURE = 1;
+
+bool onWayland(const DrawTarget& target) {
+    return target.place == DrawPlace::WaylandOverlay ||
+           target.place == DrawPlace::WaylandBackground;
+}
+
+// The module draws through X11 only, so far: a Wayland session must not
+// choose Wayland for it by itself (its X server still serves the module), and
+// an explicit Wayland place is refused rather than drawn somewhere else.
+ModuleEnvironment environmentForX11Only() {
+    ModuleEnvironment environment = currentModuleEnvironment();
+    environment.waylandDisplay = nullptr;
+    return environment;
+}
 
 int runShow(const ModuleCommand& command) {
     X11RendererShell shell(command.target, PROGRAM_NAME);
@@ -39,7 +55,7 @@ int runShow(const ModuleCommand& command) {
 
 int moduleMain(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const ModuleCommand command = parseModuleOptions(arguments, currentModuleEnvironment());
+    const ModuleCommand command = parseModuleOptions(arguments, environmentForX11Only());
     switch (command.action) {
     case ModuleAction::ShowHelp:
         std::fputs(moduleHelp(PROGRAM_NAME).c_str(), stdout);
@@ -53,6 +69,12 @@ int moduleMain(int argc, char** argv) {
         return MODULE_EXIT_USAGE;
     case ModuleAction::Run:
         break;
+    }
+    if (onWayland(command.target)) {
+        std::fprintf(stderr,
+                     "%s: this build draws only on X11, not on Wayland; use --window or --root\n",
+                     PROGRAM_NAME);
+        return MODULE_EXIT_FAILURE;
     }
     return runShow(command);
 }

@@ -27,6 +27,12 @@ expect_refusal 2 "--display needs" "$MODULE_EXE" -root -display
 expect_refusal 2 "XSCREENSAVER_WINDOW" env XSCREENSAVER_WINDOW=nonsense "$MODULE_EXE"
 expect_refusal 1 "cannot open display" env DISPLAY=:59999 "$MODULE_EXE" --window
 expect_refusal 1 "0x1ffffff0" "$MODULE_EXE" --window-id 0x1ffffff0
+expect_refusal 1 "cannot open display :59998" "$MODULE_EXE" --display :59998
+# Drawing only through X11: a Wayland place asked for is refused, and a
+# Wayland session alone still sends the module to the X display.
+expect_refusal 1 "not on Wayland" "$MODULE_EXE" --wayland
+expect_refusal 1 "not on Wayland" "$MODULE_EXE" -background
+expect_refusal 1 "cannot open display" env DISPLAY=:59999 WAYLAND_DISPLAY=wayland-1 "$MODULE_EXE"
 
 "$MODULE_EXE" --help >"$E2E_WORK/out" 2>"$E2E_WORK/err" || e2e_fail "--help ended with $?"
 grep -q "^Usage: " "$E2E_WORK/out" || e2e_fail "--help printed no usage"

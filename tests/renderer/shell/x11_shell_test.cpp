@@ -58,9 +58,9 @@ class RecordingX11Port : public X11ShellPort {
         return displayOpens;
     }
     X11WindowResult createOwnWindow(const WindowGeometry& geometry, bool fullScreen) override {
-        const std::string place = geometry.placed ? " at " + std::to_string(geometry.x) + "," +
-                                                        std::to_string(geometry.y)
-                                                  : "";
+        const std::string place =
+            geometry.placed ? " at " + std::to_string(geometry.x) + "," + std::to_string(geometry.y)
+                            : "";
         calls.push_back("createOwnWindow " + std::to_string(geometry.width) + "x" +
                         std::to_string(geometry.height) + place +
                         (fullScreen ? " full screen" : ""));
