@@ -1,5 +1,8 @@
 #include "tools/draw_bench/strip_by_strip_port.h"
 
+#if defined(_WIN32)
+#include <windows.h> // the GL header relies on it there
+#endif
 #include <GL/gl.h>
 
 namespace kestro::tools {

@@ -1,7 +1,7 @@
 #pragma once
 // The cloud drawn as the programs drew it before: a glBegin/glEnd triangle
 // strip per particle, with its colour, texture and vertex calls. Kept only
-// as the bench's reference.
+// as the bench's reference and the drawing tests' expected picture.
 
 #include "renderer/scene/scene_port_gl.h"
 

@@ -18,12 +18,8 @@
 
 #include <gtest/gtest.h>
 
-#if defined(_WIN32)
-#include <windows.h> // the GL header relies on it there
-#endif
-#include <GL/gl.h>
-
 #include "tools/bitmap/glow_sprite_file.h"
+#include "tools/draw_bench/strip_by_strip_port.h"
 #include "tools/offscreen_gl/offscreen_gl_context.h"
 
 namespace kestro {
@@ -232,37 +228,6 @@ TEST_F(GlSceneRunTest, BlackWaitThenAnAdditiveVioletGlowFromTheCentre) {
     EXPECT_TRUE(isBlack(gl.pixel(5, 5))) << "the cloud has not reached the corner yet";
 }
 
-// The cloud as a strip per particle draws it, written here on its own: the
-// picture the one-call drawing must give.
-void drawStripByStrip(const ParticleCloud& cloud) {
-    for (const Particle& particle : cloud.particles) {
-        if (!addsToPicture(particle))
-            continue;
-        const float w = 0.1f + particle.padX;
-        const float v = 0.1f + particle.padY;
-        glColor4f(particle.red, particle.green, particle.blue, particle.opacity);
-        glBegin(GL_TRIANGLE_STRIP);
-        glTexCoord2d(1, 1);
-        glVertex3f(particle.x + w, particle.y + v, particle.z);
-        glTexCoord2d(0, 1);
-        glVertex3f(particle.x - w, particle.y + v, particle.z);
-        glTexCoord2d(1, 0);
-        glVertex3f(particle.x + w, particle.y - v, particle.z);
-        glTexCoord2d(0, 0);
-        glVertex3f(particle.x - w, particle.y - v, particle.z);
-        glEnd();
-    }
-}
-
-class StripByStripPort : public GlScenePort {
-  public:
-    using GlScenePort::GlScenePort;
-    void drawCloud(const ParticleCloud& cloud, float) override {
-        beginCloudPicture(cloud);
-        drawStripByStrip(cloud);
-    }
-};
-
 std::vector<Rgb> screenPixels(const OffscreenGlContext& gl) {
     std::vector<Rgb> pixels;
     for (int row = 0; row < tools::SCREEN_HEIGHT; ++row)
@@ -285,7 +250,7 @@ TEST_F(GlSceneRunTest, ATurningCrowdedCloudDrawsAsAStripPerParticleWould) {
     gl.finish();
     const std::vector<Rgb> batched = screenPixels(gl);
     TextureImage stripSprite;
-    StripByStripPort strips(stripSprite, spritePath.c_str());
+    tools::StripByStripPort strips(stripSprite, spritePath.c_str());
     strips.loadSprite();
     strips.drawCloud(shown, 1.0f);
     gl.finish();
