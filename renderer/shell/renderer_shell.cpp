@@ -58,7 +58,7 @@ bool RendererShell::createGlWindow() {
     return true;
 }
 
-bool RendererShell::destroyGlWindow() {
+void RendererShell::destroyGlWindow() {
     if (hwnd_ != nullptr) {
         if (hdc_ != nullptr) {
             port_.makeCurrent(hdc_, nullptr);
@@ -76,7 +76,6 @@ bool RendererShell::destroyGlWindow() {
     uncoverMonitors();
     if (fullScreen_)
         giveBackDisplay();
-    return true;
 }
 
 void RendererShell::requestQuit() {

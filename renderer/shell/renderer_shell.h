@@ -40,9 +40,8 @@ class RendererShell : private RenderLoopPort {
     // included, and the handles are null.
     bool createGlWindow();
     // Releases context, device context, window and covers; gives back the
-    // display mode and the cursor when the window was full screen. Always
-    // true.
-    bool destroyGlWindow();
+    // display mode and the cursor when the window was full screen.
+    void destroyGlWindow();
 
     // The window's answer to one message: true when handled (the window
     // procedure then returns 0), false to send it on to the default
