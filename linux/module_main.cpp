@@ -17,7 +17,7 @@
 #include "renderer/image/texture_image.h"
 #include "renderer/renderer_scene.h"
 #include "renderer/scene/scene_port_gl.h"
-#include "renderer/shell/renderer_shell_x11.h"
+#include "renderer/shell/x11_shell.h"
 
 namespace kestro {
 namespace {
@@ -41,7 +41,7 @@ ModuleEnvironment environmentForX11Only() {
 }
 
 int runShow(const ModuleCommand& command) {
-    X11RendererShell shell(command.target, PROGRAM_NAME);
+    X11Shell shell(command.target, PROGRAM_NAME);
     TextureImage sprite;
     GlScenePort display(sprite, SAVER_SPRITE_BYTES, SAVER_SPRITE_SIZE);
     RendererScene scene(display, [&shell] { shell.requestQuit(); });

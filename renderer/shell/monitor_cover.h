@@ -1,7 +1,7 @@
 #pragma once
 // Blacking out the monitors the renderer does not draw on, so no desktop is
 // left showing beside the show. Portable: the decision is plain data; the
-// shell makes and unmakes the windows through its ShellPort.
+// backend makes and unmakes the windows through its Win32Port.
 
 #include <cstdint>
 #include <vector>

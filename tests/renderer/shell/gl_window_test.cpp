@@ -7,31 +7,32 @@
 
 #include <algorithm>
 
-#include "renderer/shell/renderer_shell.h"
-#include "tests/renderer/shell/recording_shell_port.h"
+#include "renderer/shell/win32_backend.h"
+#include "tests/renderer/shell/recording_win32_port.h"
 
 namespace kestro {
 namespace {
 
-using testing::RecordingShellPort;
+using testing::RecordingWin32Port;
 using Calls = std::vector<std::string>;
 
 const RendererClass TEST_CLASS{nullptr, RENDERER_CLASS_NAME};
 
-TEST(GlWindow, CreatedWindowIsShownDrawingWithTheViewSetAndBoundToItsShell) {
-    RecordingShellPort port;
-    RendererShell shell(port, TEST_CLASS, false);
-    EXPECT_FALSE(shell.drawing());
-    ASSERT_TRUE(shell.createGlWindow());
+TEST(GlWindow, CreatedWindowIsShownWithItsContextAndBoundToItsBackend) {
+    RecordingWin32Port port;
+    Win32Backend backend(port, TEST_CLASS);
+    const OpenedPlace opened = backend.open(false);
+    ASSERT_TRUE(opened.ready);
+    EXPECT_EQ(opened.width, 1024);
+    EXPECT_EQ(opened.height, 768);
     EXPECT_EQ(port.calls, (Calls{"createWindow adjusted", "getDeviceContext",
                                  "choosePixelFormat 32", "setPixelFormat 7", "createGlContext",
-                                 "makeCurrent", "showWindow", "resizeView 1024x768"}));
-    EXPECT_NE(shell.window(), nullptr);
-    EXPECT_NE(shell.deviceContext(), nullptr);
-    EXPECT_NE(shell.glContext(), nullptr);
-    EXPECT_TRUE(shell.drawing());
-    // The window procedure reaches the shell through the creation parameter.
-    EXPECT_EQ(port.createdFor, &shell);
+                                 "makeCurrent", "showWindow"}));
+    EXPECT_NE(backend.window(), nullptr);
+    EXPECT_NE(backend.deviceContext(), nullptr);
+    EXPECT_NE(backend.glContext(), nullptr);
+    // The window procedure reaches the backend through the creation parameter.
+    EXPECT_EQ(port.createdFor, &backend);
     EXPECT_EQ(port.createdTitle, "Kestrovalinde_VC");
 }
 
@@ -52,11 +53,13 @@ TEST(GlWindow, FailureAtEachStepUndoesInReverseOrderAndGivesBackTheDisplay) {
     for (const auto& step : steps) {
         for (bool modeChanged : {false, true}) {
             SCOPED_TRACE(std::string(step.call) + (modeChanged ? " full screen" : " refused"));
-            RecordingShellPort failing;
+            RecordingWin32Port failing;
             failing.failingCall = step.call;
             failing.displayModeSucceeds = modeChanged;
-            RendererShell attempt(failing, TEST_CLASS);
-            EXPECT_FALSE(attempt.createGlWindow());
+            Win32Backend attempt(failing, TEST_CLASS);
+            const OpenedPlace opened = attempt.open(true);
+            EXPECT_FALSE(opened.ready);
+            EXPECT_EQ(opened.exitStatus, 0) << "a window that cannot be made ends the run quietly";
             EXPECT_EQ(attempt.window(), nullptr);
             EXPECT_EQ(attempt.deviceContext(), nullptr);
             EXPECT_EQ(attempt.glContext(), nullptr);
@@ -75,14 +78,20 @@ TEST(GlWindow, FailureAtEachStepUndoesInReverseOrderAndGivesBackTheDisplay) {
     }
 }
 
-TEST(GlWindow, DestroyOnAWindowThatIsGoneOnlyGivesBackTheDisplay) {
-    RecordingShellPort port;
-    RendererShell fullScreen(port, TEST_CLASS, true);
-    fullScreen.destroyGlWindow();
+TEST(GlWindow, ClosingAWindowThatIsGoneOnlyGivesBackTheDisplay) {
+    RecordingWin32Port port;
+    port.displayModeSucceeds = true;
+    port.failingCall = "createWindow";
+    Win32Backend fullScreen(port, TEST_CLASS);
+    fullScreen.open(true);
+    port.calls.clear();
+    fullScreen.close();
     EXPECT_EQ(port.calls, (Calls{"restoreDisplayMode", "showCursor true"}));
     port.calls.clear();
-    RendererShell framed(port, TEST_CLASS, false);
-    framed.destroyGlWindow();
+    Win32Backend framed(port, TEST_CLASS);
+    framed.open(false);
+    port.calls.clear();
+    framed.close();
     EXPECT_TRUE(port.calls.empty());
 }
 

@@ -7,15 +7,16 @@
 
 #include "common/shared_names.h"
 
-#include "renderer/shell/renderer_messages.h"
-#include "renderer/shell/renderer_shell.h"
-#include "tests/renderer/shell/recording_shell_port.h"
+#include "renderer/shell/shell_core.h"
+#include "renderer/shell/win32_backend.h"
+#include "renderer/shell/win32_messages.h"
+#include "tests/renderer/shell/recording_win32_port.h"
 #include "tests/renderer/shell/scripted_scene.h"
 
 namespace kestro {
 namespace {
 
-using testing::RecordingShellPort;
+using testing::RecordingWin32Port;
 using testing::ScriptedScene;
 using Calls = std::vector<std::string>;
 using Rects = std::vector<ScreenRect>;
@@ -50,46 +51,46 @@ class MonitorCovers : public ::testing::Test {
   protected:
     MonitorCovers() { port.monitors = {LEFT, PRIMARY, RIGHT}; }
 
-    RecordingShellPort port;
-    RendererShell framed{port, RendererClass{nullptr, RENDERER_CLASS_NAME}, false};
-    RendererShell fullScreen{port, RendererClass{nullptr, RENDERER_CLASS_NAME}, true};
+    RecordingWin32Port port;
+    Win32Backend backend{port, RendererClass{nullptr, RENDERER_CLASS_NAME}};
 };
 
 TEST_F(MonitorCovers, MadeBeforeTheWindowIsShownAndGoneWithIt) {
     port.displayModeSucceeds = true;
-    ASSERT_TRUE(fullScreen.createGlWindow());
-    const Calls made(port.calls.end() - 4, port.calls.end());
+    ASSERT_TRUE(backend.open(true).ready);
+    const Calls made(port.calls.end() - 3, port.calls.end());
     EXPECT_EQ(made, (Calls{"cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost",
-                           "showWindow", "resizeView 1024x768"}));
-    EXPECT_EQ(fullScreen.coverCount(), 2u);
+                           "showWindow"}));
+    EXPECT_EQ(backend.coverCount(), 2u);
 
     port.calls.clear();
-    fullScreen.destroyGlWindow();
+    backend.close();
     EXPECT_EQ(port.calls,
               (Calls{"makeCurrent none", "deleteGlContext", "releaseDeviceContext", "destroyWindow",
                      "uncover 1", "uncover 2", "restoreDisplayMode", "showCursor true"}));
-    EXPECT_EQ(fullScreen.coverCount(), 0u);
+    EXPECT_EQ(backend.coverCount(), 0u);
 }
 
 TEST_F(MonitorCovers, ARefusedCoverIsLeftOutAndTheWindowStillShows) {
     port.refusedCovers = {LEFT};
-    ASSERT_TRUE(framed.createGlWindow());
-    EXPECT_EQ(framed.coverCount(), 1u);
-    framed.destroyGlWindow();
+    ASSERT_TRUE(backend.open(false).ready);
+    EXPECT_EQ(backend.coverCount(), 1u);
+    backend.close();
     EXPECT_EQ(port.callsStartingWith("uncover"), (Calls{"uncover 1"}));
 }
 
 TEST_F(MonitorCovers, AFailedWindowMakesNoCovers) {
     port.failingCall = "makeCurrent";
-    EXPECT_FALSE(framed.createGlWindow());
+    EXPECT_FALSE(backend.open(false).ready);
     EXPECT_TRUE(port.callsStartingWith("cover").empty());
 }
 
 TEST_F(MonitorCovers, FollowEveryWindowOfAToggleAndAreGoneAtTheEnd) {
     port.displayModeSucceeds = true;
+    ShellCore shell(backend, true);
     ScriptedScene scene;
-    scene.port = &port;
-    scene.requestQuit = [this] { fullScreen.requestQuit(); };
+    scene.calls = &port.calls;
+    scene.requestQuit = [&shell] { shell.requestQuit(); };
     // The second window lands on the right-hand monitor.
     scene.afterDrawn = [this](int drawn) {
         if (drawn == 1 || drawn == 2) {
@@ -99,14 +100,14 @@ TEST_F(MonitorCovers, FollowEveryWindowOfAToggleAndAreGoneAtTheEnd) {
         if (drawn == 3)
             port.post(MESSAGE_CLOSE);
     };
-    fullScreen.run(scene);
+    shell.run(scene);
     EXPECT_EQ(port.callsStartingWith("cover"),
               (Calls{"cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost",
                      // beside the framed window, at its level
                      "cover -1280,-200-0,824", "cover 0,0-1024,768",
                      "cover -1280,-200-0,824 topmost", "cover 1024,0-1824,600 topmost"}));
     EXPECT_EQ(port.callsStartingWith("uncover").size(), 6u);
-    EXPECT_EQ(fullScreen.coverCount(), 0u);
+    EXPECT_EQ(backend.coverCount(), 0u);
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "renderer/shell/shell_events.h"
-#include "tests/renderer/shell/recording_shell_port.h"
+#include "renderer/shell/key_table.h"
 
 namespace kestro::testing {
 
@@ -25,7 +25,8 @@ class ScriptedScene : public ShellEvents {
     const KeyTable* keys = nullptr;
     // Where Escape and the safety net send their quit request.
     std::function<void()> requestQuit;
-    RecordingShellPort* port = nullptr;
+    // The port's call record the scene's calls join, when set.
+    std::vector<std::string>* calls = nullptr;
     // Called after drawn step n (counting from 1).
     std::function<void(int drawn)> afterDrawn;
     // Safety net: a shell that never quits fails the test instead of hanging.
@@ -61,8 +62,8 @@ class ScriptedScene : public ShellEvents {
 
   private:
     void record(const std::string& call) {
-        if (port != nullptr)
-            port->calls.push_back(call);
+        if (calls != nullptr)
+            calls->push_back(call);
     }
 };
 

@@ -1,17 +1,19 @@
 #pragma once
-// Everything the Windows renderer shell asks of the system, one call per
-// step of its behaviour. The Windows implementation is Win32ShellPort; native
-// tests use a recording fake.
+// Everything the Win32 backend asks of the system, one call per step of its
+// behaviour. The Windows implementation is User32Port; native tests use a
+// recording fake.
 
 #include <cstdint>
 #include <vector>
 
 #include "renderer/shell/monitor_cover.h"
-#include "renderer/shell/render_loop_port.h"
 
 namespace kestro {
 
-class RendererShell;
+class Win32Backend;
+
+// What taking one message from the window's queue did.
+enum class TakenMessage { None, Quit, Dispatched };
 
 // System handles, opaque to the portable code.
 using ModuleInstance = void*;
@@ -31,19 +33,19 @@ struct WindowRequest {
     const char* title;
     int32_t width;
     int32_t height;
-    RendererShell* owner;
+    Win32Backend* owner;
 };
 
-// How the window is framed, decided by the shell.
+// How the window is framed, decided by the backend.
 enum class WindowFrame {
     FullScreenPopup,    // popup, topmost, outer size = the display mode
     FallbackOverlapped, // framed, outer size 1024 x 768 (full screen refused)
     AdjustedOverlapped, // framed, client area 1024 x 768
 };
 
-class ShellPort {
+class Win32Port {
   public:
-    virtual ~ShellPort() = default;
+    virtual ~Win32Port() = default;
 
     virtual bool registerClass(const RendererClass& rendererClass) = 0;
     virtual void unregisterClass(const RendererClass& rendererClass) = 0;
@@ -90,7 +92,6 @@ class ShellPort {
     // Blocks until a message arrives or the time is up, whichever is first.
     virtual void waitMessageOrTimeout(uint64_t timeoutMicroseconds) = 0;
     virtual void swapBuffers(DeviceContext dc) = 0;
-    virtual void postQuit(WindowHandle window) = 0;
 };
 
 } // namespace kestro

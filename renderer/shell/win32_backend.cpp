@@ -1,64 +1,46 @@
-// The renderer's life, and the making and unmaking of its OpenGL window.
+// The making and unmaking of the renderer's OpenGL window, and its queue.
 // Every step of a window's creation that can fail is undone in reverse
 // order, so a failed creation leaves the system as it was, display mode and
 // cursor included.
 
-#include "renderer/shell/renderer_shell.h"
+#include "renderer/shell/win32_backend.h"
 
 #include "common/shared_names.h"
-#include "renderer/shell/render_loop.h"
+#include "renderer/shell/shell_core.h"
 
 namespace kestro {
 
-RendererShell::RendererShell(ShellPort& port, const RendererClass& rendererClass, bool fullScreen)
-    : port_(port), rendererClass_(rendererClass), title_(RENDERER_WINDOW_TITLE),
-      fullScreen_(fullScreen), fullScreenRequest_(fullScreen) {}
+Win32Backend::Win32Backend(Win32Port& port, const RendererClass& rendererClass)
+    : port_(port), rendererClass_(rendererClass), title_(RENDERER_WINDOW_TITLE) {}
 
-int RendererShell::run(ShellEvents& events) {
-    if (!port_.registerClass(rendererClass_))
-        return -1;
-    keepRunning_ = true;
-    fullScreenRequest_ = fullScreen_;
-    do {
-        fullScreen_ = fullScreenRequest_;
-        if (!createGlWindow()) {
-            keepRunning_ = false;
-            break;
-        }
-        if (events.initScene(keyTable_)) {
-            // The time the new window took is not made up for.
-            pacer_.restart(port_.clockMicroseconds());
-            runMessageLoop(*this, events, pacer_, drawing_);
-        } else {
-            requestQuit();
-        }
-        destroyGlWindow();
-    } while (keepRunning_);
-    port_.unregisterClass(rendererClass_);
-    return 0;
+int Win32Backend::start() {
+    return port_.registerClass(rendererClass_) ? 0 : WIN32_EXIT_NO_CLASS;
 }
 
-bool RendererShell::createGlWindow() {
+void Win32Backend::stop() {
+    port_.unregisterClass(rendererClass_);
+}
+
+OpenedPlace Win32Backend::open(bool fullScreen) {
+    fullScreen_ = fullScreen;
+    pending_.clear();
     const WindowFrame frame = chooseFrame();
-    hwnd_ = port_.createWindow({rendererClass_, title_, width_, height_, this}, frame);
+    hwnd_ = port_.createWindow({rendererClass_, title_, SHOW_WIDTH, SHOW_HEIGHT, this}, frame);
     if (hwnd_ == nullptr) {
         if (fullScreen_)
             giveBackDisplay();
-        return false;
+        return {};
     }
     if (!attachGlContext()) {
         undoCreation();
-        return false;
+        return {};
     }
     coverOtherMonitors();
     port_.showWindow(hwnd_);
-    drawing_ = true;
-    port_.resizeView(width_, height_);
-    keyTable_ = KeyTable{};
-    return true;
+    return {true, SHOW_WIDTH, SHOW_HEIGHT, 0};
 }
 
-void RendererShell::destroyGlWindow() {
+void Win32Backend::close() {
     if (hwnd_ != nullptr) {
         if (hdc_ != nullptr) {
             port_.makeCurrent(hdc_, nullptr);
@@ -76,37 +58,47 @@ void RendererShell::destroyGlWindow() {
     uncoverMonitors();
     if (fullScreen_)
         giveBackDisplay();
+    pending_.clear();
 }
 
-void RendererShell::requestQuit() {
-    port_.postQuit(hwnd_);
-    keepRunning_ = false;
+bool Win32Backend::takeEvent(BackendEvent& event) {
+    // Every message waiting is handled before the core hears that nothing
+    // waits; the ones that meant something to it wait in the queue.
+    while (pending_.empty()) {
+        const TakenMessage taken = port_.takeMessage(hwnd_);
+        if (taken == TakenMessage::None)
+            return false;
+        if (taken == TakenMessage::Quit)
+            post(BackendEvent{BackendEventKind::CloseAsked});
+    }
+    event = pending_.front();
+    pending_.pop_front();
+    return true;
 }
 
-uint64_t RendererShell::clockMicroseconds() {
-    return port_.clockMicroseconds();
+void Win32Backend::waitEvent(int64_t timeoutMicroseconds) {
+    if (timeoutMicroseconds < 0)
+        port_.waitMessage();
+    else
+        port_.waitMessageOrTimeout(static_cast<uint64_t>(timeoutMicroseconds));
 }
 
-TakenMessage RendererShell::takeMessage() {
-    return port_.takeMessage(hwnd_);
+void Win32Backend::resizeView(int32_t width, int32_t height) {
+    port_.resizeView(width, height);
 }
 
-void RendererShell::waitMessage() {
-    port_.waitMessage();
-}
-
-void RendererShell::waitMessageOrTimeout(uint64_t timeoutMicroseconds) {
-    port_.waitMessageOrTimeout(timeoutMicroseconds);
-}
-
-void RendererShell::presentFrame() {
+void Win32Backend::present() {
     port_.swapBuffers(hdc_);
 }
 
-WindowFrame RendererShell::chooseFrame() {
+uint64_t Win32Backend::clockMicroseconds() {
+    return port_.clockMicroseconds();
+}
+
+WindowFrame Win32Backend::chooseFrame() {
     if (!fullScreen_)
         return WindowFrame::AdjustedOverlapped;
-    if (port_.switchDisplayMode(width_, height_, colourBits_)) {
+    if (port_.switchDisplayMode(SHOW_WIDTH, SHOW_HEIGHT, colourBits_)) {
         port_.showCursor(false);
         return WindowFrame::FullScreenPopup;
     }
@@ -116,7 +108,7 @@ WindowFrame RendererShell::chooseFrame() {
     return WindowFrame::FallbackOverlapped;
 }
 
-bool RendererShell::attachGlContext() {
+bool Win32Backend::attachGlContext() {
     hdc_ = port_.getDeviceContext(hwnd_);
     if (hdc_ == nullptr)
         return false;
@@ -131,7 +123,7 @@ bool RendererShell::attachGlContext() {
     return port_.makeCurrent(hdc_, glContext_);
 }
 
-void RendererShell::undoCreation() {
+void Win32Backend::undoCreation() {
     if (glContext_ != nullptr) {
         port_.deleteGlContext(glContext_);
         glContext_ = nullptr;
@@ -148,12 +140,12 @@ void RendererShell::undoCreation() {
 
 // Only called while full screen is in force, that is after the mode change
 // worked.
-void RendererShell::giveBackDisplay() {
+void Win32Backend::giveBackDisplay() {
     port_.restoreDisplayMode();
     port_.showCursor(true);
 }
 
-void RendererShell::coverOtherMonitors() {
+void Win32Backend::coverOtherMonitors() {
     const std::vector<ScreenRect> monitors = port_.listMonitors();
     // One monitor is the common case: nothing more is asked of the system.
     if (monitors.size() < 2)
@@ -166,7 +158,7 @@ void RendererShell::coverOtherMonitors() {
     }
 }
 
-void RendererShell::uncoverMonitors() {
+void Win32Backend::uncoverMonitors() {
     for (WindowHandle cover : covers_)
         port_.destroyCoverWindow(cover);
     covers_.clear();

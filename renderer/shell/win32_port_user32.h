@@ -1,18 +1,18 @@
 #pragma once
-// ShellPort over USER32, GDI32, WGL and the performance counter.
+// Win32Port over USER32, GDI32, WGL and the performance counter.
 
 #include <windows.h>
 
-#include "renderer/shell/shell_port.h"
+#include "renderer/shell/win32_port.h"
 
 namespace kestro {
 
-class Win32ShellPort : public ShellPort {
+class User32Port : public Win32Port {
   public:
-    Win32ShellPort();
-    ~Win32ShellPort() override;
-    Win32ShellPort(const Win32ShellPort&) = delete;
-    Win32ShellPort& operator=(const Win32ShellPort&) = delete;
+    User32Port();
+    ~User32Port() override;
+    User32Port(const User32Port&) = delete;
+    User32Port& operator=(const User32Port&) = delete;
 
     bool registerClass(const RendererClass& rendererClass) override;
     void unregisterClass(const RendererClass& rendererClass) override;
@@ -40,7 +40,6 @@ class Win32ShellPort : public ShellPort {
     void waitMessage() override;
     void waitMessageOrTimeout(uint64_t timeoutMicroseconds) override;
     void swapBuffers(DeviceContext dc) override;
-    void postQuit(WindowHandle window) override;
 
   private:
     uint64_t counterFrequency_ = 1;

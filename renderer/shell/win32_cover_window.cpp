@@ -3,7 +3,7 @@
 // focus, so the keys keep going to the renderer's window.
 
 #include "common/shared_names.h"
-#include "renderer/shell/renderer_shell_win32.h"
+#include "renderer/shell/win32_window_class.h"
 
 namespace kestro {
 

@@ -1,12 +1,13 @@
-// The renderer shell's calls into USER32, GDI32 and WGL, one each.
+// The Win32 backend's calls into USER32, GDI32 and WGL, one each.
 
-#include "renderer/shell/shell_port_win32.h"
+#include "renderer/shell/win32_port_user32.h"
 // After <windows.h>, which it relies on.
 #include <mmsystem.h>
 
 #include "common/shared_names.h"
 #include "common/window_owner_win32.h"
-#include "renderer/shell/renderer_shell_win32.h"
+#include "renderer/shell/gl_context_wgl.h"
+#include "renderer/shell/win32_window_class.h"
 #include "renderer/shell/step_pacer.h"
 #include "renderer/shell/view_projection.h"
 
@@ -14,7 +15,6 @@ namespace kestro {
 
 namespace {
 
-constexpr BYTE DEPTH_BUFFER_BITS = 32;
 constexpr UINT WAIT_TIMER_PERIOD_MS = 1;
 
 HWND asWindow(WindowHandle handle) {
@@ -66,39 +66,27 @@ bool switchDisplayMode(int32_t width, int32_t height, int32_t bits) {
     return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
 }
 
-PIXELFORMATDESCRIPTOR rendererPixelFormat(int32_t colourBits) {
-    PIXELFORMATDESCRIPTOR format = {};
-    format.nSize = sizeof format;
-    format.nVersion = 1;
-    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    format.iPixelType = PFD_TYPE_RGBA;
-    format.cColorBits = static_cast<BYTE>(colourBits);
-    format.cDepthBits = DEPTH_BUFFER_BITS;
-    format.iLayerType = PFD_MAIN_PLANE;
-    return format;
-}
-
-bool Win32ShellPort::registerClass(const RendererClass& rendererClass) {
+bool User32Port::registerClass(const RendererClass& rendererClass) {
     return registerRendererClass(rendererClass);
 }
 
-void Win32ShellPort::unregisterClass(const RendererClass& rendererClass) {
+void User32Port::unregisterClass(const RendererClass& rendererClass) {
     UnregisterClassA(rendererClass.className, static_cast<HINSTANCE>(rendererClass.instance));
 }
 
-bool Win32ShellPort::switchDisplayMode(int32_t width, int32_t height, int32_t bits) {
+bool User32Port::switchDisplayMode(int32_t width, int32_t height, int32_t bits) {
     return kestro::switchDisplayMode(width, height, bits);
 }
 
-void Win32ShellPort::restoreDisplayMode() {
+void User32Port::restoreDisplayMode() {
     ChangeDisplaySettingsA(nullptr, 0);
 }
 
-void Win32ShellPort::showCursor(bool visible) {
+void User32Port::showCursor(bool visible) {
     ShowCursor(visible ? TRUE : FALSE);
 }
 
-WindowHandle Win32ShellPort::createWindow(const WindowRequest& request, WindowFrame frame) {
+WindowHandle User32Port::createWindow(const WindowRequest& request, WindowFrame frame) {
     const FrameStyle look = styleOf(frame);
     RECT bounds = {0, 0, request.width, request.height};
     if (look.adjustToClientArea)
@@ -109,56 +97,54 @@ WindowHandle Win32ShellPort::createWindow(const WindowRequest& request, WindowFr
                            request.owner);
 }
 
-DeviceContext Win32ShellPort::getDeviceContext(WindowHandle window) {
+DeviceContext User32Port::getDeviceContext(WindowHandle window) {
     return GetDC(asWindow(window));
 }
 
-int Win32ShellPort::choosePixelFormat(DeviceContext dc, int32_t colourBits) {
-    const PIXELFORMATDESCRIPTOR format = rendererPixelFormat(colourBits);
-    return ChoosePixelFormat(asDc(dc), &format);
+int User32Port::choosePixelFormat(DeviceContext dc, int32_t colourBits) {
+    return chooseRendererPixelFormat(asDc(dc), colourBits);
 }
 
-bool Win32ShellPort::setPixelFormat(DeviceContext dc, int format, int32_t colourBits) {
-    const PIXELFORMATDESCRIPTOR request = rendererPixelFormat(colourBits);
-    return SetPixelFormat(asDc(dc), format, &request) != FALSE;
+bool User32Port::setPixelFormat(DeviceContext dc, int format, int32_t colourBits) {
+    return setRendererPixelFormat(asDc(dc), format, colourBits);
 }
 
-GlContext Win32ShellPort::createGlContext(DeviceContext dc) {
-    return wglCreateContext(asDc(dc));
+GlContext User32Port::createGlContext(DeviceContext dc) {
+    return createWglContext(asDc(dc));
 }
 
-bool Win32ShellPort::makeCurrent(DeviceContext dc, GlContext context) {
-    return wglMakeCurrent(asDc(dc), asContext(context)) != FALSE;
+bool User32Port::makeCurrent(DeviceContext dc, GlContext context) {
+    return makeWglContextCurrent(asDc(dc), asContext(context));
 }
 
-void Win32ShellPort::deleteGlContext(GlContext context) {
-    wglDeleteContext(asContext(context));
+void User32Port::deleteGlContext(GlContext context) {
+    deleteWglContext(asContext(context));
 }
 
-void Win32ShellPort::releaseDeviceContext(WindowHandle window, DeviceContext dc) {
+void User32Port::releaseDeviceContext(WindowHandle window, DeviceContext dc) {
     ReleaseDC(asWindow(window), asDc(dc));
 }
 
-void Win32ShellPort::destroyWindow(WindowHandle window) {
+void User32Port::destroyWindow(WindowHandle window) {
     unbindWindowOwner(asWindow(window));
     DestroyWindow(asWindow(window));
 }
 
-void Win32ShellPort::showWindow(WindowHandle window) {
+void User32Port::showWindow(WindowHandle window) {
     ShowWindow(asWindow(window), SW_SHOWNORMAL);
 }
 
-void Win32ShellPort::resizeView(int32_t width, int32_t height) {
+void User32Port::resizeView(int32_t width, int32_t height) {
     kestro::resizeView(width, height);
 }
 
-std::vector<ScreenRect> Win32ShellPort::listMonitors() {
+std::vector<ScreenRect> User32Port::listMonitors() {
     std::vector<ScreenRect> monitors;
     EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
     return monitors;
 }
 
-ScreenRect Win32ShellPort::monitorOf(WindowHandle window) {
+ScreenRect User32Port::monitorOf(WindowHandle window) {
     MONITORINFO info = {};
     info.cbSize = sizeof info;
     HMONITOR monitor = MonitorFromWindow(asWindow(window), MONITOR_DEFAULTTOPRIMARY);
@@ -167,7 +153,7 @@ ScreenRect Win32ShellPort::monitorOf(WindowHandle window) {
     return asScreenRect(info.rcMonitor);
 }
 
-WindowHandle Win32ShellPort::createCoverWindow(ModuleInstance instance, const ScreenRect& area,
+WindowHandle User32Port::createCoverWindow(ModuleInstance instance, const ScreenRect& area,
                                                bool topmost) {
     HINSTANCE module = static_cast<HINSTANCE>(instance);
     if (coverClassInstance_ == nullptr) {
@@ -179,11 +165,11 @@ WindowHandle Win32ShellPort::createCoverWindow(ModuleInstance instance, const Sc
                                      topmost);
 }
 
-void Win32ShellPort::destroyCoverWindow(WindowHandle cover) {
+void User32Port::destroyCoverWindow(WindowHandle cover) {
     DestroyWindow(asWindow(cover));
 }
 
-Win32ShellPort::Win32ShellPort() {
+User32Port::User32Port() {
     // Waits between steps last a few milliseconds; the default timer
     // period (about 15.6 ms) would round them up past the next step.
     timeBeginPeriod(WAIT_TIMER_PERIOD_MS);
@@ -192,13 +178,13 @@ Win32ShellPort::Win32ShellPort() {
     counterFrequency_ = static_cast<uint64_t>(frequency.QuadPart);
 }
 
-Win32ShellPort::~Win32ShellPort() {
+User32Port::~User32Port() {
     if (coverClassInstance_ != nullptr)
         UnregisterClassA(COVER_CLASS_NAME, coverClassInstance_);
     timeEndPeriod(WAIT_TIMER_PERIOD_MS);
 }
 
-uint64_t Win32ShellPort::clockMicroseconds() {
+uint64_t User32Port::clockMicroseconds() {
     LARGE_INTEGER counter;
     QueryPerformanceCounter(&counter);
     const uint64_t ticks = static_cast<uint64_t>(counter.QuadPart);
@@ -208,7 +194,7 @@ uint64_t Win32ShellPort::clockMicroseconds() {
     return seconds * MICROSECONDS_PER_SECOND + rest * MICROSECONDS_PER_SECOND / counterFrequency_;
 }
 
-TakenMessage Win32ShellPort::takeMessage(WindowHandle window) {
+TakenMessage User32Port::takeMessage(WindowHandle window) {
     MSG message;
     if (!PeekMessageA(&message, asWindow(window), 0, 0, PM_REMOVE))
         return TakenMessage::None;
@@ -219,11 +205,11 @@ TakenMessage Win32ShellPort::takeMessage(WindowHandle window) {
     return TakenMessage::Dispatched;
 }
 
-void Win32ShellPort::waitMessage() {
+void User32Port::waitMessage() {
     WaitMessage();
 }
 
-void Win32ShellPort::waitMessageOrTimeout(uint64_t timeoutMicroseconds) {
+void User32Port::waitMessageOrTimeout(uint64_t timeoutMicroseconds) {
     // Rounded up: waking before the step is due would only wait again.
     const uint64_t milliseconds = (timeoutMicroseconds + 999) / 1000;
     const DWORD timeout =
@@ -231,12 +217,8 @@ void Win32ShellPort::waitMessageOrTimeout(uint64_t timeoutMicroseconds) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout, QS_ALLINPUT);
 }
 
-void Win32ShellPort::swapBuffers(DeviceContext dc) {
-    SwapBuffers(asDc(dc));
-}
-
-void Win32ShellPort::postQuit(WindowHandle window) {
-    PostMessageA(asWindow(window), WM_QUIT, 0, 0);
+void User32Port::swapBuffers(DeviceContext dc) {
+    presentWglPicture(asDc(dc));
 }
 
 } // namespace kestro

@@ -1,9 +1,9 @@
 // The "OpenGL" window class and its window procedure. The procedure only
-// finds the shell that owns the window and hands it the message.
+// finds the backend that owns the window and hands it the message.
 
 #include "common/window_owner_win32.h"
-#include "renderer/shell/renderer_shell.h"
-#include "renderer/shell/renderer_shell_win32.h"
+#include "renderer/shell/win32_backend.h"
+#include "renderer/shell/win32_window_class.h"
 
 namespace kestro {
 
@@ -26,8 +26,8 @@ bool registerRendererClass(const RendererClass& rendererClass) {
 }
 
 LRESULT CALLBACK rendererWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    RendererShell* shell = windowOwner<RendererShell>(hwnd, message, lParam);
-    if (shell != nullptr && shell->handleMessage(message, wParam, lParam))
+    Win32Backend* backend = windowOwner<Win32Backend>(hwnd, message, lParam);
+    if (backend != nullptr && backend->handleMessage(message, wParam, lParam))
         return 0;
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Everything the X11 shell asks of the X server, GLX and the process, one
-// call per step of its behaviour. XlibShellPort answers it with Xlib and
-// GLX; native tests use a recording fake. No X header is needed here.
+// Everything the X11 backend asks of the X server, GLX and the process, one
+// call per step of its behaviour. XlibPort answers it with Xlib and GLX;
+// native tests use a recording fake. No X header is needed here.
 
 #include <cstdint>
 #include <string>
@@ -22,7 +22,7 @@ struct X11WindowResult {
     int32_t height;
 };
 
-// What one event of the window meant to the shell.
+// What one event of the window meant to the backend.
 enum class X11EventKind {
     Other,
     KeyDown,
@@ -42,9 +42,9 @@ struct X11Event {
     int32_t height = 0;
 };
 
-class X11ShellPort {
+class X11Port {
   public:
-    virtual ~X11ShellPort() = default;
+    virtual ~X11Port() = default;
 
     // Connects to the display of that name, or the one named by the
     // environment when the name is empty. False when there is none to be had.
@@ -77,7 +77,9 @@ class X11ShellPort {
     // True once an X error named the window as gone.
     virtual bool windowLost() = 0;
     virtual void swapBuffers() = 0;
-    // Gives back the context, the window of our own and the connection.
+    // Gives back the context and the window of our own, if any.
+    virtual void closeWindow() = 0;
+    // Gives back whatever is left, then the connection.
     virtual void closeDisplay() = 0;
 
     // One line on the standard error stream.

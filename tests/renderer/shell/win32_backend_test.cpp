@@ -1,8 +1,8 @@
-// The renderer's life as the shell runs it, observed through the recording
-// port and its fake clock: start, paced steps, the ways to end, and the
-// screen-mode toggle.
+// The renderer's life on Windows as the shell core runs it through the Win32
+// backend, observed through the recording port and its fake clock: start,
+// paced steps, the ways to end, and the screen-mode toggle.
 
-#include "renderer/shell/renderer_shell.h"
+#include "renderer/shell/win32_backend.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,14 @@
 
 #include <algorithm>
 
-#include "tests/renderer/shell/recording_shell_port.h"
+#include "renderer/shell/shell_core.h"
+#include "tests/renderer/shell/recording_win32_port.h"
 #include "tests/renderer/shell/scripted_scene.h"
 
 namespace kestro {
 namespace {
 
-using testing::RecordingShellPort;
+using testing::RecordingWin32Port;
 using testing::ScriptedScene;
 using Calls = std::vector<std::string>;
 
@@ -25,7 +26,7 @@ constexpr uint64_t STEP_MICROSECONDS = 16667;
 class RenderLoop : public ::testing::Test {
   protected:
     RenderLoop() {
-        scene.port = &port;
+        scene.calls = &port.calls;
         scene.requestQuit = [this] { shell.requestQuit(); };
     }
 
@@ -41,9 +42,10 @@ class RenderLoop : public ::testing::Test {
         };
     }
 
-    RecordingShellPort port;
+    RecordingWin32Port port;
     ScriptedScene scene;
-    RendererShell shell{port, RendererClass{nullptr, RENDERER_CLASS_NAME}};
+    Win32Backend backend{port, RendererClass{nullptr, RENDERER_CLASS_NAME}};
+    ShellCore shell{backend, true};
 };
 
 TEST_F(RenderLoop, RunsPacedStepsUntilEscapeThenGivesEverythingBack) {
@@ -61,13 +63,12 @@ TEST_F(RenderLoop, RunsPacedStepsUntilEscapeThenGivesEverythingBack) {
                // the key-down is dispatched, then the loop sleeps again
                wait,
                // Escape seen at the start of step 3, which still runs to its end
-               "updateTiming 16", "postQuit", "drawFrame", "swapBuffers", "makeCurrent none",
+               "updateTiming 16", "drawFrame", "swapBuffers", "makeCurrent none",
                "deleteGlContext", "releaseDeviceContext", "destroyWindow",
                "unregisterClass OpenGL"}));
-    EXPECT_FALSE(shell.keepRunning());
-    EXPECT_EQ(shell.window(), nullptr);
-    EXPECT_EQ(shell.deviceContext(), nullptr);
-    EXPECT_EQ(shell.glContext(), nullptr);
+    EXPECT_EQ(backend.window(), nullptr);
+    EXPECT_EQ(backend.deviceContext(), nullptr);
+    EXPECT_EQ(backend.glContext(), nullptr);
     EXPECT_EQ(scene.keys, &shell.keys());
     EXPECT_EQ(port.createdTitle, "Kestrovalinde_VC");
 }
@@ -91,13 +92,13 @@ TEST_F(RenderLoop, FullScreenHidesTheCursorAndRestoresDisplayAndCursorAtTheEnd) 
     EXPECT_EQ(port.callsStartingWith("createWindow"), (Calls{"createWindow popup"}));
     EXPECT_EQ(port.callsStartingWith("showCursor"), (Calls{"showCursor false", "showCursor true"}));
     EXPECT_EQ(port.callsStartingWith("restoreDisplayMode").size(), 1u);
-    EXPECT_TRUE(shell.fullScreen());
+    EXPECT_TRUE(backend.fullScreen());
 }
 
 TEST_F(RenderLoop, RefusedFullScreenNeitherRestoresTheDisplayNorTouchesTheCursor) {
     pressEscapeAfterDrawn(1);
     run();
-    EXPECT_FALSE(shell.fullScreen());
+    EXPECT_FALSE(backend.fullScreen());
     EXPECT_TRUE(port.callsStartingWith("showCursor").empty());
     EXPECT_TRUE(port.callsStartingWith("restoreDisplayMode").empty());
 }
@@ -107,7 +108,17 @@ TEST_F(RenderLoop, CloseMessageEndsTheProgramWithinOneStep) {
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(scene.stepCount, 1);
     EXPECT_EQ(port.windowsCreated, 1);
-    EXPECT_FALSE(shell.keepRunning());
+}
+
+TEST_F(RenderLoop, QuitMessageFromOutsideEndsTheProgram) {
+    scene.afterDrawn = [this](int drawn) {
+        if (drawn == 1)
+            port.postQuitMessage();
+    };
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(scene.stepCount, 1);
+    EXPECT_EQ(port.windowsCreated, 1);
+    EXPECT_EQ(port.calls.back(), "unregisterClass OpenGL");
 }
 
 TEST_F(RenderLoop, MinimisedWindowRunsNoStepsAndItsFirstPassAfterwardsIsBounded) {
@@ -136,7 +147,6 @@ TEST_F(RenderLoop, FailedSceneSetUpEndsWithoutAStep) {
     scene.initSucceeds = false;
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(scene.stepCount, 0);
-    EXPECT_EQ(port.callsStartingWith("postQuit").size(), 1u);
     EXPECT_EQ(port.callsStartingWith("destroyWindow").size(), 1u);
     EXPECT_EQ(port.windowsCreated, 1);
 }
@@ -150,7 +160,6 @@ TEST_F(RenderLoop, UnregistrableClassEndsAtOnceWithMinusOne) {
 TEST_F(RenderLoop, FailedWindowCreationEndsTheProgramAfterUnregistering) {
     port.failingCall = "createGlContext";
     EXPECT_EQ(run(), 0);
-    EXPECT_FALSE(shell.keepRunning());
     EXPECT_EQ(scene.initCount, 0);
     EXPECT_EQ(port.calls.back(), "unregisterClass OpenGL");
 }

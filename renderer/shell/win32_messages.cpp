@@ -1,8 +1,10 @@
-// The renderer window's answers to window messages.
+// The renderer window's answers to window messages: what they mean to the
+// shell core waits in the backend's queue.
 
-#include "renderer/shell/renderer_messages.h"
+#include "renderer/shell/win32_messages.h"
 
-#include "renderer/shell/renderer_shell.h"
+#include "renderer/shell/key_table.h"
+#include "renderer/shell/win32_backend.h"
 
 namespace kestro {
 
@@ -23,48 +25,53 @@ bool isPowerSavingCommand(uintptr_t command) {
 
 } // namespace
 
-bool RendererShell::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+bool Win32Backend::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
     switch (message) {
     case MESSAGE_SIZE:
         return handleSize(wParam, lParam);
     case MESSAGE_CLOSE:
-        requestQuit();
+        post(BackendEvent{BackendEventKind::CloseAsked});
         return true;
     case MESSAGE_KEY_DOWN:
-        return handleKey(wParam, 1);
+        return handleKey(wParam, true);
     case MESSAGE_KEY_UP:
-        return handleKey(wParam, 0);
+        return handleKey(wParam, false);
     // No screen saver and no monitor power-down while the renderer runs.
     case MESSAGE_SYSTEM_COMMAND:
         return isPowerSavingCommand(wParam);
     case TOGGLE_SCREEN_MODE_MSG:
-        // Ends this window's loop without ending the program; the outer loop
-        // then creates the window again in the other mode.
-        fullScreenRequest_ = !fullScreenRequest_;
-        port_.postQuit(hwnd_);
+        // Ends this window's loop without ending the program; the core then
+        // makes the window again in the other mode.
+        post(BackendEvent{BackendEventKind::ToggleScreenMode});
         return false;
     default:
         return false;
     }
 }
 
-bool RendererShell::handleSize(uintptr_t sizeType, intptr_t lParam) {
+bool Win32Backend::handleSize(uintptr_t sizeType, intptr_t lParam) {
     if (sizeType == SIZE_TYPE_MINIMIZED) {
-        drawing_ = false;
+        post(BackendEvent{BackendEventKind::Hidden});
         return true;
     }
     if (sizeType == SIZE_TYPE_RESTORED || sizeType == SIZE_TYPE_MAXIMIZED) {
-        drawing_ = true;
-        port_.resizeView(lowWord(lParam), highWord(lParam));
+        post(BackendEvent{BackendEventKind::Shown});
+        BackendEvent resized{BackendEventKind::Resized};
+        resized.width = lowWord(lParam);
+        resized.height = highWord(lParam);
+        post(resized);
         return true;
     }
     return false;
 }
 
-bool RendererShell::handleKey(uintptr_t virtualKey, int32_t held) {
+bool Win32Backend::handleKey(uintptr_t virtualKey, bool pressed) {
     if (virtualKey >= static_cast<uintptr_t>(KEY_COUNT))
         return false;
-    keyTable_.keys[virtualKey] = held;
+    BackendEvent key{BackendEventKind::Key};
+    key.key = static_cast<int>(virtualKey);
+    key.pressed = pressed;
+    post(key);
     return true;
 }
 

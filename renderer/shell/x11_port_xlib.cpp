@@ -1,11 +1,10 @@
-// The X11 shell's calls into Xlib, GLX and the process, one each.
+// The X11 backend's calls into Xlib, GLX and the process, one each.
 
-#include "renderer/shell/x11_shell_port_x11.h"
+#include "renderer/shell/x11_port_xlib.h"
 
 #include <X11/Xatom.h>
 
 #include <poll.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,20 +16,12 @@ namespace kestro {
 namespace {
 
 constexpr char WINDOW_TITLE[] = "Kestrovalinde";
-constexpr uint64_t NANOSECONDS_PER_MICROSECOND = 1000;
-constexpr uint64_t MICROSECONDS_PER_SECOND_X11 = 1000000;
 
-// Set by the signal handler, read by the shell before every pass.
-volatile sig_atomic_t quitSignal = 0;
 // Set by the X error handler when an error names the window we draw on
 // (BadWindow, BadDrawable or GLX's own, once it is destroyed under us).
 volatile sig_atomic_t windowGone = 0;
 // The window the error handler watches for.
 Window watchedWindow = 0;
-
-void onQuitSignal(int) {
-    quitSignal = 1;
-}
 
 // Errors never end the program and are never printed: one about the window
 // we draw on (destroyed under us) ends the show as a normal end; others
@@ -47,76 +38,24 @@ int onXIoError(Display*) {
     _exit(0);
 }
 
-bool hasGl(Display* display, XVisualInfo* visual, bool& doubleBuffered) {
-    int useGl = 0;
-    int rgba = 0;
-    int doubleBuffer = 0;
-    if (glXGetConfig(display, visual, GLX_USE_GL, &useGl) != 0 || !useGl)
-        return false;
-    if (glXGetConfig(display, visual, GLX_RGBA, &rgba) != 0 || !rgba)
-        return false;
-    glXGetConfig(display, visual, GLX_DOUBLEBUFFER, &doubleBuffer);
-    doubleBuffered = doubleBuffer != 0;
-    return true;
-}
-
 } // namespace
 
-XlibShellPort::XlibShellPort() {
-    sigset_t quitSignals;
-    sigemptyset(&quitSignals);
-    sigaddset(&quitSignals, SIGTERM);
-    sigaddset(&quitSignals, SIGINT);
-    sigprocmask(SIG_BLOCK, &quitSignals, &originalMask_);
-    waitMask_ = originalMask_;
-    sigdelset(&waitMask_, SIGTERM);
-    sigdelset(&waitMask_, SIGINT);
-    struct sigaction action = {};
-    action.sa_handler = onQuitSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, &originalTerm_);
-    sigaction(SIGINT, &action, &originalInt_);
-}
-
-XlibShellPort::~XlibShellPort() {
+XlibPort::~XlibPort() {
     closeDisplay();
-    // A quit signal that came while drawing ended the run already; taken
-    // here, it cannot end the process once the old handling is back.
-    sigset_t quitSignals;
-    sigemptyset(&quitSignals);
-    sigaddset(&quitSignals, SIGTERM);
-    sigaddset(&quitSignals, SIGINT);
-    const timespec noWait = {};
-    while (sigtimedwait(&quitSignals, nullptr, &noWait) > 0) {
-    }
-    sigaction(SIGTERM, &originalTerm_, nullptr);
-    sigaction(SIGINT, &originalInt_, nullptr);
-    sigprocmask(SIG_SETMASK, &originalMask_, nullptr);
 }
 
-bool XlibShellPort::openDisplay(const std::string& displayName) {
+bool XlibPort::openDisplay(const std::string& displayName) {
     XSetErrorHandler(onXError);
     XSetIOErrorHandler(onXIoError);
     display_ = XOpenDisplay(displayName.empty() ? nullptr : displayName.c_str());
     return display_ != nullptr;
 }
 
-X11WindowResult XlibShellPort::createOwnWindow(const WindowGeometry& geometry, bool fullScreen) {
+X11WindowResult XlibPort::createOwnWindow(const WindowGeometry& geometry, bool fullScreen) {
     const int32_t width = geometry.width;
     const int32_t height = geometry.height;
     const int screen = DefaultScreen(display_);
-    int doubleBuffered[] = {GLX_RGBA,
-                            GLX_DOUBLEBUFFER,
-                            GLX_RED_SIZE,
-                            1,
-                            GLX_GREEN_SIZE,
-                            1,
-                            GLX_BLUE_SIZE,
-                            1,
-                            GLX_DEPTH_SIZE,
-                            1,
-                            None};
-    visual_ = glXChooseVisual(display_, screen, doubleBuffered);
+    visual_ = chooseOwnWindowVisual(display_, screen);
     if (visual_ == nullptr)
         return {X11WindowStatus::NoGlVisual, 0, 0};
     doubleBuffered_ = true;
@@ -155,15 +94,15 @@ X11WindowResult XlibShellPort::createOwnWindow(const WindowGeometry& geometry, b
     return {X11WindowStatus::Ready, width, height};
 }
 
-X11WindowResult XlibShellPort::useGivenWindow(unsigned long windowId) {
+X11WindowResult XlibPort::useGivenWindow(unsigned long windowId) {
     return useExistingWindow(static_cast<Window>(windowId));
 }
 
-X11WindowResult XlibShellPort::useRootWindow() {
+X11WindowResult XlibPort::useRootWindow() {
     return useExistingWindow(DefaultRootWindow(display_));
 }
 
-X11WindowResult XlibShellPort::useExistingWindow(Window window) {
+X11WindowResult XlibPort::useExistingWindow(Window window) {
     XWindowAttributes attributes = {};
     if (window == 0 || !XGetWindowAttributes(display_, window, &attributes))
         return {X11WindowStatus::NoSuchWindow, 0, 0};
@@ -172,7 +111,7 @@ X11WindowResult XlibShellPort::useExistingWindow(Window window) {
     wanted.screen = XScreenNumberOfScreen(attributes.screen);
     int found = 0;
     visual_ = XGetVisualInfo(display_, VisualIDMask | VisualScreenMask, &wanted, &found);
-    if (visual_ == nullptr || !hasGl(display_, visual_, doubleBuffered_))
+    if (visual_ == nullptr || !visualHasGl(display_, visual_, doubleBuffered_))
         return {X11WindowStatus::NoGlVisual, 0, 0};
     window_ = window;
     watchedWindow = window_;
@@ -181,33 +120,25 @@ X11WindowResult XlibShellPort::useExistingWindow(Window window) {
     return {X11WindowStatus::Ready, attributes.width, attributes.height};
 }
 
-bool XlibShellPort::createGlContext() {
-    context_ = glXCreateContext(display_, visual_, nullptr, True);
-    if (context_ == nullptr)
-        context_ = glXCreateContext(display_, visual_, nullptr, False);
-    if (context_ == nullptr)
-        return false;
-    const bool current = glXMakeCurrent(display_, window_, context_);
+bool XlibPort::createGlContext() {
+    const bool current = context_.create(display_, visual_, window_);
     XSync(display_, False);
     return current && !windowGone;
 }
 
-void XlibShellPort::showWindow() {
+void XlibPort::showWindow() {
     XMapRaised(display_, window_);
 }
 
-void XlibShellPort::resizeView(int32_t width, int32_t height) {
+void XlibPort::resizeView(int32_t width, int32_t height) {
     kestro::resizeView(width, height);
 }
 
-uint64_t XlibShellPort::clockMicroseconds() {
-    timespec now = {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<uint64_t>(now.tv_sec) * MICROSECONDS_PER_SECOND_X11 +
-           static_cast<uint64_t>(now.tv_nsec) / NANOSECONDS_PER_MICROSECOND;
+uint64_t XlibPort::clockMicroseconds() {
+    return monotonicMicroseconds();
 }
 
-bool XlibShellPort::takeEvent(X11Event& event) {
+bool XlibPort::takeEvent(X11Event& event) {
     if (XPending(display_) == 0)
         return false;
     XEvent taken;
@@ -216,7 +147,7 @@ bool XlibShellPort::takeEvent(X11Event& event) {
     return true;
 }
 
-X11Event XlibShellPort::translate(const XEvent& taken) const {
+X11Event XlibPort::translate(const XEvent& taken) const {
     X11Event event;
     switch (taken.type) {
     case KeyPress:
@@ -255,47 +186,30 @@ X11Event XlibShellPort::translate(const XEvent& taken) const {
     return event;
 }
 
-void XlibShellPort::waitForEvent(int64_t timeoutMicroseconds) {
+void XlibPort::waitForEvent(int64_t timeoutMicroseconds) {
     // Events already read from the connection would never wake the poll.
     if (XPending(display_) > 0)
         return;
     pollfd connection = {ConnectionNumber(display_), POLLIN, 0};
-    timespec timeout = {};
-    timeout.tv_sec = static_cast<time_t>(timeoutMicroseconds / 1000000);
-    timeout.tv_nsec = static_cast<long>(timeoutMicroseconds % 1000000) * 1000;
-    // The quit signals are let through only here: one that came while
-    // drawing is taken now, and one that comes during the wait ends it.
-    ppoll(&connection, 1, timeoutMicroseconds < 0 ? nullptr : &timeout, &waitMask_);
+    quitSignals_.waitReadable(&connection, 1, timeoutMicroseconds);
 }
 
-bool XlibShellPort::quitSignalled() {
-    if (quitSignal)
-        return true;
-    sigset_t pending;
-    sigemptyset(&pending);
-    sigpending(&pending);
-    return sigismember(&pending, SIGTERM) == 1 || sigismember(&pending, SIGINT) == 1;
+bool XlibPort::quitSignalled() {
+    return quitSignals_.signalled();
 }
 
-bool XlibShellPort::windowLost() {
+bool XlibPort::windowLost() {
     return windowGone != 0;
 }
 
-void XlibShellPort::swapBuffers() {
-    if (doubleBuffered_)
-        glXSwapBuffers(display_, window_);
-    else
-        glFlush();
+void XlibPort::swapBuffers() {
+    context_.present(doubleBuffered_);
 }
 
-void XlibShellPort::closeDisplay() {
+void XlibPort::closeWindow() {
     if (display_ == nullptr)
         return;
-    if (context_ != nullptr) {
-        glXMakeCurrent(display_, None, nullptr);
-        glXDestroyContext(display_, context_);
-        context_ = nullptr;
-    }
+    context_.destroy();
     if (ownWindow_ && window_ != 0)
         XDestroyWindow(display_, window_);
     if (colormap_ != 0)
@@ -304,13 +218,20 @@ void XlibShellPort::closeDisplay() {
         XFree(visual_);
     watchedWindow = 0;
     window_ = 0;
+    ownWindow_ = false;
     colormap_ = 0;
     visual_ = nullptr;
+}
+
+void XlibPort::closeDisplay() {
+    if (display_ == nullptr)
+        return;
+    closeWindow();
     XCloseDisplay(display_);
     display_ = nullptr;
 }
 
-void XlibShellPort::reportFailure(const std::string& line) {
+void XlibPort::reportFailure(const std::string& line) {
     std::fprintf(stderr, "%s\n", line.c_str());
 }
 

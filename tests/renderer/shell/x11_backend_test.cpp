@@ -1,113 +1,27 @@
-// The X11 shell's decisions, observed through a recording port and a fake
-// clock: where it draws, what each failure says, how each way to end ends,
-// and what the window's events do.
+// The X11 backend's decisions as the shell core runs it, observed through a
+// recording port and a fake clock: where it draws, what each failure says,
+// how each way to end ends, and what the window's events do.
 
-#include "renderer/shell/x11_shell.h"
+#include "renderer/shell/x11_backend.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "renderer/shell/shell_core.h"
+#include "tests/renderer/shell/recording_x11_port.h"
 #include "tests/renderer/shell/scripted_scene.h"
 
 namespace kestro {
 namespace {
 
 using Calls = std::vector<std::string>;
+using testing::RecordingX11Port;
 
 constexpr unsigned long KEYSYM_ESCAPE = 0xff1b;
 constexpr unsigned long GIVEN_WINDOW = 0x2a00005;
-
-// Records every call; the display, the windows and the events are what
-// the test says.
-class RecordingX11Port : public X11ShellPort {
-  public:
-    Calls calls;
-    std::vector<std::string> failures;
-    bool displayOpens = true;
-    X11WindowResult window{X11WindowStatus::Ready, 800, 600};
-    bool contextMade = true;
-    std::deque<X11Event> events;
-    uint64_t now = 5000000;
-    bool signalled = false;
-    bool lost = false;
-    // Runs before each wait, so a test can deliver an event or a signal.
-    std::function<void()> onWait;
-
-    void push(X11EventKind kind, unsigned long keysym = 0, int32_t width = 0, int32_t height = 0) {
-        X11Event event;
-        event.kind = kind;
-        event.keysym = keysym;
-        event.width = width;
-        event.height = height;
-        events.push_back(event);
-    }
-    Calls callsStartingWith(const std::string& prefix) const {
-        Calls found;
-        for (const auto& call : calls)
-            if (call.rfind(prefix, 0) == 0)
-                found.push_back(call);
-        return found;
-    }
-
-    bool openDisplay(const std::string& displayName) override {
-        calls.push_back(displayName.empty() ? "openDisplay" : "openDisplay " + displayName);
-        return displayOpens;
-    }
-    X11WindowResult createOwnWindow(const WindowGeometry& geometry, bool fullScreen) override {
-        const std::string place =
-            geometry.placed ? " at " + std::to_string(geometry.x) + "," + std::to_string(geometry.y)
-                            : "";
-        calls.push_back("createOwnWindow " + std::to_string(geometry.width) + "x" +
-                        std::to_string(geometry.height) + place +
-                        (fullScreen ? " full screen" : ""));
-        return window;
-    }
-    X11WindowResult useGivenWindow(unsigned long windowId) override {
-        calls.push_back("useGivenWindow " + std::to_string(windowId));
-        return window;
-    }
-    X11WindowResult useRootWindow() override {
-        calls.push_back("useRootWindow");
-        return window;
-    }
-    bool createGlContext() override {
-        calls.push_back("createGlContext");
-        return contextMade;
-    }
-    void showWindow() override { calls.push_back("showWindow"); }
-    void resizeView(int32_t width, int32_t height) override {
-        calls.push_back("resizeView " + std::to_string(width) + "x" + std::to_string(height));
-    }
-    uint64_t clockMicroseconds() override { return now; }
-    bool takeEvent(X11Event& event) override {
-        if (events.empty())
-            return false;
-        event = events.front();
-        events.pop_front();
-        return true;
-    }
-    void waitForEvent(int64_t timeoutMicroseconds) override {
-        calls.push_back("waitForEvent " + std::to_string(timeoutMicroseconds));
-        if (onWait)
-            onWait();
-        if (timeoutMicroseconds > 0)
-            now += static_cast<uint64_t>(timeoutMicroseconds);
-    }
-    bool quitSignalled() override { return signalled; }
-    bool windowLost() override { return lost; }
-    void swapBuffers() override {
-        calls.push_back("swapBuffers");
-        now += presentMicroseconds;
-    }
-    void closeDisplay() override { calls.push_back("closeDisplay"); }
-    void reportFailure(const std::string& line) override { failures.push_back(line); }
-
-    uint64_t presentMicroseconds = 0;
-};
 
 DrawTarget targetOf(DrawPlace place, unsigned long windowId = 0, bool fullScreen = false) {
     DrawTarget target;
@@ -130,6 +44,18 @@ DrawTarget givenWindow() {
 DrawTarget rootWindow() {
     return targetOf(DrawPlace::RootWindow);
 }
+
+// The shell as the module makes it, over the test's port.
+struct X11Shell {
+    X11Shell(X11Port& port, const DrawTarget& target, const char* programName)
+        : backend(port, target, programName), core(backend, target.fullScreen) {}
+    int run(ShellEvents& events) { return core.run(events); }
+    void requestQuit() { core.requestQuit(); }
+    bool drawing() const { return core.drawing(); }
+
+    X11Backend backend;
+    ShellCore core;
+};
 
 class X11ShellRun : public ::testing::Test {
   protected:
@@ -192,7 +118,7 @@ TEST_F(X11ShellRun, EachFailureIsOneLineAndStatusOneWithTheDisplayGivenBack) {
         EXPECT_EQ(failing.failures, (Calls{failure.line}));
         EXPECT_EQ(untouched.initCount, 0);
         EXPECT_TRUE(failing.callsStartingWith("showWindow").empty());
-        // The connection, when there was one, is closed before the line.
+        // The connection, when there was one, is given back.
         EXPECT_EQ(failing.callsStartingWith("closeDisplay").size(), failing.displayOpens ? 1u : 0u);
     }
 }
@@ -232,7 +158,7 @@ TEST_F(X11ShellRun, OwnWindowIsShownAtItsSizeAndEscapeEndsItThroughTheScene) {
                      // the first step is due at once; then the loop waits on the connection
                      "swapBuffers", "waitForEvent 16667", "swapBuffers",
                      // the key is taken, then the loop sleeps until the next step
-                     "waitForEvent 16667", "swapBuffers", "closeDisplay"}));
+                     "waitForEvent 16667", "swapBuffers", "closeWindow", "closeDisplay"}));
     EXPECT_EQ(scene.drawnCount, 3) << "the step that saw Escape still ran";
     EXPECT_TRUE(port.failures.empty());
 }
@@ -330,18 +256,6 @@ TEST_F(X11ShellRun, KeysFillTheTableTheOwnerReadsAndReleasesClearIt) {
     };
     EXPECT_EQ(run(ownWindow()), 0);
     EXPECT_EQ(scene.drawnCount, 3);
-}
-
-TEST_F(X11ShellRun, ATapOfEscapeBetweenTwoPassesStillEndsTheShow) {
-    scene.afterDrawn = [this](int drawn) {
-        if (drawn == 2) {
-            port.push(X11EventKind::KeyDown, KEYSYM_ESCAPE);
-            port.push(X11EventKind::KeyUp, KEYSYM_ESCAPE);
-        }
-    };
-    EXPECT_EQ(run(ownWindow()), 0);
-    EXPECT_EQ(scene.drawnCount, 3);
-    EXPECT_EQ(scene.keys->keys[KEY_ESCAPE], 0) << "released once a step saw it";
 }
 
 TEST(VirtualKeyOf, EscapeLettersDigitsAndTheRestAsTheKeyTableHoldsThem) {

@@ -11,10 +11,11 @@
 #include <functional>
 
 #include "common/shared_names.h"
-#include "renderer/shell/renderer_messages.h"
-#include "renderer/shell/renderer_shell.h"
-#include "renderer/shell/renderer_shell_win32.h"
-#include "renderer/shell/shell_port_win32.h"
+#include "renderer/shell/shell_core.h"
+#include "renderer/shell/win32_backend.h"
+#include "renderer/shell/win32_messages.h"
+#include "renderer/shell/win32_port_user32.h"
+#include "renderer/shell/win32_window_class.h"
 
 static_assert(kestro::MESSAGE_SIZE == WM_SIZE);
 static_assert(kestro::MESSAGE_CLOSE == WM_CLOSE);
@@ -72,18 +73,20 @@ class ShellWin32 : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(registerRendererClass(rendererClass)); }
     void TearDown() override {
-        for (RendererShell* shell : {&fullScreen, &framed})
-            if (shell->window() != nullptr)
-                shell->destroyGlWindow();
+        for (Win32Backend* backend : {&fullScreen, &framed})
+            if (backend->window() != nullptr)
+                backend->close();
         UnregisterClassA(RENDERER_CLASS_NAME, thisInstance());
     }
 
-    static HWND hwnd(const RendererShell& shell) { return static_cast<HWND>(shell.window()); }
+    static HWND hwnd(const Win32Backend& backend) { return static_cast<HWND>(backend.window()); }
+    bool openFullScreen() { return fullScreen.open(true).ready; }
+    bool openFramed() { return framed.open(false).ready; }
 
-    Win32ShellPort port;
+    User32Port port;
     RendererClass rendererClass{thisInstance(), RENDERER_CLASS_NAME};
-    RendererShell fullScreen{port, rendererClass, true};
-    RendererShell framed{port, rendererClass, false};
+    Win32Backend fullScreen{port, rendererClass};
+    Win32Backend framed{port, rendererClass};
 };
 
 TEST_F(ShellWin32, ClassHasTheRenderersStyleProcedureAndBackground) {
@@ -102,7 +105,7 @@ TEST_F(ShellWin32, ClassHasTheRenderersStyleProcedureAndBackground) {
 }
 
 TEST_F(ShellWin32, CoverIsABlackCursorlessPopupThatLeavesTheFocusWhereItWas) {
-    ASSERT_TRUE(framed.createGlWindow());
+    ASSERT_TRUE(openFramed());
     ASSERT_EQ(GetActiveWindow(), hwnd(framed));
     const ScreenRect area{10, 20, 330, 260};
     for (bool topmost : {true, false}) {
@@ -138,7 +141,7 @@ TEST_F(ShellWin32, CoverIsABlackCursorlessPopupThatLeavesTheFocusWhereItWas) {
 
 TEST_F(ShellWin32, OnASingleMonitorThatHoldsTheWindowNoCoverIsMade) {
     // Wine on the tests' usual single-head display.
-    ASSERT_TRUE(framed.createGlWindow());
+    ASSERT_TRUE(openFramed());
     const std::vector<ScreenRect> monitors = port.listMonitors();
     if (monitors.size() != 1)
         GTEST_SKIP() << "this display has " << monitors.size() << " monitors";
@@ -149,13 +152,12 @@ TEST_F(ShellWin32, OnASingleMonitorThatHoldsTheWindowNoCoverIsMade) {
 
 TEST_F(ShellWin32, FullScreenRequestOpensTheTitledWindowWithACurrentContext) {
     const int cursorsBefore = cursorCount();
-    ASSERT_TRUE(fullScreen.createGlWindow());
+    ASSERT_TRUE(openFullScreen());
     ASSERT_EQ(rendererWindowOnScreen(), hwnd(fullScreen));
-    EXPECT_EQ(reinterpret_cast<RendererShell*>(GetWindowLongPtrA(hwnd(fullScreen), GWLP_USERDATA)),
+    EXPECT_EQ(reinterpret_cast<Win32Backend*>(GetWindowLongPtrA(hwnd(fullScreen), GWLP_USERDATA)),
               &fullScreen);
     EXPECT_EQ(wglGetCurrentContext(), static_cast<HGLRC>(fullScreen.glContext()));
     EXPECT_TRUE(IsWindowVisible(hwnd(fullScreen)));
-    EXPECT_TRUE(fullScreen.drawing());
 
     RECT outer;
     GetWindowRect(hwnd(fullScreen), &outer);
@@ -177,14 +179,14 @@ TEST_F(ShellWin32, FullScreenRequestOpensTheTitledWindowWithACurrentContext) {
         EXPECT_FALSE(extended & WS_EX_TOPMOST);
         EXPECT_EQ(cursorCount(), cursorsBefore);
     }
-    fullScreen.destroyGlWindow();
+    fullScreen.close();
     EXPECT_EQ(rendererWindowOnScreen(), nullptr);
     EXPECT_EQ(wglGetCurrentContext(), nullptr);
     EXPECT_EQ(cursorCount(), cursorsBefore);
 }
 
 TEST_F(ShellWin32, WindowedModeHasAClientAreaOf1024By768AndAMatchingPixelFormat) {
-    ASSERT_TRUE(framed.createGlWindow());
+    ASSERT_TRUE(openFramed());
     RECT client;
     GetClientRect(hwnd(framed), &client);
     EXPECT_EQ(client.right, 1024);
@@ -204,25 +206,33 @@ TEST_F(ShellWin32, WindowedModeHasAClientAreaOf1024By768AndAMatchingPixelFormat)
     EXPECT_EQ(viewport[3], 768);
 }
 
-TEST_F(ShellWin32, WindowProcedureFillsTheKeyTableAndSwallowsPowerSaving) {
-    ASSERT_TRUE(framed.createGlWindow());
+// Takes the backend's waiting events until one of the kind comes; false
+// when none does.
+bool takesEventOfKind(Win32Backend& backend, BackendEventKind kind, BackendEvent& found) {
+    while (backend.takeEvent(found))
+        if (found.kind == kind)
+            return true;
+    return false;
+}
+
+TEST_F(ShellWin32, WindowProcedureHandsKeysToTheCoreAndSwallowsPowerSaving) {
+    ASSERT_TRUE(openFramed());
     EXPECT_EQ(SendMessageA(hwnd(framed), WM_KEYDOWN, VK_ESCAPE, 0), 0);
-    EXPECT_EQ(framed.keys().keys[VK_ESCAPE], 1);
-    SendMessageA(hwnd(framed), WM_KEYUP, VK_ESCAPE, 0);
-    EXPECT_EQ(framed.keys().keys[VK_ESCAPE], 0);
+    BackendEvent key;
+    ASSERT_TRUE(takesEventOfKind(framed, BackendEventKind::Key, key));
+    EXPECT_EQ(key.key, VK_ESCAPE);
+    EXPECT_TRUE(key.pressed);
     EXPECT_EQ(SendMessageA(hwnd(framed), WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
     EXPECT_EQ(SendMessageA(hwnd(framed), WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
     EXPECT_TRUE(IsWindow(hwnd(framed)));
 }
 
-TEST_F(ShellWin32, CloseMessagePostsTheQuitToTheWindowAndLeavesItStanding) {
-    ASSERT_TRUE(framed.createGlWindow());
+TEST_F(ShellWin32, CloseMessageAsksTheCoreToEndAndLeavesTheWindowStanding) {
+    ASSERT_TRUE(openFramed());
     EXPECT_EQ(SendMessageA(hwnd(framed), WM_CLOSE, 0, 0), 0);
-    EXPECT_FALSE(framed.keepRunning());
+    BackendEvent close;
+    EXPECT_TRUE(takesEventOfKind(framed, BackendEventKind::CloseAsked, close));
     EXPECT_TRUE(IsWindow(hwnd(framed)));
-    MSG message;
-    ASSERT_TRUE(PeekMessageA(&message, hwnd(framed), WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
 }
 
 // A whole run as the program's entry makes it, with the test's scene.
@@ -231,8 +241,9 @@ class RendererProgram : public ::testing::Test {
     int runProgram() { return shell.run(testScene); }
 
     TestScene testScene;
-    Win32ShellPort port;
-    RendererShell shell{port, RendererClass{thisInstance(), RENDERER_CLASS_NAME}};
+    User32Port port;
+    Win32Backend backend{port, RendererClass{thisInstance(), RENDERER_CLASS_NAME}};
+    ShellCore shell{backend, true};
 };
 
 TEST_F(RendererProgram, EscapeHeldEndsTheProgramAfterFrames) {

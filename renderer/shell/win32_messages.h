@@ -1,6 +1,6 @@
 #pragma once
-// The window messages the renderer's window answers (RendererShell::
-// handleMessage), under names of their own so that the portable shell
+// The window messages the renderer's window answers (Win32Backend::
+// handleMessage), under names of their own so that the portable backend
 // needs no <windows.h>.
 
 #include <cstdint>

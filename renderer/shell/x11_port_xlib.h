@@ -1,25 +1,21 @@
 #pragma once
-// X11ShellPort over Xlib, GLX, POSIX signals and the monotonic clock.
+// X11Port over Xlib, GLX, the POSIX quit signals and the monotonic clock.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <GL/glx.h>
-
-#include <signal.h>
-
-#include "renderer/shell/x11_shell_port.h"
+#include "renderer/shell/gl_context_glx.h"
+#include "renderer/shell/posix_quit_signals.h"
+#include "renderer/shell/x11_port.h"
 
 namespace kestro {
 
-class XlibShellPort : public X11ShellPort {
+class XlibPort : public X11Port {
   public:
-    // Takes over SIGTERM and SIGINT: blocked except while waiting, so the
-    // wait sees them at once and the drawing is never cut off half-way.
-    XlibShellPort();
-    ~XlibShellPort() override;
-    XlibShellPort(const XlibShellPort&) = delete;
-    XlibShellPort& operator=(const XlibShellPort&) = delete;
+    XlibPort() = default;
+    ~XlibPort() override;
+    XlibPort(const XlibPort&) = delete;
+    XlibPort& operator=(const XlibPort&) = delete;
 
     bool openDisplay(const std::string& displayName) override;
     X11WindowResult createOwnWindow(const WindowGeometry& geometry, bool fullScreen) override;
@@ -34,6 +30,7 @@ class XlibShellPort : public X11ShellPort {
     bool quitSignalled() override;
     bool windowLost() override;
     void swapBuffers() override;
+    void closeWindow() override;
     void closeDisplay() override;
     void reportFailure(const std::string& line) override;
 
@@ -41,18 +38,16 @@ class XlibShellPort : public X11ShellPort {
     X11WindowResult useExistingWindow(Window window);
     X11Event translate(const XEvent& event) const;
 
+    // Held back while drawing, for the whole life of the port.
+    PosixQuitSignals quitSignals_;
     Display* display_ = nullptr;
     Window window_ = 0;
     bool ownWindow_ = false;
     Colormap colormap_ = 0;
     XVisualInfo* visual_ = nullptr;
-    GLXContext context_ = nullptr;
+    GlxContext context_;
     bool doubleBuffered_ = true;
     Atom deleteWindow_ = 0;
-    sigset_t waitMask_;
-    sigset_t originalMask_;
-    struct sigaction originalTerm_;
-    struct sigaction originalInt_;
 };
 
 } // namespace kestro

@@ -1,5 +1,5 @@
 #pragma once
-// A ShellPort that records each call in order, fails where a test says, and
+// A Win32Port that records each call in order, fails where a test says, and
 // plays a scripted message queue through the window's owner the way
 // DispatchMessageA reaches the window procedure.
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "renderer/shell/renderer_messages.h"
-#include "renderer/shell/renderer_shell.h"
-#include "renderer/shell/shell_port.h"
+#include "renderer/shell/win32_backend.h"
+#include "renderer/shell/win32_messages.h"
+#include "renderer/shell/win32_port.h"
 
 namespace kestro::testing {
 
@@ -22,7 +22,7 @@ struct QueuedMessage {
     intptr_t lParam;
 };
 
-class RecordingShellPort : public ShellPort {
+class RecordingWin32Port : public Win32Port {
   public:
     std::vector<std::string> calls;
     bool registerSucceeds = true;
@@ -37,7 +37,7 @@ class RecordingShellPort : public ShellPort {
     uint64_t presentMicroseconds = 0;
     uint64_t windowCreationMicroseconds = 0;
     // The owner and title of the window made last; messages go to the owner.
-    RendererShell* createdFor = nullptr;
+    Win32Backend* createdFor = nullptr;
     std::string createdTitle;
     // Runs when the loop blocks for messages, so a test can deliver one.
     std::function<void()> onWait;
@@ -53,6 +53,8 @@ class RecordingShellPort : public ShellPort {
     void post(uint32_t message, uintptr_t wParam = 0, intptr_t lParam = 0) {
         queue.push_back({false, message, wParam, lParam});
     }
+    // The thread's quit message, as someone else may post it.
+    void postQuitMessage() { queue.push_back({true, 0, 0, 0}); }
 
     // Calls whose name starts with the prefix, in order.
     std::vector<std::string> callsStartingWith(const std::string& prefix) const {
@@ -166,11 +168,6 @@ class RecordingShellPort : public ShellPort {
         calls.push_back("swapBuffers");
         now += presentMicroseconds;
     }
-    void postQuit(WindowHandle) override {
-        calls.push_back("postQuit");
-        queue.push_back({true, 0, 0, 0});
-    }
-
     static void* handle(uintptr_t value) { return reinterpret_cast<void*>(value); }
 };
 
