@@ -10,7 +10,7 @@
 #include "renderer/scene/scene_port_gl.h"
 #include "renderer/shell/shell_core.h"
 #include "renderer/shell/win32_backend.h"
-#include "renderer/shell/win32_port_user32.h"
+#include "renderer/shell/user32_port_win32.h"
 
 namespace kestro {
 namespace {

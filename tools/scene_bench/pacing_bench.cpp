@@ -1,6 +1,6 @@
 // What the render loop costs: draws per second and processor time per
 // wall second, for the paced loop (the shells' own loop with the step
-// pacer) and for an uncapped loop that draws a frame whenever it can,
+// pacer, as the shell core runs it) and for an uncapped loop that draws a frame whenever it can,
 // side by side in the same run. The display presents at once and the scene
 // runs its full simulation, so the figures are the loop's and the scene's.
 
@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "renderer/renderer_scene.h"
-#include "renderer/shell/render_loop.h"
+#include "renderer/shell/shell_core.h"
 
 namespace kestro {
 namespace {
@@ -27,23 +27,32 @@ uint64_t microsecondsSince(Clock::time_point start) {
         std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count());
 }
 
-// A window that presents at once, and a real clock and sleep. The loop
-// ends when its time is up, the way a quit message ends it.
-class BenchLoopPort : public RenderLoopPort {
+// A window that presents at once, and a real clock and sleep. The run
+// ends when its time is up, the way a closed window ends it.
+class BenchBackend : public WindowBackend {
   public:
-    explicit BenchLoopPort(Clock::time_point end) : end_(end) {}
+    explicit BenchBackend(Clock::time_point end) : end_(end) {}
     int presents = 0;
 
-    uint64_t clockMicroseconds() override { return microsecondsSince(start_); }
-    TakenMessage takeMessage() override {
-        return Clock::now() < end_ ? TakenMessage::None : TakenMessage::Quit;
+    int start() override { return 0; }
+    void stop() override {}
+    OpenedPlace open(bool) override { return {true, SHOW_WIDTH, SHOW_HEIGHT, 0}; }
+    void close() override {}
+    bool takeEvent(BackendEvent& event) override {
+        if (Clock::now() < end_)
+            return false;
+        event = BackendEvent{BackendEventKind::CloseAsked};
+        return true;
     }
-    void waitMessage() override {}
-    void waitMessageOrTimeout(uint64_t timeoutMicroseconds) override {
+    void waitEvent(int64_t timeoutMicroseconds) override {
+        if (timeoutMicroseconds < 0)
+            return;
         const auto wake = Clock::now() + std::chrono::microseconds(timeoutMicroseconds);
         std::this_thread::sleep_until(std::min(wake, end_));
     }
-    void presentFrame() override { ++presents; }
+    void resizeView(int32_t, int32_t) override {}
+    void present() override { ++presents; }
+    uint64_t clockMicroseconds() override { return microsecondsSince(start_); }
 
   private:
     Clock::time_point start_ = Clock::now();
@@ -67,14 +76,10 @@ template <typename Run> Figures measure(Run run, Clock::duration length) {
 int pacedLoop(Clock::time_point end) {
     UndrawnScenePort display;
     RendererScene scene(display, [] {});
-    const KeyTable keys{};
-    scene.initScene(keys);
-    BenchLoopPort port(end);
-    StepPacer pacer;
-    pacer.restart(port.clockMicroseconds());
-    const bool drawing = true;
-    runMessageLoop(port, scene, pacer, drawing);
-    return port.presents;
+    BenchBackend backend(end);
+    ShellCore shell(backend, false);
+    shell.run(scene);
+    return backend.presents;
 }
 
 // Every pass draws a frame with the time since the last one, as fast as

@@ -14,8 +14,8 @@
 #include "renderer/shell/shell_core.h"
 #include "renderer/shell/win32_backend.h"
 #include "renderer/shell/win32_messages.h"
-#include "renderer/shell/win32_port_user32.h"
-#include "renderer/shell/win32_window_class.h"
+#include "renderer/shell/user32_port_win32.h"
+#include "renderer/shell/window_class_win32.h"
 
 static_assert(kestro::MESSAGE_SIZE == WM_SIZE);
 static_assert(kestro::MESSAGE_CLOSE == WM_CLOSE);

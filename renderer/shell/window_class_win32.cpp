@@ -3,7 +3,7 @@
 
 #include "common/window_owner_win32.h"
 #include "renderer/shell/win32_backend.h"
-#include "renderer/shell/win32_window_class.h"
+#include "renderer/shell/window_class_win32.h"
 
 namespace kestro {
 

@@ -3,7 +3,7 @@
 // focus, so the keys keep going to the renderer's window.
 
 #include "common/shared_names.h"
-#include "renderer/shell/win32_window_class.h"
+#include "renderer/shell/window_class_win32.h"
 
 namespace kestro {
 

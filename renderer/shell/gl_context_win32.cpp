@@ -1,4 +1,4 @@
-#include "renderer/shell/gl_context_wgl.h"
+#include "renderer/shell/gl_context_win32.h"
 
 namespace kestro {
 

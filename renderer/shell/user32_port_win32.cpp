@@ -1,13 +1,13 @@
 // The Win32 backend's calls into USER32, GDI32 and WGL, one each.
 
-#include "renderer/shell/win32_port_user32.h"
+#include "renderer/shell/user32_port_win32.h"
 // After <windows.h>, which it relies on.
 #include <mmsystem.h>
 
 #include "common/shared_names.h"
 #include "common/window_owner_win32.h"
-#include "renderer/shell/gl_context_wgl.h"
-#include "renderer/shell/win32_window_class.h"
+#include "renderer/shell/gl_context_win32.h"
+#include "renderer/shell/window_class_win32.h"
 #include "renderer/shell/step_pacer.h"
 #include "renderer/shell/view_projection.h"
 
