@@ -49,11 +49,13 @@ test-win:
 test-i686:
 	@source scripts/wine-env && kestro_wine_prefix_ready && scripts/with-display ctest --preset i686-smoke
 
-# The release files made as make dist makes them, into build/: the zip's
-# contents and both programs' version records are checked on the way.
+# The release files made as make dist makes them, into build/: the zip's and
+# the package's contents, both programs' version records and lintian are
+# checked on the way; then faulty copies of them must fail those checks.
 test-dist:
 	@KESTRO_DIST_DIR=build/dist-check scripts/make-dist
 	@$(MAKE) --no-print-directory linux-module-release && KESTRO_DIST_DIR=build/dist-check scripts/make-deb
+	@tests/release/check_release.sh build/dist-check build/win32 build/native-release
 
 fuzz: deps
 	@scripts/run-fuzz
