@@ -11,4 +11,24 @@ bool runDueSteps(StepPacer& pacer, ShellEvents& events, uint64_t nowMicroseconds
     return due > 0;
 }
 
+void runMessageLoop(RenderLoopPort& port, ShellEvents& events, StepPacer& pacer,
+                    const bool& drawing) {
+    for (;;) {
+        const TakenMessage taken = port.takeMessage();
+        if (taken == TakenMessage::Quit)
+            return;
+        if (taken == TakenMessage::Dispatched)
+            continue;
+        if (!drawing) {
+            port.waitMessage();
+            continue;
+        }
+        const uint64_t now = port.clockMicroseconds();
+        if (runDueSteps(pacer, events, now))
+            port.presentFrame();
+        else
+            port.waitMessageOrTimeout(pacer.microsecondsUntilNextStep(now));
+    }
+}
+
 } // namespace kestro
