@@ -37,7 +37,7 @@ wayland_user_command() {
   WAYLAND_AS_USER=(setpriv --reuid="$WAYLAND_USER" --regid="$WAYLAND_USER" --clear-groups
     env -i PATH=/usr/bin:/bin HOME="$WAYLAND_HOME" XDG_RUNTIME_DIR="$WAYLAND_RUNTIME"
     WAYLAND_DISPLAY="$WAYLAND_SOCKET" ${SWAYSOCK:+SWAYSOCK="$SWAYSOCK"}
-    KESTRO_E2E_RUN="$KESTRO_E2E_RUN" ASAN_OPTIONS="$ASAN_OPTIONS")
+    KESTRO_E2E_RUN="$KESTRO_E2E_RUN" ASAN_OPTIONS="${ASAN_OPTIONS:-}")
 }
 as_wayland_user() {
   wayland_user_command
