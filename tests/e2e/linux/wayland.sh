@@ -2,10 +2,11 @@
 # The module on Wayland, under a real compositor (headless sway,
 # lib/wayland.bash): on the overlay layer the show lights the first output
 # soon after the start (designed: within 5 s), an output added while it
-# runs is covered in black, a key ends it with status 0, and so does
-# SIGTERM; on the background layer keys change nothing and SIGINT ends it;
-# without a compositor it says so in one line and ends with status 1. The
-# times are printed (lib/module.bash says what the checks allow).
+# runs is covered in black, and a key, SIGTERM or the compositor's end
+# ends it with status 0; on the background layer keys change nothing and
+# SIGINT ends it; without a compositor it says so in one line and ends
+# with status 1. The times are printed (lib/module.bash says what the
+# checks allow).
 #   wayland.sh <kestrovalinde> <x11_test_window>
 source "$(dirname "$0")/../lib/module.bash"
 source "$(dirname "$0")/../lib/wayland.bash"
@@ -63,6 +64,14 @@ e2e_check "the module still runs" kill -0 "$MODULE_PID"
 kill -INT "$MODULE_PID"
 module_expect_end "SIGINT on the background layer"
 e2e_check "nothing of the run but the compositor is left" module_nothing_left_but_sway
+
+# The compositor goes away under the show.
+wayland_module_start --wayland
+e2e_wait_for "$MODULE_LIGHT_SECONDS" wayland_lit "$SHOW_OUTPUT" "$E2E_WORK/show.png" "$OUTPUT_MIDDLE" ||
+  e2e_fail "no light before the compositor goes"
+kill -TERM "$SWAY_PID"
+e2e_wait_exit "$SWAY_PID" 10 || e2e_fail "sway did not end on SIGTERM"
+module_expect_end "the compositor's end"
 
 # No compositor where WAYLAND_DISPLAY points.
 as_wayland_user env WAYLAND_DISPLAY=wayland-none "$WAYLAND_MODULE" --wayland >"$E2E_WORK/none.out" 2>"$E2E_WORK/none.err"
