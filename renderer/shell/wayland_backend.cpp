@@ -5,7 +5,6 @@
 
 #include "renderer/shell/view_projection.h"
 #include "renderer/shell/wayland_layer_surfaces.h"
-#include "renderer/shell/wayland_seat.h"
 
 namespace kestro {
 
@@ -27,14 +26,13 @@ WaylandBackend::WaylandBackend(LayerPlace place, const char* programName)
 
 WaylandBackend::~WaylandBackend() {
     surfaces_.reset();
-    seat_.reset();
     gl_.stop();
     connection_.disconnect();
 }
 
 int WaylandBackend::start() {
     const bool wantsInput = place_ == LayerPlace::Overlay;
-    switch (connection_.connect(wantsInput)) {
+    switch (connection_.connect(wantsInput ? &seat_ : nullptr)) {
     case WaylandConnectStatus::Ready:
         break;
     case WaylandConnectStatus::NoCompositor:
@@ -55,15 +53,12 @@ int WaylandBackend::start() {
     std::string missing;
     if (!gl_.start(connection_.display(), missing))
         return fail(missing);
-    if (wantsInput && connection_.seat() != nullptr)
-        seat_ = std::make_unique<WaylandSeat>(connection_.seat(), input_);
     lost_ = false;
     lostAnnounced_ = false;
     return 0;
 }
 
 void WaylandBackend::stop() {
-    seat_.reset();
     gl_.stop();
     connection_.disconnect();
 }

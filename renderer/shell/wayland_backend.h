@@ -17,12 +17,12 @@
 #include "renderer/shell/wayland_connection.h"
 #include "renderer/shell/wayland_layer_surface.h"
 #include "renderer/shell/wayland_outputs.h"
+#include "renderer/shell/wayland_seat.h"
 #include "renderer/shell/window_backend.h"
 
 namespace kestro {
 
 class WaylandLayerSurfaces;
-class WaylandSeat;
 
 constexpr int WAYLAND_EXIT_FAILURE = 1;
 
@@ -56,12 +56,13 @@ class WaylandBackend final : public WindowBackend {
     LayerPlace place_;
     const char* programName_;
     PosixQuitSignals signals_;
+    // In the order they are made; each goes before what it uses.
+    std::deque<BackendEvent> events_;
+    OverlayInput input_{events_};
+    WaylandSeat seat_{input_};
     WaylandOutputs outputs_;
     WaylandConnection connection_{outputs_};
     EglContext gl_;
-    std::deque<BackendEvent> events_;
-    OverlayInput input_{events_};
-    std::unique_ptr<WaylandSeat> seat_;
     std::unique_ptr<WaylandLayerSurfaces> surfaces_;
     bool lost_ = false;
     bool lostAnnounced_ = false;

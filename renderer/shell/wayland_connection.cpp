@@ -11,6 +11,7 @@
 #include "renderer/shell/posix_quit_signals.h"
 #include "renderer/shell/wayland_layer_shell_protocol.h"
 #include "renderer/shell/wayland_outputs.h"
+#include "renderer/shell/wayland_seat.h"
 
 namespace kestro {
 
@@ -24,8 +25,6 @@ constexpr uint32_t OUTPUT_VERSION = 3;
 constexpr uint32_t LAYER_SHELL_VERSION = 4;
 // zwlr_layer_shell_v1.destroy came with version 3.
 constexpr uint32_t LAYER_SHELL_DESTROY_VERSION = 3;
-// wl_seat.release came with version 5.
-constexpr uint32_t SEAT_RELEASE_VERSION = 5;
 
 template <typename Proxy>
 Proxy* bindGlobal(wl_registry* registry, uint32_t name, const wl_interface* interface,
@@ -40,8 +39,9 @@ WaylandConnection::~WaylandConnection() {
     disconnect();
 }
 
-WaylandConnectStatus WaylandConnection::connect(bool wantsSeat) {
-    wantsSeat_ = wantsSeat;
+WaylandConnectStatus WaylandConnection::connect(WaylandSeat* seat) {
+    seat_ = seat;
+    seatBound_ = false;
     display_ = wl_display_connect(nullptr);
     if (display_ == nullptr)
         return WaylandConnectStatus::NoCompositor;
@@ -73,11 +73,13 @@ void WaylandConnection::onGlobal(void* data, wl_registry* registry, uint32_t nam
         self->layerShellVersion_ = std::min(version, LAYER_SHELL_VERSION);
         self->layerShell_ = bindGlobal<zwlr_layer_shell_v1>(
             registry, name, &zwlr_layer_shell_v1_interface, version, LAYER_SHELL_VERSION);
-    } else if (std::strcmp(interface, wl_seat_interface.name) == 0 && self->wantsSeat_ &&
-               self->seat_ == nullptr) {
-        self->seatVersion_ = std::min(version, SEAT_VERSION);
-        self->seat_ =
-            bindGlobal<wl_seat>(registry, name, &wl_seat_interface, version, SEAT_VERSION);
+    } else if (std::strcmp(interface, wl_seat_interface.name) == 0 && self->seat_ != nullptr &&
+               !self->seatBound_) {
+        // Handed over at once: what the seat offers comes right after.
+        self->seatBound_ = true;
+        self->seat_->attach(
+            bindGlobal<wl_seat>(registry, name, &wl_seat_interface, version, SEAT_VERSION),
+            std::min(version, SEAT_VERSION));
     } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
         self->outputs_.add(
             name,
@@ -145,12 +147,8 @@ void WaylandConnection::disconnect() {
     if (display_ == nullptr)
         return;
     outputs_.clear();
-    if (seat_ != nullptr) {
-        if (seatVersion_ >= SEAT_RELEASE_VERSION)
-            wl_seat_release(seat_);
-        else
-            wl_seat_destroy(seat_);
-    }
+    if (seat_ != nullptr)
+        seat_->release();
     if (layerShell_ != nullptr) {
         if (layerShellVersion_ >= LAYER_SHELL_DESTROY_VERSION)
             zwlr_layer_shell_v1_destroy(layerShell_);
@@ -170,6 +168,7 @@ void WaylandConnection::disconnect() {
     compositor_ = nullptr;
     shm_ = nullptr;
     seat_ = nullptr;
+    seatBound_ = false;
     layerShell_ = nullptr;
     broken_ = false;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The connection to the Wayland compositor and the globals the show uses:
-// the compositor, the layer shell, shared memory for the black covers and,
-// when input is wanted, the first seat; the outputs, as they come and go,
-// go to WaylandOutputs. Reading and handling what the compositor sends
+// the compositor, the layer shell, shared memory for the black covers; the
+// outputs, as they come and go, go to WaylandOutputs, and the first seat,
+// when input is wanted, to WaylandSeat. Reading and handling what the compositor sends
 // waits through PosixQuitSignals, so a quit signal ends any wait at once.
 
 #include <cstdint>
@@ -19,6 +19,7 @@ namespace kestro {
 
 class PosixQuitSignals;
 class WaylandOutputs;
+class WaylandSeat;
 
 enum class WaylandConnectStatus {
     Ready,
@@ -36,8 +37,8 @@ class WaylandConnection {
     WaylandConnection(const WaylandConnection&) = delete;
     WaylandConnection& operator=(const WaylandConnection&) = delete;
 
-    // Connects and binds the globals, the seat only when `wantsSeat`.
-    WaylandConnectStatus connect(bool wantsSeat);
+    // Connects and binds the globals; the seat only when one takes it.
+    WaylandConnectStatus connect(WaylandSeat* seat);
     void disconnect();
 
     // Sends what was asked, reads what the compositor sent, waiting for it
@@ -51,7 +52,6 @@ class WaylandConnection {
     wl_display* display() const { return display_; }
     wl_compositor* compositor() const { return compositor_; }
     wl_shm* shm() const { return shm_; }
-    wl_seat* seat() const { return seat_; }
     zwlr_layer_shell_v1* layerShell() const { return layerShell_; }
 
   private:
@@ -60,14 +60,13 @@ class WaylandConnection {
     static void onGlobalRemove(void* data, wl_registry* registry, uint32_t name);
 
     WaylandOutputs& outputs_;
-    bool wantsSeat_ = false;
+    WaylandSeat* seat_ = nullptr;
+    bool seatBound_ = false;
     bool broken_ = false;
     wl_display* display_ = nullptr;
     wl_registry* registry_ = nullptr;
     wl_compositor* compositor_ = nullptr;
     wl_shm* shm_ = nullptr;
-    wl_seat* seat_ = nullptr;
-    uint32_t seatVersion_ = 0;
     zwlr_layer_shell_v1* layerShell_ = nullptr;
     uint32_t layerShellVersion_ = 0;
 };

@@ -8,8 +8,10 @@ namespace kestro {
 
 namespace {
 
-// wl_keyboard.release and wl_pointer.release came with version 3.
+// wl_keyboard.release and wl_pointer.release came with version 3,
+// wl_seat.release with version 5.
 constexpr uint32_t INPUT_RELEASE_VERSION = 3;
+constexpr uint32_t SEAT_RELEASE_VERSION = 5;
 
 OverlayInput& inputOf(void* data) {
     return static_cast<WaylandSeat*>(data)->input();
@@ -62,14 +64,24 @@ void onSeatName(void*, wl_seat*, const char*) {}
 
 } // namespace
 
-WaylandSeat::WaylandSeat(wl_seat* seat, OverlayInput& input) : seat_(seat), input_(input) {
+void WaylandSeat::attach(wl_seat* seat, uint32_t version) {
     static const wl_seat_listener listener = {onCapabilities, onSeatName};
+    release();
+    seat_ = seat;
+    seatVersion_ = version;
     wl_seat_add_listener(seat_, &listener, this);
 }
 
-WaylandSeat::~WaylandSeat() {
+void WaylandSeat::release() {
     releaseKeyboard();
     releasePointer();
+    if (seat_ == nullptr)
+        return;
+    if (seatVersion_ >= SEAT_RELEASE_VERSION)
+        wl_seat_release(seat_);
+    else
+        wl_seat_destroy(seat_);
+    seat_ = nullptr;
 }
 
 // A seat may gain or lose its keyboard and pointer at any time (a

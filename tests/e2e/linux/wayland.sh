@@ -45,6 +45,21 @@ e2e_check "the show leaves the output once it ended" e2e_wait_for "$MODULE_END_S
 e2e_check "and the cover leaves the added output to its wallpaper" \
   e2e_wait_for "$MODULE_END_SECONDS" not_black "$ADDED_OUTPUT"
 
+# A keyboard the seat had before the start: a virtual one that types
+# nothing for the whole run. Another one's keys reach the show through it.
+wayland_user_command
+"${WAYLAND_AS_USER[@]}" wtype -s 600000 x 2>>"$E2E_WORK/wtype.err" &
+held_keyboard=$!
+e2e_started_pids+=("$held_keyboard")
+wayland_module_start --wayland
+e2e_wait_for "$MODULE_LIGHT_SECONDS" wayland_lit "$SHOW_OUTPUT" "$E2E_WORK/show.png" "$OUTPUT_MIDDLE" ||
+  e2e_fail "no light with a keyboard there from the start"
+e2e_wait_for "$MODULE_END_SECONDS" key_ended_it ||
+  e2e_fail "the module still runs after keys were typed, with a keyboard there from the start"
+module_expect_end "a key through a keyboard there from the start"
+kill "$held_keyboard"
+e2e_check "the show leaves the output once it ended" e2e_wait_for "$MODULE_END_SECONDS" output_unlit
+
 wayland_module_start --wayland
 e2e_wait_for "$MODULE_LIGHT_SECONDS" wayland_lit "$SHOW_OUTPUT" "$E2E_WORK/show.png" "$OUTPUT_MIDDLE" ||
   e2e_fail "no light the second time"
