@@ -4,9 +4,9 @@
 # soon after the start (designed: within 5 s), an output added while it
 # runs is covered in black, and a key, SIGTERM or the compositor's end
 # ends it with status 0; on the background layer keys change nothing and
-# SIGINT ends it; without a compositor it says so in one line and ends
-# with status 1. The times are printed (lib/module.bash says what the
-# checks allow).
+# SIGINT ends it; without EGL or without a compositor it says so in one
+# line and ends with status 1. The times are printed (lib/module.bash says
+# what the checks allow).
 #   wayland.sh <kestrovalinde> <x11_test_window>
 source "$(dirname "$0")/../lib/module.bash"
 source "$(dirname "$0")/../lib/wayland.bash"
@@ -79,6 +79,13 @@ e2e_check "the module still runs" kill -0 "$MODULE_PID"
 kill -INT "$MODULE_PID"
 module_expect_end "SIGINT on the background layer"
 e2e_check "nothing of the run but the compositor is left" module_nothing_left_but_sway
+
+# No EGL: the EGL dispatcher finds no driver.
+as_wayland_user env __EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent/egl_vendor.json \
+  "$WAYLAND_MODULE" --wayland >"$E2E_WORK/no-egl.out" 2>"$E2E_WORK/no-egl.err"
+e2e_equal "the status without EGL" 1 "$?"
+e2e_equal "the message without EGL" "kestrovalinde: no EGL for this Wayland display" \
+  "$(cat "$E2E_WORK/no-egl.err")"
 
 # The compositor goes away under the show.
 wayland_module_start --wayland
