@@ -20,10 +20,30 @@ EGLDisplay asDisplay(void* display) {
     return static_cast<EGLDisplay>(display);
 }
 
+// The colour the X11 shell's visuals give: 8 bits a channel. Deeper
+// configurations come first in EGL's order, and a 10-bit one would draw
+// other pictures, and slower.
+constexpr EGLint CHANNEL_BITS = 8;
+
+EGLint attributeOf(EGLDisplay display, EGLConfig config, EGLint attribute) {
+    EGLint value = 0;
+    eglGetConfigAttrib(display, config, attribute, &value);
+    return value;
+}
+
+// How well a configuration fits: 8-bit channels first, then no alpha (the
+// show clears to a transparent black, which a compositor would otherwise
+// blend with what lies below).
+int fitOf(EGLDisplay display, EGLConfig config) {
+    const bool eightBits = attributeOf(display, config, EGL_RED_SIZE) == CHANNEL_BITS &&
+                           attributeOf(display, config, EGL_GREEN_SIZE) == CHANNEL_BITS &&
+                           attributeOf(display, config, EGL_BLUE_SIZE) == CHANNEL_BITS;
+    const bool noAlpha = attributeOf(display, config, EGL_ALPHA_SIZE) == 0;
+    return (eightBits ? 2 : 0) + (noAlpha ? 1 : 0);
+}
+
 // A double-buffered window configuration for desktop OpenGL with a depth
-// buffer, as the GLX visual the X11 shell asks for. One without alpha
-// first: the show clears to a transparent black, which a compositor would
-// otherwise blend with what lies below.
+// buffer, as the GLX visual the X11 shell asks for, the best fitting one.
 bool chooseConfig(EGLDisplay display, EGLConfig& chosen) {
     const EGLint wanted[] = {EGL_SURFACE_TYPE,
                              EGL_WINDOW_BIT,
@@ -44,13 +64,14 @@ bool chooseConfig(EGLDisplay display, EGLConfig& chosen) {
     std::vector<EGLConfig> configs(static_cast<size_t>(count));
     if (!eglChooseConfig(display, wanted, configs.data(), count, &count) || count == 0)
         return false;
-    chosen = configs[0];
-    for (EGLint i = 0; i < count; ++i) {
-        EGLint alpha = 0;
-        if (eglGetConfigAttrib(display, configs[static_cast<size_t>(i)], EGL_ALPHA_SIZE, &alpha) &&
-            alpha == 0) {
-            chosen = configs[static_cast<size_t>(i)];
-            break;
+    configs.resize(static_cast<size_t>(count));
+    chosen = configs.front();
+    int bestFit = fitOf(display, chosen);
+    for (EGLConfig config : configs) {
+        const int fit = fitOf(display, config);
+        if (fit > bestFit) {
+            chosen = config;
+            bestFit = fit;
         }
     }
     return true;
