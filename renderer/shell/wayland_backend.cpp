@@ -11,10 +11,18 @@ namespace kestro {
 namespace {
 
 constexpr char WAYLAND_DISPLAY_VARIABLE_NAME[] = "WAYLAND_DISPLAY";
+constexpr char RUNTIME_FOLDER_VARIABLE_NAME[] = "XDG_RUNTIME_DIR";
+
+bool isSet(const char* value) {
+    return value != nullptr && *value != '\0';
+}
 
 std::string whereTheCompositorWasSought() {
+    // The compositor's socket lies in the runtime folder.
+    if (!isSet(std::getenv(RUNTIME_FOLDER_VARIABLE_NAME)))
+        return std::string(" (") + RUNTIME_FOLDER_VARIABLE_NAME + " is not set)";
     const char* named = std::getenv(WAYLAND_DISPLAY_VARIABLE_NAME);
-    if (named == nullptr || *named == '\0')
+    if (!isSet(named))
         return std::string(" (") + WAYLAND_DISPLAY_VARIABLE_NAME + " is not set)";
     return std::string(" at ") + WAYLAND_DISPLAY_VARIABLE_NAME + "=" + named;
 }

@@ -4,6 +4,7 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstring>
 
 #include <wayland-client.h>
@@ -26,6 +27,10 @@ constexpr uint32_t LAYER_SHELL_VERSION = 4;
 // zwlr_layer_shell_v1.destroy came with version 3.
 constexpr uint32_t LAYER_SHELL_DESTROY_VERSION = 3;
 
+// libwayland's own complaints (no runtime folder, a connection broken)
+// would stand beside the one line the program writes for the same failure.
+void leaveLibraryMessages(const char*, va_list) {}
+
 template <typename Proxy>
 Proxy* bindGlobal(wl_registry* registry, uint32_t name, const wl_interface* interface,
                   uint32_t offered, uint32_t handled) {
@@ -42,6 +47,7 @@ WaylandConnection::~WaylandConnection() {
 WaylandConnectStatus WaylandConnection::connect(WaylandSeat* seat) {
     seat_ = seat;
     seatBound_ = false;
+    wl_log_set_handler_client(leaveLibraryMessages);
     display_ = wl_display_connect(nullptr);
     if (display_ == nullptr)
         return WaylandConnectStatus::NoCompositor;

@@ -84,6 +84,18 @@ TEST(WaylandBackendStart, NoCompositorAtTheSocketNamed) {
     rmdir(folder);
 }
 
+// libwayland's own complaint about it is not printed beside the line.
+TEST(WaylandBackendStart, NoRuntimeFolderToLookIn) {
+    unsetenv("XDG_RUNTIME_DIR");
+    setenv("WAYLAND_DISPLAY", "wayland-1", 1);
+    const StartResult result = startBackend();
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(
+        result.message,
+        "kestrovalinde: cannot connect to a Wayland compositor (XDG_RUNTIME_DIR is not set)\n");
+    unsetenv("WAYLAND_DISPLAY");
+}
+
 TEST(WaylandBackendStart, EachMissingGlobalIsNamed) {
     struct Line {
         std::vector<const wl_interface*> offered;
