@@ -14,9 +14,10 @@ source "$(dirname "$0")/../lib/wayland.bash"
 readonly SHOW_OUTPUT=HEADLESS-1 ADDED_OUTPUT=HEADLESS-2
 # The middle of the 1280 x 720 output, where the cloud is born.
 readonly OUTPUT_MIDDLE="600x400+340+160"
-# A dim wallpaper, neither lit nor black, on the output to come: black
-# there is the module's. (None on the first: a wallpaper program's surface
-# would lie over the show's on the background layer, made after it.)
+# Black is the module's alone: sway shows a dim grey where nothing is
+# drawn, and the output to come gets a dim wallpaper, neither lit nor black.
+# (None on the first: a wallpaper program's surface would lie over the
+# show's on the background layer, made after it.)
 wayland_start_sway "output $SHOW_OUTPUT resolution 1280x720" "output $ADDED_OUTPUT bg #203040 solid_color"
 wayland_lit "$SHOW_OUTPUT" "$E2E_WORK/before.png" "$OUTPUT_MIDDLE" &&
   e2e_fail "the output is lit before the module runs"
