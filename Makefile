@@ -76,8 +76,9 @@ bench: deps
 	@build/native-release/bin/bench_draw
 	@$(MAKE) --no-print-directory bench-module
 
-# The native module beside the renderer under Wine on one display, and in a
-# small window: pictures a second and processor share (figures only).
+# The native module beside the renderer under Wine on one display, on
+# Wayland (headless sway) at the same sizes, and in a small window: pictures
+# a second and processor share (figures only).
 bench-module: linux-module-release
 	@cmake --build --preset native-release --target x11_test_window
 	@cmake --preset win64 >/dev/null

@@ -1,7 +1,8 @@
 // The native XScreenSaver module's entry and composition root: the command
 // line read into a place to draw, then the renderer's scene, drawing the
-// host's sprite from memory, run behind the X11 shell. Only here are the
-// shell, the scene and the sprite put together.
+// host's sprite from memory, run behind the X11 shell or, for the Wayland
+// layers, the Wayland shell. Only here are the shell, the scene and the
+// sprite put together.
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,9 @@
 #include "renderer/renderer_scene.h"
 #include "renderer/scene/scene_port_gl.h"
 #include "renderer/shell/x11_shell.h"
+#ifdef KESTRO_WAYLAND_SHELL
+#include "renderer/shell/wayland_shell.h"
+#endif
 
 namespace kestro {
 namespace {
@@ -31,17 +35,25 @@ bool onWayland(const DrawTarget& target) {
            target.place == DrawPlace::WaylandBackground;
 }
 
-// The module draws through X11 only, so far: a Wayland session must not
-// choose Wayland for it by itself (its X server still serves the module), and
-// an explicit Wayland place is refused rather than drawn somewhere else.
-ModuleEnvironment environmentForX11Only() {
+#ifdef KESTRO_WAYLAND_SHELL
+ModuleEnvironment moduleEnvironment() {
+    return currentModuleEnvironment();
+}
+#else
+// A build without the Wayland shell draws through X11 only: a Wayland
+// session must not choose Wayland for it by itself (its X server still
+// serves the module), and an explicit Wayland place is refused rather than
+// drawn somewhere else.
+ModuleEnvironment moduleEnvironment() {
     ModuleEnvironment environment = currentModuleEnvironment();
     environment.waylandDisplay = nullptr;
     return environment;
 }
+#endif
 
+template <typename Shell>
 int runShow(const ModuleCommand& command) {
-    X11Shell shell(command.target, PROGRAM_NAME);
+    Shell shell(command.target, PROGRAM_NAME);
     TextureImage sprite;
     GlScenePort display(sprite, SAVER_SPRITE_BYTES, SAVER_SPRITE_SIZE);
     RendererScene scene(display, [&shell] { shell.requestQuit(); });
@@ -55,7 +67,7 @@ int runShow(const ModuleCommand& command) {
 
 int moduleMain(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const ModuleCommand command = parseModuleOptions(arguments, environmentForX11Only());
+    const ModuleCommand command = parseModuleOptions(arguments, moduleEnvironment());
     switch (command.action) {
     case ModuleAction::ShowHelp:
         std::fputs(moduleHelp(PROGRAM_NAME).c_str(), stdout);
@@ -71,12 +83,16 @@ int moduleMain(int argc, char** argv) {
         break;
     }
     if (onWayland(command.target)) {
+#ifdef KESTRO_WAYLAND_SHELL
+        return runShow<WaylandShell>(command);
+#else
         std::fprintf(stderr,
                      "%s: this build draws only on X11, not on Wayland; use --window or --root\n",
                      PROGRAM_NAME);
         return MODULE_EXIT_FAILURE;
+#endif
     }
-    return runShow(command);
+    return runShow<X11Shell>(command);
 }
 
 } // namespace

@@ -416,10 +416,14 @@ std::string moduleHelp(const char* programName) {
            "  --window-id ID     in the existing X window ID (decimal or 0x hexadecimal)\n"
            "  --root             on the X root window, or in the window XSCREENSAVER_WINDOW\n"
            "                     names when it is set\n"
-           "  --wayland          on Wayland, above every window (not in this build yet)\n"
-           "  --background       on Wayland, as a wallpaper (not in this build yet)\n"
-           "Without one of these: the window XSCREENSAVER_WINDOW names, if set; else a\n"
-           "window of its own.\n"
+           "  --wayland          on Wayland, over every window of every output (the show\n"
+           "                     on the first, black on the others); any key, button or\n"
+           "                     move of the pointer ends it\n"
+           "  --background       on Wayland, below every window: a living wallpaper, or a\n"
+           "                     locker's background; input is left to the windows\n"
+           "Without one of these: the window XSCREENSAVER_WINDOW names, if set; else\n"
+           "Wayland's overlay layer, as --wayland, when WAYLAND_DISPLAY is set and\n"
+           "neither --display nor --geometry asks for X; else a window of its own.\n"
            "\n"
            "  --geometry GEOM    the own window's size and place: WxH+X+Y, WxH or +X+Y\n"
            "  --display NAME     the X display to draw on (default: $DISPLAY)\n"
@@ -435,9 +439,11 @@ std::string moduleHelp(const char* programName) {
            "  --help             show this text and end\n"
            "  --version          show the version and end\n"
            "\n"
-           "In its own window, Escape or closing the window ends it. SIGTERM and SIGINT\n"
-           "end it in every mode. Exit status: 0 after a normal end, 1 when it cannot\n"
-           "draw (no display, no such window, no OpenGL), 2 for a bad command line.\n";
+           "In its own window, Escape or closing the window ends it; with --wayland, any\n"
+           "input. SIGTERM and SIGINT end it in every mode, and so does a compositor\n"
+           "that goes away. Exit status: 0 after a normal end, 1 when it cannot draw\n"
+           "(no display, no such window, no OpenGL; no Wayland compositor, no layer\n"
+           "shell, no EGL), 2 for a bad command line.\n";
 }
 
 } // namespace kestro

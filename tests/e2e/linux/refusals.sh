@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Bad input gets one clear line and the documented status, never a crash:
-# a bad command line 2, no display or no such window 1. --help and
+# a bad command line 2, no display, no such window or no Wayland
+# compositor 1. --help and
 # --version answer on stdout with 0.
 source "$(dirname "$0")/../lib/module.bash"
 
@@ -28,11 +29,16 @@ expect_refusal 2 "XSCREENSAVER_WINDOW" env XSCREENSAVER_WINDOW=nonsense "$MODULE
 expect_refusal 1 "cannot open display" env DISPLAY=:59999 "$MODULE_EXE" --window
 expect_refusal 1 "0x1ffffff0" "$MODULE_EXE" --window-id 0x1ffffff0
 expect_refusal 1 "cannot open display :59998" "$MODULE_EXE" --display :59998
-# Drawing only through X11: a Wayland place asked for is refused, and a
-# Wayland session alone still sends the module to the X display.
-expect_refusal 1 "not on Wayland" "$MODULE_EXE" --wayland
-expect_refusal 1 "not on Wayland" "$MODULE_EXE" -background
-expect_refusal 1 "cannot open display" env DISPLAY=:59999 WAYLAND_DISPLAY=wayland-1 "$MODULE_EXE"
+# No Wayland compositor, where the run's own empty runtime folder is looked
+# in: for a Wayland place asked for, and for a Wayland session with no X
+# window asked for; an X place in that session still goes to the X display.
+no_compositor=(env XDG_RUNTIME_DIR="$E2E_WORK" WAYLAND_DISPLAY=wayland-1)
+expect_refusal 1 "cannot connect to a Wayland compositor at WAYLAND_DISPLAY=wayland-1" \
+  "${no_compositor[@]}" "$MODULE_EXE" --wayland
+expect_refusal 1 "cannot connect to a Wayland compositor (WAYLAND_DISPLAY is not set)" \
+  env -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$E2E_WORK" "$MODULE_EXE" -background
+expect_refusal 1 "cannot connect to a Wayland compositor" "${no_compositor[@]}" DISPLAY=:59999 "$MODULE_EXE"
+expect_refusal 1 "cannot open display" "${no_compositor[@]}" DISPLAY=:59999 "$MODULE_EXE" --root
 
 "$MODULE_EXE" --help >"$E2E_WORK/out" 2>"$E2E_WORK/err" || e2e_fail "--help ended with $?"
 grep -q "^Usage: " "$E2E_WORK/out" || e2e_fail "--help printed no usage"
