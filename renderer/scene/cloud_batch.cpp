@@ -5,23 +5,21 @@ namespace kestro {
 namespace {
 
 struct Corner {
-    // Which side of the square's centre the corner lies on, -1 or +1.
-    float sideX;
-    float sideY;
+    // Which edges of the square the corner lies on.
+    bool right;
+    bool top;
     float textureS;
     float textureT;
 };
 // The strip's order: texture (0, 0) at the lower left of the square.
-constexpr std::array<Corner, CORNERS_PER_SQUARE> CORNERS{{
-    {1.0f, 1.0f, 1.0f, 1.0f},
-    {-1.0f, 1.0f, 0.0f, 1.0f},
-    {1.0f, -1.0f, 1.0f, 0.0f},
-    {-1.0f, -1.0f, 0.0f, 0.0f},
+constexpr std::array<Corner, CORNERS_PER_SQUARE> STRIP_CORNERS{{
+    {true, true, 1.0f, 1.0f},
+    {false, true, 0.0f, 1.0f},
+    {true, false, 1.0f, 0.0f},
+    {false, false, 0.0f, 0.0f},
 }};
 // The strip's two triangles, as corners of one square.
 constexpr std::array<uint16_t, INDICES_PER_SQUARE> STRIP_TRIANGLES{0, 1, 2, 2, 1, 3};
-
-static_assert(BATCH_CORNERS - 1 <= UINT16_MAX, "corner numbers must fit 16-bit indices");
 
 } // namespace
 
@@ -29,21 +27,19 @@ CloudBatch::CloudBatch() {
     for (int square = 0; square < PARTICLE_COUNT; ++square) {
         for (int corner = 0; corner < CORNERS_PER_SQUARE; ++corner) {
             const int at = (square * CORNERS_PER_SQUARE + corner) * TEXTURE_VALUES;
-            textureCoordinates[at] = CORNERS[corner].textureS;
-            textureCoordinates[at + 1] = CORNERS[corner].textureT;
+            textureCoordinates[at] = STRIP_CORNERS[corner].textureS;
+            textureCoordinates[at + 1] = STRIP_CORNERS[corner].textureT;
         }
         for (int index = 0; index < INDICES_PER_SQUARE; ++index) {
             indices[square * INDICES_PER_SQUARE + index] =
-                static_cast<uint16_t>(square * CORNERS_PER_SQUARE + STRIP_TRIANGLES[index]);
+                static_cast<uint32_t>(square * CORNERS_PER_SQUARE + STRIP_TRIANGLES[index]);
         }
     }
 }
 
 void batchCloud(const ParticleCloud& cloud, float sizeScale, CloudBatch& batch) {
     const float baseHalfSize = sizeScale * BASE_HALF_SIZE;
-    float* position = batch.positions.data();
-    float* colour = batch.colours.data();
-    int squares = 0;
+    CloudCorner* out = batch.corners.data();
     for (const Particle& particle : cloud.particles) {
         if (!addsToPicture(particle))
             continue;
@@ -55,18 +51,17 @@ void batchCloud(const ParticleCloud& cloud, float sizeScale, CloudBatch& batch) 
         const float right = particle.x + halfWidth;
         const float bottom = particle.y - halfHeight;
         const float top = particle.y + halfHeight;
-        for (const Corner& corner : CORNERS) {
-            *position++ = corner.sideX > 0.0f ? right : left;
-            *position++ = corner.sideY > 0.0f ? top : bottom;
-            *position++ = particle.z;
-            *colour++ = particle.red;
-            *colour++ = particle.green;
-            *colour++ = particle.blue;
-            *colour++ = particle.opacity;
+        for (const Corner& corner : STRIP_CORNERS) {
+            *out++ = {corner.right ? right : left,
+                      corner.top ? top : bottom,
+                      particle.z,
+                      particle.red,
+                      particle.green,
+                      particle.blue,
+                      particle.opacity};
         }
-        ++squares;
     }
-    batch.squareCount = squares;
+    batch.squareCount = static_cast<int>((out - batch.corners.data()) / CORNERS_PER_SQUARE);
 }
 
 } // namespace kestro
