@@ -8,18 +8,20 @@ struct Corner {
     // Which edges of the square the corner lies on.
     bool right;
     bool top;
-    float textureS;
-    float textureT;
+    int16_t textureS;
+    int16_t textureT;
 };
 // The strip's order: texture (0, 0) at the lower left of the square.
 constexpr std::array<Corner, CORNERS_PER_SQUARE> STRIP_CORNERS{{
-    {true, true, 1.0f, 1.0f},
-    {false, true, 0.0f, 1.0f},
-    {true, false, 1.0f, 0.0f},
-    {false, false, 0.0f, 0.0f},
+    {true, true, 1, 1},
+    {false, true, 0, 1},
+    {true, false, 1, 0},
+    {false, false, 0, 0},
 }};
 // The strip's two triangles, as corners of one square.
 constexpr std::array<uint16_t, INDICES_PER_SQUARE> STRIP_TRIANGLES{0, 1, 2, 2, 1, 3};
+
+static_assert(BATCH_CORNERS - 1 <= UINT16_MAX, "corner numbers must fit 16-bit indices");
 
 } // namespace
 
@@ -32,14 +34,16 @@ CloudBatch::CloudBatch() {
         }
         for (int index = 0; index < INDICES_PER_SQUARE; ++index) {
             indices[square * INDICES_PER_SQUARE + index] =
-                static_cast<uint32_t>(square * CORNERS_PER_SQUARE + STRIP_TRIANGLES[index]);
+                static_cast<uint16_t>(square * CORNERS_PER_SQUARE + STRIP_TRIANGLES[index]);
         }
     }
 }
 
 void batchCloud(const ParticleCloud& cloud, float sizeScale, CloudBatch& batch) {
     const float baseHalfSize = sizeScale * BASE_HALF_SIZE;
-    CloudCorner* out = batch.corners.data();
+    float* place = batch.places.data();
+    float* colour = batch.colours.data();
+    int squares = 0;
     for (const Particle& particle : cloud.particles) {
         if (!addsToPicture(particle))
             continue;
@@ -52,16 +56,17 @@ void batchCloud(const ParticleCloud& cloud, float sizeScale, CloudBatch& batch) 
         const float bottom = particle.y - halfHeight;
         const float top = particle.y + halfHeight;
         for (const Corner& corner : STRIP_CORNERS) {
-            *out++ = {corner.right ? right : left,
-                      corner.top ? top : bottom,
-                      particle.z,
-                      particle.red,
-                      particle.green,
-                      particle.blue,
-                      particle.opacity};
+            *place++ = corner.right ? right : left;
+            *place++ = corner.top ? top : bottom;
+            *place++ = particle.z;
+            *colour++ = particle.red;
+            *colour++ = particle.green;
+            *colour++ = particle.blue;
+            *colour++ = particle.opacity;
         }
+        ++squares;
     }
-    batch.squareCount = static_cast<int>((out - batch.corners.data()) / CORNERS_PER_SQUARE);
+    batch.squareCount = squares;
 }
 
 } // namespace kestro

@@ -23,24 +23,19 @@ constexpr GLfloat FOG_END = 60.0f;
 // The cloud's origin lies this far in front of the viewer.
 constexpr GLfloat CLOUD_DISTANCE = 50.0f;
 
-// A corner's place (x, y, z) and colour (red, green, blue, opacity).
-constexpr GLint PLACE_VALUES = 3;
-constexpr GLint COLOUR_VALUES = 4;
-
 // The batch's arrays as OpenGL 1.1 client arrays, drawn as indexed
 // triangles. The client state is restored afterwards, so that whatever
 // draws after the scene (in immediate mode) finds it as before.
 void drawBatch(const CloudBatch& batch) {
     if (batch.squareCount == 0)
         return;
-    const CloudCorner* corners = batch.corners.data();
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(PLACE_VALUES, GL_FLOAT, sizeof(CloudCorner), &corners->x);
-    glColorPointer(COLOUR_VALUES, GL_FLOAT, sizeof(CloudCorner), &corners->red);
-    glTexCoordPointer(TEXTURE_VALUES, GL_FLOAT, 0, batch.textureCoordinates.data());
-    glDrawElements(GL_TRIANGLES, batch.indexCount(), GL_UNSIGNED_INT, batch.indices.data());
+    glVertexPointer(PLACE_VALUES, GL_FLOAT, 0, batch.places.data());
+    glColorPointer(COLOUR_VALUES, GL_FLOAT, 0, batch.colours.data());
+    glTexCoordPointer(TEXTURE_VALUES, GL_SHORT, 0, batch.textureCoordinates.data());
+    glDrawElements(GL_TRIANGLES, batch.indexCount(), GL_UNSIGNED_SHORT, batch.indices.data());
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
