@@ -19,7 +19,10 @@ readonly SETTLE_SECONDS=3
 readonly SCREEN=160x120x24
 readonly PEER_FOLDER=/usr/libexec/xscreensaver
 readonly PEERS=(flurry atunnel)
-readonly CLOCK_TICKS=$(getconf CLK_TCK)
+# The Debian package each peer comes in.
+declare -rA PEER_PACKAGE=([flurry]=xscreensaver-gl-extra [atunnel]=xscreensaver-gl)
+CLOCK_TICKS=$(getconf CLK_TCK)
+readonly CLOCK_TICKS
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/peer_bench.XXXXXX")"
 xvfb_pid=""
@@ -56,7 +59,8 @@ cpu_ticks() {
 Xvfb -displayfd 3 -screen 0 "$SCREEN" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 wait_for 10 test -s "$work/display" || { echo "peer_bench: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(tr -dc 0-9 <"$work/display")"
+DISPLAY=":$(tr -dc 0-9 <"$work/display")"
+export DISPLAY
 unset XSCREENSAVER_WINDOW
 
 # measure <label> <skipped: 0 or 1> <program> [arguments...]
@@ -112,8 +116,7 @@ for skipped in 0 1; do
     if [ -x "$PEER_FOLDER/$peer" ]; then
       measure "$peer" "$skipped" "$PEER_FOLDER/$peer" --root
     else
-      printf '  %-14s %-16s (not installed: Debian'"'"'s xscreensaver-gl%s)\n' "$peer" "" \
-        "$([ "$peer" = flurry ] && echo -extra || true)"
+      printf '  %-14s %-16s (not installed: Debian package %s)\n' "$peer" "" "${PEER_PACKAGE[$peer]}"
     fi
   done
 done
