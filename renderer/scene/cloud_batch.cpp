@@ -1,5 +1,7 @@
 #include "renderer/scene/cloud_batch.h"
 
+#include <algorithm>
+
 namespace kestro {
 
 namespace {
@@ -55,14 +57,17 @@ void batchCloud(const ParticleCloud& cloud, float sizeScale, CloudBatch& batch) 
         const float right = particle.x + halfWidth;
         const float bottom = particle.y - halfHeight;
         const float top = particle.y + halfHeight;
+        // Read before the corners are written: the compiler cannot tell
+        // that the writes leave the particle alone.
+        const float z = particle.z;
+        const std::array<float, COLOUR_VALUES> rgba{particle.red, particle.green, particle.blue,
+                                                    particle.opacity};
         for (const Corner& corner : STRIP_CORNERS) {
             *place++ = corner.right ? right : left;
             *place++ = corner.top ? top : bottom;
-            *place++ = particle.z;
-            *colour++ = particle.red;
-            *colour++ = particle.green;
-            *colour++ = particle.blue;
-            *colour++ = particle.opacity;
+            *place++ = z;
+            std::copy(rgba.begin(), rgba.end(), colour);
+            colour += COLOUR_VALUES;
         }
         ++squares;
     }
