@@ -71,6 +71,7 @@ bench: deps
 	@cmake --build --preset native-release
 	@build/native-release/bin/bench_scene --benchmark_min_time=2
 	@build/native-release/bin/bench_pacing
+	@cmake --build --preset native-release --target bench_draw
 	@build/native-release/bin/bench_draw
 	@$(MAKE) --no-print-directory bench-peers
 	@$(MAKE) --no-print-directory bench-module
