@@ -9,7 +9,7 @@
 # make soak  - the saver's long runs under Wine (about 50 minutes)
 # make film  - film one cycle of the show off-screen: docs/show.webp, docs/show.gif, docs/stages.png
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist linux-module-release bench-module
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist linux-module-release bench-module bench-peers
 
 all: build
 
@@ -73,8 +73,17 @@ bench: deps
 	@cmake --build --preset native-release
 	@build/native-release/bin/bench_scene --benchmark_min_time=2
 	@build/native-release/bin/bench_pacing
+	@cmake --build --preset native-release --target bench_draw
 	@build/native-release/bin/bench_draw
+	@$(MAKE) --no-print-directory bench-peers
 	@$(MAKE) --no-print-directory bench-module
+
+# The module beside Debian's XScreenSaver GL modules flurry and atunnel, in
+# turn on the root window of one 160 x 120 Xvfb of its own, drawn by
+# llvmpipe and with the drawing skipped: pictures a second and processor
+# share (figures only).
+bench-peers: linux-module-release
+	@bash tools/peer_bench/peer_bench.bash build/native-release/bin/kestrovalinde
 
 # The native module beside the renderer under Wine on one display, on
 # Wayland (headless sway) at the same sizes, and in a small window: pictures

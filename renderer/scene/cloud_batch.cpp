@@ -1,22 +1,24 @@
 #include "renderer/scene/cloud_batch.h"
 
+#include <algorithm>
+
 namespace kestro {
 
 namespace {
 
 struct Corner {
-    // Which side of the square's centre the corner lies on, -1 or +1.
-    float sideX;
-    float sideY;
-    float textureS;
-    float textureT;
+    // Which edges of the square the corner lies on.
+    bool right;
+    bool top;
+    int16_t textureS;
+    int16_t textureT;
 };
 // The strip's order: texture (0, 0) at the lower left of the square.
-constexpr std::array<Corner, CORNERS_PER_SQUARE> CORNERS{{
-    {1.0f, 1.0f, 1.0f, 1.0f},
-    {-1.0f, 1.0f, 0.0f, 1.0f},
-    {1.0f, -1.0f, 1.0f, 0.0f},
-    {-1.0f, -1.0f, 0.0f, 0.0f},
+constexpr std::array<Corner, CORNERS_PER_SQUARE> STRIP_CORNERS{{
+    {true, true, 1, 1},
+    {false, true, 0, 1},
+    {true, false, 1, 0},
+    {false, false, 0, 0},
 }};
 // The strip's two triangles, as corners of one square.
 constexpr std::array<uint16_t, INDICES_PER_SQUARE> STRIP_TRIANGLES{0, 1, 2, 2, 1, 3};
@@ -29,8 +31,8 @@ CloudBatch::CloudBatch() {
     for (int square = 0; square < PARTICLE_COUNT; ++square) {
         for (int corner = 0; corner < CORNERS_PER_SQUARE; ++corner) {
             const int at = (square * CORNERS_PER_SQUARE + corner) * TEXTURE_VALUES;
-            textureCoordinates[at] = CORNERS[corner].textureS;
-            textureCoordinates[at + 1] = CORNERS[corner].textureT;
+            textureCoordinates[at] = STRIP_CORNERS[corner].textureS;
+            textureCoordinates[at + 1] = STRIP_CORNERS[corner].textureT;
         }
         for (int index = 0; index < INDICES_PER_SQUARE; ++index) {
             indices[square * INDICES_PER_SQUARE + index] =
@@ -41,7 +43,7 @@ CloudBatch::CloudBatch() {
 
 void batchCloud(const ParticleCloud& cloud, float sizeScale, CloudBatch& batch) {
     const float baseHalfSize = sizeScale * BASE_HALF_SIZE;
-    float* position = batch.positions.data();
+    float* place = batch.places.data();
     float* colour = batch.colours.data();
     int squares = 0;
     for (const Particle& particle : cloud.particles) {
@@ -55,14 +57,17 @@ void batchCloud(const ParticleCloud& cloud, float sizeScale, CloudBatch& batch) 
         const float right = particle.x + halfWidth;
         const float bottom = particle.y - halfHeight;
         const float top = particle.y + halfHeight;
-        for (const Corner& corner : CORNERS) {
-            *position++ = corner.sideX > 0.0f ? right : left;
-            *position++ = corner.sideY > 0.0f ? top : bottom;
-            *position++ = particle.z;
-            *colour++ = particle.red;
-            *colour++ = particle.green;
-            *colour++ = particle.blue;
-            *colour++ = particle.opacity;
+        // Read before the corners are written: the compiler cannot tell
+        // that the writes leave the particle alone.
+        const float z = particle.z;
+        const std::array<float, COLOUR_VALUES> rgba{particle.red, particle.green, particle.blue,
+                                                    particle.opacity};
+        for (const Corner& corner : STRIP_CORNERS) {
+            *place++ = corner.right ? right : left;
+            *place++ = corner.top ? top : bottom;
+            *place++ = z;
+            std::copy(rgba.begin(), rgba.end(), colour);
+            colour += COLOUR_VALUES;
         }
         ++squares;
     }

@@ -168,11 +168,6 @@ void beginCloudFrame(ParticleCloud& cloud, SceneTimeline& timeline, SceneRandom&
     }
 }
 
-bool addsToPicture(const Particle& particle) {
-    return particle.alive != 0 && particle.opacity > 0.0f && std::isfinite(particle.x) &&
-           std::isfinite(particle.y) && std::isfinite(particle.z);
-}
-
 void advanceParticles(ParticleCloud& cloud, const SceneTimeline& timeline, SceneRandom& random) {
     CloudParameters& params = cloud.params;
     const float elapsed = static_cast<float>(timeline.elapsedMs);

@@ -6,6 +6,7 @@
 // cloud tolerates (such a particle is invisible until it is born again).
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "renderer/scene/scene_random.h"
@@ -95,8 +96,12 @@ void beginCloudFrame(ParticleCloud& cloud, SceneTimeline& timeline, SceneRandom&
 // colour weighted by the opacity, which OpenGL clamps to 0 when negative, so
 // a faded particle adds nothing; one whose position went non-finite (a pace
 // of 0) is invisible by design. Both are skipped rather than handed to the
-// driver, which also keeps not-a-number values away from it.
-bool addsToPicture(const Particle& particle);
+// driver, which also keeps not-a-number values away from it. Asked of every
+// particle in every picture, so it is inline.
+inline bool addsToPicture(const Particle& particle) {
+    return particle.alive != 0 && particle.opacity > 0.0f && std::isfinite(particle.x) &&
+           std::isfinite(particle.y) && std::isfinite(particle.z);
+}
 
 // The part of a frame after the particles are drawn: every live particle
 // moves, fades, and is born again when it has faded out while births run.

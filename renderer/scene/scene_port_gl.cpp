@@ -32,9 +32,9 @@ void drawBatch(const CloudBatch& batch) {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(POSITION_VALUES, GL_FLOAT, 0, batch.positions.data());
+    glVertexPointer(PLACE_VALUES, GL_FLOAT, 0, batch.places.data());
     glColorPointer(COLOUR_VALUES, GL_FLOAT, 0, batch.colours.data());
-    glTexCoordPointer(TEXTURE_VALUES, GL_FLOAT, 0, batch.textureCoordinates.data());
+    glTexCoordPointer(TEXTURE_VALUES, GL_SHORT, 0, batch.textureCoordinates.data());
     glDrawElements(GL_TRIANGLES, batch.indexCount(), GL_UNSIGNED_SHORT, batch.indices.data());
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_COLOR_ARRAY);

@@ -42,7 +42,7 @@ TEST(CloudBatchTest, OnlyParticlesThatAddLightBecomeSquaresInTableOrder) {
     ASSERT_EQ(batch->squareCount, 2);
     EXPECT_EQ(batch->indexCount(), 12);
     // Second square's first corner (top right): x 4 + 0.1 + 0.5.
-    EXPECT_FLOAT_EQ(batch->positions[CORNERS_PER_SQUARE * POSITION_VALUES], 4.6f);
+    EXPECT_FLOAT_EQ(batch->places[CORNERS_PER_SQUARE * PLACE_VALUES], 4.6f);
     EXPECT_FLOAT_EQ(batch->colours[CORNERS_PER_SQUARE * COLOUR_VALUES + 3], 0.5f);
 
     cloud->particles[0].opacity = 0.0f;
@@ -65,15 +65,17 @@ TEST(CloudBatchTest, SquaresKeepTheStripsCornersTextureAndDiagonal) {
     const Expected corners[] = {
         {1.7f, 2.45f, 1, 1}, {0.3f, 2.45f, 0, 1}, {1.7f, 1.55f, 1, 0}, {0.3f, 1.55f, 0, 0}};
     for (int corner = 0; corner < CORNERS_PER_SQUARE; ++corner) {
-        const float* position = &batch->positions[corner * POSITION_VALUES];
-        const float* texture = &batch->textureCoordinates[corner * TEXTURE_VALUES];
+        const float* place = &batch->places[corner * PLACE_VALUES];
         const float* colour = &batch->colours[corner * COLOUR_VALUES];
-        EXPECT_FLOAT_EQ(position[0], corners[corner].x) << corner;
-        EXPECT_FLOAT_EQ(position[1], corners[corner].y) << corner;
-        EXPECT_FLOAT_EQ(position[2], -2.0f) << corner;
+        const int16_t* texture = &batch->textureCoordinates[corner * TEXTURE_VALUES];
+        EXPECT_FLOAT_EQ(place[0], corners[corner].x) << corner;
+        EXPECT_FLOAT_EQ(place[1], corners[corner].y) << corner;
+        EXPECT_FLOAT_EQ(place[2], -2.0f) << corner;
         EXPECT_EQ(texture[0], corners[corner].s) << corner;
         EXPECT_EQ(texture[1], corners[corner].t) << corner;
         EXPECT_EQ(colour[0], 0.25f);
+        EXPECT_EQ(colour[1], 0.5f);
+        EXPECT_EQ(colour[2], 0.75f);
         EXPECT_EQ(colour[3], 1.0f);
     }
     // Two triangles in the strip's vertex order, both holding the top-left

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "tools/bitmap/glow_sprite_file.h"
+#include "tools/draw_bench/picture_difference.h"
 #include "tools/draw_bench/strip_by_strip_port.h"
 #include "tools/offscreen_gl/offscreen_gl_context.h"
 
@@ -228,14 +229,6 @@ TEST_F(GlSceneRunTest, BlackWaitThenAnAdditiveVioletGlowFromTheCentre) {
     EXPECT_TRUE(isBlack(gl.pixel(5, 5))) << "the cloud has not reached the corner yet";
 }
 
-std::vector<Rgb> screenPixels(const OffscreenGlContext& gl) {
-    std::vector<Rgb> pixels;
-    for (int row = 0; row < tools::SCREEN_HEIGHT; ++row)
-        for (int column = 0; column < tools::SCREEN_WIDTH; ++column)
-            pixels.push_back(gl.pixel(column, row));
-    return pixels;
-}
-
 TEST_F(GlSceneRunTest, ATurningCrowdedCloudDrawsAsAStripPerParticleWould) {
     UndrawnScenePort fastForward;
     GlScenePort display(sprite, spritePath.c_str());
@@ -248,28 +241,21 @@ TEST_F(GlSceneRunTest, ATurningCrowdedCloudDrawsAsAStripPerParticleWould) {
 
     display.drawCloud(shown, 1.0f);
     gl.finish();
-    const std::vector<Rgb> batched = screenPixels(gl);
+    const std::vector<Rgb> batched =
+        tools::screenPixels(gl, tools::SCREEN_WIDTH, tools::SCREEN_HEIGHT);
     TextureImage stripSprite;
     tools::StripByStripPort strips(stripSprite, spritePath.c_str());
     strips.loadSprite();
     strips.drawCloud(shown, 1.0f);
     gl.finish();
-    const std::vector<Rgb> expected = screenPixels(gl);
+    const std::vector<Rgb> expected =
+        tools::screenPixels(gl, tools::SCREEN_WIDTH, tools::SCREEN_HEIGHT);
 
-    size_t differing = 0;
-    int largest = 0;
-    uint64_t light = 0;
-    for (size_t at = 0; at < expected.size(); ++at) {
-        const int difference = std::max({std::abs(batched[at].red - expected[at].red),
-                                         std::abs(batched[at].green - expected[at].green),
-                                         std::abs(batched[at].blue - expected[at].blue)});
-        differing += difference != 0;
-        largest = std::max(largest, difference);
-        light += expected[at].red + expected[at].green + expected[at].blue;
-    }
-    EXPECT_GT(light, 1000000u) << "a crowded picture";
-    EXPECT_LE(largest, 1);
-    EXPECT_LE(differing, expected.size() / 1000) << "at most 0.1 % of the pixels a level off";
+    EXPECT_GT(gl.totalLight(), 1000000u) << "a crowded picture";
+    const tools::PictureDifference difference = tools::comparePictures(expected, batched);
+    EXPECT_LE(difference.largest, 1);
+    EXPECT_LE(difference.differing, expected.size() / 1000)
+        << "at most 0.1 % of the pixels a level off";
 }
 
 TEST_F(GlSceneRunTest, LateInStage10TheCloudGlowsOrangeRed) {
