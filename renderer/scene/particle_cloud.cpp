@@ -88,7 +88,7 @@ void resetParticles(ResetForm form, ParticleCloud& cloud, SceneTimeline& timelin
                     SceneRandom& random) {
     if (form == ResetForm::Restart) {
         timeline.stage = 0;
-        timeline.scenePhase = PHASE_PARTICLES;
+        timeline.scenePhase = ScenePhase::Particles;
     }
 
     CloudParameters& params = cloud.params;

@@ -35,12 +35,12 @@ void updateSceneTiming(SceneState& scene, uint32_t elapsedMilliseconds) {
 
 void drawSceneFrame(SceneState& scene, ScenePort& display) {
     scene.timeline.sizeScale = FRAME_SIZE_SCALE;
-    if (scene.timeline.scenePhase == PHASE_WAIT) {
+    if (scene.timeline.scenePhase == ScenePhase::Wait) {
         waitStep(scene, display);
     }
     // Tested after the wait step, so the frame that ends the wait already
     // shows the cloud.
-    if (scene.timeline.scenePhase == PHASE_PARTICLES) {
+    if (scene.timeline.scenePhase == ScenePhase::Particles) {
         drawParticleCloud(scene, display);
     }
     advanceTimeline(scene.timeline);

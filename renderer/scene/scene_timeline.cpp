@@ -14,7 +14,7 @@ bool waitIsOver(const SceneTimeline& timeline) {
 void startParticlePhase(SceneTimeline& timeline) {
     timeline.stage = FIRST_SHOW_STAGE;
     timeline.elapsedMs = 0;
-    timeline.scenePhase = PHASE_PARTICLES;
+    timeline.scenePhase = ScenePhase::Particles;
     timeline.waitMs = 0;
 }
 

@@ -6,8 +6,9 @@
 
 namespace kestro {
 
-constexpr int32_t PHASE_WAIT = 0;
-constexpr int32_t PHASE_PARTICLES = 3;
+// The show's two phases: the black wait, then the particles for good. Their
+// numbers are those the scene checksum has always counted.
+enum class ScenePhase : int32_t { Wait = 0, Particles = 3 };
 
 constexpr int32_t LAST_STAGE_FRAME = 128;
 constexpr uint32_t WAIT_LENGTH_MS = 1000;
@@ -17,7 +18,7 @@ constexpr int32_t FIRST_SHOW_STAGE = 4;
 constexpr float FRAME_SIZE_SCALE = 1.0f;
 
 struct SceneTimeline {
-    int32_t scenePhase = PHASE_WAIT;
+    ScenePhase scenePhase = ScenePhase::Wait;
     int32_t stage = 0;
     int32_t stageFrame = 0;
     // Milliseconds since the previous frame; all motion is scaled by it.

@@ -44,7 +44,7 @@ std::vector<StepRecord> stepsOfOneCycle() {
     for (uint64_t now = 0;; now += pacer.microsecondsUntilNextStep(now)) {
         runDueSteps(pacer, scene, now);
         const SceneTimeline& timeline = scene.state().timeline;
-        const ShownPosition shown = shownPosition(timeline, timeline.scenePhase == PHASE_WAIT);
+        const ShownPosition shown = shownPosition(timeline, timeline.scenePhase == ScenePhase::Wait);
         if (!waitEnded && !shown.waiting) {
             waitEnded = true;
             firstShown = shown;

@@ -44,7 +44,8 @@ void addParameters(Fnv1a& hash, const CloudParameters& c) {
 }
 
 void addTimeline(Fnv1a& hash, const SceneTimeline& t) {
-    for (const int32_t field : {t.scenePhase, t.stage, t.stageFrame, t.elapsedMs})
+    for (const int32_t field :
+         {static_cast<int32_t>(t.scenePhase), t.stage, t.stageFrame, t.elapsedMs})
         hash.add(field);
     hash.add(t.waitMs);
     hash.add(t.sizeScale);

@@ -15,6 +15,21 @@ readonly PACE_SHOOTING_SECONDS=20
 # picture (or picture size) to the next.
 readonly PACE_BLUE_LEAD=1.18
 
+# The middle of a 512 x 384 picture, half the designed size each way: where
+# the module's pace runs draw (cheap even on a loaded machine), judged at
+# half the size too.
+readonly PACE_HALF_SIZE_MIDDLE="300x200+106+92"
+
+# pace_prepare <run name> <show_colour_turn> <sprite file>: sets PACE_SHOTS,
+# an empty folder build/<preset>/e2e-shots/<run name> beside the module
+# for the pictures, and PACE_DESIGNED_TURN.
+pace_prepare() {
+  PACE_SHOTS="$(dirname "$MODULE_EXE")/../e2e-shots/$1"
+  rm -rf "$PACE_SHOTS"
+  mkdir -p "$PACE_SHOTS"
+  PACE_DESIGNED_TURN="$(pace_designed_turn "$2" "$3")"
+}
+
 # pace_designed_turn <show_colour_turn> <sprite file>: prints the designed
 # moment, in seconds since the show started.
 pace_designed_turn() {

@@ -14,17 +14,13 @@ source "$(dirname "$0")/../lib/pace.bash"
 TURN_PROGRAM="${3:?usage: pace.sh <module> <test window> <show_colour_turn> <sprite>}"
 SPRITE_FILE="${4:?usage: pace.sh <module> <test window> <show_colour_turn> <sprite>}"
 
-shots="$(dirname "$MODULE_EXE")/../e2e-shots/linux_pace"
-rm -rf "$shots"
-mkdir -p "$shots"
-designed_turn="$(pace_designed_turn "$TURN_PROGRAM" "$SPRITE_FILE")"
+pace_prepare linux_pace "$TURN_PROGRAM" "$SPRITE_FILE"
 
-readonly HALF_SIZE_MIDDLE="300x200+106+92"
 module_test_window 512 384
 module_start --window-id "$TEST_WINDOW"
 started=$(e2e_now_ms)
-pace_shoot "$shots" "$started" module_window_shot "$TEST_WINDOW"
+pace_shoot "$PACE_SHOTS" "$started" module_window_shot "$TEST_WINDOW"
 kill -TERM "$MODULE_PID"
 module_expect_end "SIGTERM"
 
-pace_judge "$shots" "$designed_turn" "$HALF_SIZE_MIDDLE"
+pace_judge "$PACE_SHOTS" "$PACE_DESIGNED_TURN" "$PACE_HALF_SIZE_MIDDLE"

@@ -14,18 +14,14 @@ source "$(dirname "$0")/../lib/wayland.bash"
 TURN_PROGRAM="${3:?usage: wayland_pace.sh <module> <test window> <show_colour_turn> <sprite>}"
 SPRITE_FILE="${4:?usage: wayland_pace.sh <module> <test window> <show_colour_turn> <sprite>}"
 
-shots="$(dirname "$MODULE_EXE")/../e2e-shots/linux_wayland_pace"
-rm -rf "$shots"
-mkdir -p "$shots"
-designed_turn="$(pace_designed_turn "$TURN_PROGRAM" "$SPRITE_FILE")"
+pace_prepare linux_wayland_pace "$TURN_PROGRAM" "$SPRITE_FILE"
 
 readonly SHOW_OUTPUT=HEADLESS-1
-readonly HALF_SIZE_MIDDLE="300x200+106+92"
 wayland_start_sway "output $SHOW_OUTPUT resolution 512x384"
 wayland_module_start --wayland
 started=$(e2e_now_ms)
-pace_shoot "$shots" "$started" wayland_shot "$SHOW_OUTPUT"
+pace_shoot "$PACE_SHOTS" "$started" wayland_shot "$SHOW_OUTPUT"
 kill -TERM "$MODULE_PID"
 module_expect_end "SIGTERM"
 
-pace_judge "$shots" "$designed_turn" "$HALF_SIZE_MIDDLE"
+pace_judge "$PACE_SHOTS" "$PACE_DESIGNED_TURN" "$PACE_HALF_SIZE_MIDDLE"

@@ -29,7 +29,7 @@ class ParticleCloudTest : public ::testing::Test {
 
 TEST_F(ParticleCloudTest, SetUpResetGivesTheFirstParticlesTheirSpansAndPaces) {
     timeline.stage = 9;
-    timeline.scenePhase = PHASE_PARTICLES;
+    timeline.scenePhase = ScenePhase::Particles;
     cloud->particles[0].x = 3.0f;
     cloud->particles[0].padX = 0.5f;
     params.emitAngleX = 1.5f;
@@ -99,7 +99,7 @@ TEST_F(ParticleCloudTest, RestartResetGoesBackToStageZeroWithTheRestartColour) {
 
     EXPECT_EQ(timeline.stage, 0);
     EXPECT_EQ(timeline.stageFrame, 5);
-    EXPECT_EQ(timeline.scenePhase, PHASE_PARTICLES);
+    EXPECT_EQ(timeline.scenePhase, ScenePhase::Particles);
     EXPECT_FLOAT_EQ(params.emitRed, 0.1f);
     EXPECT_FLOAT_EQ(params.emitGreen, 0.05f);
     EXPECT_FLOAT_EQ(params.emitBlue, 0.1f);

@@ -88,7 +88,7 @@ TEST_F(SceneControllerTest, SetUpSetsStateResetsTheCloudLoadsTheSpriteAndClears)
               (std::vector<std::string>{"setUpState", "loadSprite", "clearScreen"}));
     EXPECT_EQ(fresh->events, &escape);
     EXPECT_FLOAT_EQ(fresh->cloud.particles[0].lifeSpanMs, 2.053f);
-    EXPECT_EQ(fresh->timeline.scenePhase, PHASE_WAIT);
+    EXPECT_EQ(fresh->timeline.scenePhase, ScenePhase::Wait);
 }
 
 TEST_F(SceneControllerTest, SetUpMakesDivisionByZeroYieldInfinityEvenWhenTrapsWereOn) {
@@ -107,7 +107,7 @@ TEST_F(SceneControllerTest, WaitEndsOnThe63rdFrameAt16MsAndThatFrameDrawsTheStil
     for (int i = 1; i <= 62; ++i) {
         frame(16);
     }
-    EXPECT_EQ(timeline.scenePhase, PHASE_WAIT);
+    EXPECT_EQ(timeline.scenePhase, ScenePhase::Wait);
     EXPECT_EQ(timeline.waitMs, 992u);
     EXPECT_TRUE(display.clouds.empty());
     EXPECT_EQ(display.calls.size(), 62u * 2);
@@ -118,7 +118,7 @@ TEST_F(SceneControllerTest, WaitEndsOnThe63rdFrameAt16MsAndThatFrameDrawsTheStil
     display.calls.clear();
     frame(16); // 63 x 16 = 1008 > 1000
     EXPECT_EQ(display.calls, (std::vector<std::string>{"clearScreen", "drawCloud", "finishFrame"}));
-    EXPECT_EQ(timeline.scenePhase, PHASE_PARTICLES);
+    EXPECT_EQ(timeline.scenePhase, ScenePhase::Particles);
     EXPECT_EQ(timeline.stage, 4);
     EXPECT_EQ(timeline.stageFrame, 63) << "stage 4 begins part-way";
     EXPECT_EQ(timeline.elapsedMs, 0);
@@ -135,10 +135,10 @@ TEST_F(SceneControllerTest, WaitEndsOnThe63rdFrameAt16MsAndThatFrameDrawsTheStil
 
 TEST_F(SceneControllerTest, SlowFirstFrameEndsTheWaitAtOnce) {
     frame(1500); // window creation and sprite loading are in the first frame's time
-    EXPECT_EQ(timeline.scenePhase, PHASE_PARTICLES);
+    EXPECT_EQ(timeline.scenePhase, ScenePhase::Particles);
     EXPECT_EQ(timeline.stageFrame, 1);
     frame(1000);
-    EXPECT_EQ(timeline.scenePhase, PHASE_PARTICLES) << "there is no way back to the wait";
+    EXPECT_EQ(timeline.scenePhase, ScenePhase::Particles) << "there is no way back to the wait";
 }
 
 TEST_F(SceneControllerTest, CuesOfStage4BeforeTheFrameTheWaitEndsOnAreSkipped) {
@@ -177,7 +177,7 @@ TEST_F(SceneControllerTest, EscapeIsAskedOncePerFrameEvenOnTheFrameThatEndsTheWa
     frame(990);
     escape.held = true;
     frame(20);
-    EXPECT_EQ(timeline.scenePhase, PHASE_PARTICLES);
+    EXPECT_EQ(timeline.scenePhase, ScenePhase::Particles);
     EXPECT_EQ(escape.quitRequests, 1);
 }
 
@@ -187,7 +187,7 @@ TEST_F(SceneControllerTest, APlainRunWithoutEventsNeverAsksToQuit) {
     setUpScene(*plain, plainDisplay, nullptr);
     updateSceneTiming(*plain, 2000);
     drawSceneFrame(*plain, plainDisplay);
-    EXPECT_EQ(plain->timeline.scenePhase, PHASE_PARTICLES);
+    EXPECT_EQ(plain->timeline.scenePhase, ScenePhase::Particles);
 }
 
 TEST_F(SceneControllerTest, WindowRecreationResetsTheCloudButNotTheTimeline) {
@@ -205,7 +205,7 @@ TEST_F(SceneControllerTest, WindowRecreationResetsTheCloudButNotTheTimeline) {
 
     EXPECT_EQ(timeline.stage, 9);
     EXPECT_EQ(timeline.stageFrame, frameBefore);
-    EXPECT_EQ(timeline.scenePhase, PHASE_PARTICLES);
+    EXPECT_EQ(timeline.scenePhase, ScenePhase::Particles);
     EXPECT_FLOAT_EQ(scene->cloud.params.emitRed, 0.1f);
     EXPECT_EQ(scene->cloud.params.emitGreen, 0.0f);
     EXPECT_EQ(scene->cloud.params.paceScaleX, 50.0f);

@@ -216,7 +216,7 @@ TEST_F(GlSceneRunTest, BlackWaitThenAnAdditiveVioletGlowFromTheCentre) {
     EXPECT_EQ(gl.totalLight(), 0u) << "the wait is black";
 
     frames(display, 20, 16);
-    ASSERT_EQ(scene->timeline.scenePhase, PHASE_PARTICLES);
+    ASSERT_EQ(scene->timeline.scenePhase, ScenePhase::Particles);
     // One particle adds at most 0.1 x 255 = 26 to red; where the crowd
     // meets, the light adds up.
     EXPECT_GE(gl.pixel(CENTRE_COLUMN, CENTRE_ROW).red, 100);
