@@ -9,7 +9,7 @@
 # make soak  - the saver's long runs under Wine (about 50 minutes)
 # make film  - film one cycle of the show off-screen: docs/show.webp, docs/show.gif, docs/stages.png
 SHELL := /bin/bash
-.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist linux-module-release bench-module bench-peers
+.PHONY: all deps build build-native build-win test test-native test-fuzz test-win test-i686 test-dist fuzz soak bench film run clean dist linux-module-release bench-module bench-peers test-lane-windows test-lane-native
 
 all: build
 
@@ -30,7 +30,19 @@ build-win:
 	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64
 
-test: build test-native test-fuzz test-win test-i686 test-dist
+# Once the native build is there, two lanes side by side that share nothing
+# (each run has its own displays, folders and processes): the Windows
+# builds and their tests under Wine, one after the other; and the native
+# tests and the fuzzing. Then the release files, made from both.
+test: deps build-native
+	@$(MAKE) --no-print-directory -j2 test-lane-windows test-lane-native
+	@$(MAKE) --no-print-directory test-dist
+
+test-lane-windows:
+	@$(MAKE) --no-print-directory -j1 build-win test-win test-i686
+
+test-lane-native:
+	@$(MAKE) --no-print-directory -j1 test-native test-fuzz
 
 # A short bounded run of every fuzz target (a few seconds each); it must
 # find nothing. make fuzz runs them longer (KESTRO_FUZZ_SECONDS, shared).
