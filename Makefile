@@ -24,10 +24,13 @@ build-native:
 
 # win32 (i686) is the deliverable; win64 (x86_64), the same sources, is the
 # build every Windows test but the i686 smoke tests runs.
+# win64 is configured first: the i686 smoke tests compare the scene
+# checksum with the x86_64 program, which they find through the file its
+# configuration writes (build/win64/kestro_programs.cmake).
 build-win:
+	@cmake --preset win64 >/dev/null
 	@cmake --preset win32 >/dev/null
 	@cmake --build --preset win32
-	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64
 
 # Once the native build is there, two lanes side by side that share nothing
