@@ -37,8 +37,7 @@ bool ShellCore::runWindow(ShellEvents& events, int& exitStatus) {
     if (events.initScene(keys_.table())) {
         // The time the new window took is not made up for.
         pacer_.restart(backend_.clockMicroseconds());
-        if (runLoop(events) == LoopEnd::Reopen)
-            reopenRequested_ = true;
+        runLoop(events);
     } else {
         quitRequested_ = true;
     }
@@ -46,14 +45,10 @@ bool ShellCore::runWindow(ShellEvents& events, int& exitStatus) {
     return true;
 }
 
-ShellCore::LoopEnd ShellCore::runLoop(ShellEvents& events) {
-    for (;;) {
-        // Asked before every pass, so a quit ends the run even when steps
-        // are always due and the loop never waits.
-        if (quitRequested_)
-            return LoopEnd::Quit;
-        if (reopenRequested_)
-            return LoopEnd::Reopen;
+// Until a quit or a screen-mode toggle; both are asked before every pass,
+// so they end the loop even when steps are always due and it never waits.
+void ShellCore::runLoop(ShellEvents& events) {
+    while (!quitRequested_ && !reopenRequested_) {
         BackendEvent event;
         if (backend_.takeEvent(event)) {
             handle(event);

@@ -38,11 +38,9 @@ class ShellCore {
     const KeyTable& keys() const { return keys_.table(); }
 
   private:
-    enum class LoopEnd { Quit, Reopen };
-
     // One window's life, from open to close; false when it could not open.
     bool runWindow(ShellEvents& events, int& exitStatus);
-    LoopEnd runLoop(ShellEvents& events);
+    void runLoop(ShellEvents& events);
     void handle(const BackendEvent& event);
     void applySize(int32_t width, int32_t height);
 
