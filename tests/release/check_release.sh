@@ -29,6 +29,19 @@ expect_failure() {
     echo "ok   $name"
   fi
 }
+
+# expect_faults <kind> <variant maker> <build> <case|change|message>...:
+# each case's file made by the maker with its change, then refused with
+# its message.
+expect_faults() {
+  local kind="$1" make_variant="$2" build="$3" fault name change message variant
+  shift 3
+  for fault in "$@"; do
+    IFS='|' read -r name change message <<<"$fault"
+    variant="$("$make_variant" "$name" "$change")"
+    expect_failure "$name" "$message" "$kind" "$variant" "$build"
+  done
+}
 # The zip: a copy unpacked, changed and packed again under the same name.
 zip_variant() {  # <case> <change...>: prints the new zip's path
   local folder="$work/$1"
@@ -49,11 +62,7 @@ ZIP_FAULTS=(
   "zip_lf_readme|unix_line_ends|README.txt in the zip is not its source"
   "zip_other_program|other_program|Kestrovalinde.dll in the zip is not the build's"
 )
-for fault in "${ZIP_FAULTS[@]}"; do
-  IFS='|' read -r name change message <<<"$fault"
-  variant="$(zip_variant "$name" "$change")"
-  expect_failure "$name" "$message" zip "$variant" "$win32_build"
-done
+expect_faults zip zip_variant "$win32_build" "${ZIP_FAULTS[@]}"
 # A build that says another version than the programs' records.
 other_build="$work/other_version_build"
 mkdir -p "$other_build/generated"
@@ -92,11 +101,7 @@ DEB_FAULTS=(
   "deb_no_x11_dependency|no_x11_dependency|no libx11 among the computed dependencies"
   "deb_malformed_maintainer|malformed_maintainer|lintian reports errors"
 )
-for fault in "${DEB_FAULTS[@]}"; do
-  IFS='|' read -r name change message <<<"$fault"
-  variant="$(deb_variant "$name" "$change")"
-  expect_failure "$name" "$message" deb "$variant" "$native_build"
-done
+expect_faults deb deb_variant "$native_build" "${DEB_FAULTS[@]}"
 
 [ "$failures" -eq 0 ] || { echo "check_release: $failures case(s) failed; see $work" >&2; exit 1; }
 rm -rf "$work"
