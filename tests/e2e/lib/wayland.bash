@@ -2,9 +2,11 @@
 # module.bash): Debian's sway, headless and drawing with pixman, as the
 # compositor, with no input devices of its own. sway refuses to run as
 # root, so it runs as an unprivileged id (65534, no account made) through
-# setpriv, with a private XDG_RUNTIME_DIR under the build folder; the
-# module, grim (screenshots) and wtype (keys) run as the same id on the
-# same socket. Everything of a run lives in one folder, removed at its end.
+# setpriv, with a private XDG_RUNTIME_DIR; the module, grim (screenshots)
+# and wtype (keys) run as the same id on the same socket. Everything of a
+# run lives in one folder of the temporary folder, which that id can reach
+# wherever the checkout lies (a clone in a folder closed to others too),
+# removed at the run's end.
 readonly WAYLAND_USER=65534
 # How long sway may take to open its socket, and an output to show.
 readonly WAYLAND_START_SECONDS=20
@@ -13,7 +15,7 @@ for tool in sway swaymsg grim wtype; do
   command -v "$tool" >/dev/null || e2e_fail "no $tool (scripts/setup-deps installs it)"
 done
 
-WAYLAND_RUN="$(cd "$(dirname "$MODULE_EXE")/.." && pwd)/e2e-wayland/$KESTRO_E2E_RUN"
+WAYLAND_RUN="$(mktemp -d "${TMPDIR:-/tmp}/kestro_wayland.XXXXXX")"
 WAYLAND_RUNTIME="$WAYLAND_RUN/runtime"
 WAYLAND_HOME="$WAYLAND_RUN/home"
 # The module as the unprivileged id runs it (the build folder's own copy
