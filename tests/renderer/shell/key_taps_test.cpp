@@ -22,7 +22,7 @@
 namespace kestro {
 namespace {
 
-constexpr unsigned long KEYSYM_ESCAPE = 0xff1b;
+using testing::KEYSYM_ESCAPE;
 constexpr unsigned long KEYSYM_Q = 'q';
 constexpr int KEY_Q = 'Q';
 

@@ -12,6 +12,9 @@
 
 namespace kestro::testing {
 
+// The keysym X11 reports for the Escape key.
+constexpr unsigned long KEYSYM_ESCAPE = 0xff1b;
+
 class RecordingX11Port : public X11Port {
   public:
     std::vector<std::string> calls;

@@ -20,7 +20,7 @@ namespace {
 using Calls = std::vector<std::string>;
 using testing::RecordingX11Port;
 
-constexpr unsigned long KEYSYM_ESCAPE = 0xff1b;
+using testing::KEYSYM_ESCAPE;
 constexpr unsigned long GIVEN_WINDOW = 0x2a00005;
 
 DrawTarget targetOf(DrawPlace place, unsigned long windowId = 0, bool fullScreen = false) {
