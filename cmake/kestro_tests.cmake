@@ -15,22 +15,35 @@ function(kestro_add_test)
   endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT 300)
+  if(CMAKE_CROSSCOMPILING_EMULATOR)
+    # Under Wine, a test's windows share the first lane's prefix and display
+    # with the end-to-end runs: it runs alone.
+    set_tests_properties(${T_NAME} PROPERTIES RUN_SERIAL TRUE)
+  endif()
 endfunction()
 
-# kestro_add_e2e(NAME name SCRIPT file [ARGS more...] [LABELS labels...] [I686])
+# kestro_add_e2e(NAME name SCRIPT file [ARGS more...] [LABELS labels...] [I686] [ALONE])
 # A whole-program run under Wine and an X server; the script gets the two
-# deliverables' paths, then ARGS. These share one Wine prefix and look for
-# windows by title, so they never run side by side. I686: the programs are
-# i686 ones, which Wine runs in the emulation bed where the kernel cannot.
+# deliverables' paths, then ARGS. Runs look for windows by title and leave
+# files in their prefix, so each takes one of the Wine lanes
+# (tests/e2e/wine_lanes.json, given to ctest by the win64 test preset): a
+# prefix and a display of its own, runs of one lane one after the other
+# (tests/e2e/lib/wine_lane.sh). ALONE: a run that measures time, with
+# nothing beside it. I686: the programs are i686 ones, which Wine runs in
+# the emulation bed where the kernel cannot.
 function(kestro_add_e2e)
-  cmake_parse_arguments(T "I686" "NAME;SCRIPT" "ARGS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "I686;ALONE" "NAME;SCRIPT" "ARGS;LABELS" ${ARGN})
   add_test(NAME ${T_NAME}
-    COMMAND bash ${T_SCRIPT} $<TARGET_FILE:KestrovalindeHost> $<TARGET_FILE:KestrovalindeRenderer>
-            ${T_ARGS})
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/lib/wine_lane.sh ${T_SCRIPT}
+            $<TARGET_FILE:KestrovalindeHost> $<TARGET_FILE:KestrovalindeRenderer> ${T_ARGS})
   set(wine_options "")
   if(T_I686)
     set(wine_options "--i686")
   endif()
-  set_tests_properties(${T_NAME} PROPERTIES LABELS "e2e;${T_LABELS}" RUN_SERIAL TRUE TIMEOUT 600
+  set_tests_properties(${T_NAME} PROPERTIES LABELS "e2e;${T_LABELS}" TIMEOUT 600
+    RESOURCE_GROUPS "wine_lanes:1"
     SKIP_RETURN_CODE 77 ENVIRONMENT "KESTRO_E2E_WINE_OPTIONS=${wine_options}")
+  if(T_ALONE)
+    set_tests_properties(${T_NAME} PROPERTIES RUN_SERIAL TRUE)
+  endif()
 endfunction()

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The Wine lanes of the end-to-end runs share nothing a run looks at:
+# - a run in lane 1 gets the prefix's lane copy and an X server of its own,
+#   a run in lane 0 (or outside CTest's lanes) the prefix and display it was
+#   given, whatever prefix the caller's environment names;
+# - a lane number CTest did not give in its form stops the run with a message;
+# - the lane copies are made whole from the prefix, once, and not again
+#   when they are there (what a run left in its lane is kept).
+#   wine_lanes_test.sh <source root>
+set -u
+root="${1:?usage: wine_lanes_test.sh <source root>}"
+runner="$root/tests/e2e/lib/wine_lane.sh"
+work="$(mktemp -d "${TMPDIR:-/tmp}/kestro_lanes.XXXXXX")"
+xvfb_pid=""
+trap '[ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
+failures=0
+check() {  # check <description> <expected> <actual>
+  if [ "$2" = "$3" ]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; failures=$((failures + 1)); fi
+}
+
+# What a run sees: the prefix wine-env chooses for it, and its display.
+cat >"$work/show_run.sh" <<SHOW
+source "$root/scripts/wine-env"
+echo "\$WINEPREFIX \$DISPLAY"
+SHOW
+
+# The display lane 0 runs on: an X server of this test's own.
+number_file="$work/display"
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+display=":$(tr -dc 0-9 <"$number_file")"
+[ "$display" != ":" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+
+# The caller's environment, as make test-win leaves it: the project's prefix.
+source "$root/scripts/wine-env"
+base="$WINEPREFIX"
+export DISPLAY="$display"
+read -r prefix0 display0 < <(bash "$runner" "$work/show_run.sh")
+check "outside the lanes: the caller's prefix" "$base" "$prefix0"
+check "outside the lanes: the caller's display" "$display" "$display0"
+read -r prefix0 display0 < <(CTEST_RESOURCE_GROUP_0_WINE_LANES=id:0,slots:1 bash "$runner" "$work/show_run.sh")
+check "lane 0: the caller's prefix" "$base" "$prefix0"
+check "lane 0: the caller's display" "$display" "$display0"
+read -r prefix1 display1 < <(CTEST_RESOURCE_GROUP_0_WINE_LANES=id:1,slots:1 bash "$runner" "$work/show_run.sh")
+check "lane 1: the prefix's lane copy" "$base-lane1" "$prefix1"
+[ -n "$display1" ] && [ "$display1" != "$display" ]
+check "lane 1: a display of its own" 0 $?
+
+message="$(CTEST_RESOURCE_GROUP_0_WINE_LANES=gpu bash "$runner" "$work/show_run.sh" 2>&1)"
+check "a lane CTest did not give in its form: status" 1 $?
+[[ "$message" == *"no lane number"* ]]
+check "a lane CTest did not give in its form: the message says so" 0 $?
+
+# The copies, from a stand-in prefix (no Wine server runs for it).
+export WINEPREFIX="$work/prefix"
+mkdir -p "$WINEPREFIX/drive_c/windows"
+echo registry >"$WINEPREFIX/system.reg"
+echo program >"$WINEPREFIX/drive_c/windows/program.exe"
+kestro_wine_lanes_ready 3
+check "lanes made: status" 0 $?
+for lane in 1 2; do
+  diff -r "$WINEPREFIX" "$WINEPREFIX-lane$lane" >/dev/null
+  check "lane $lane: a whole copy of the prefix" 0 $?
+done
+echo left-by-a-run >"$WINEPREFIX-lane1/drive_c/windows/settings.ini"
+kestro_wine_lanes_ready 3
+check "lanes there already: kept as the runs left them" left-by-a-run \
+  "$(cat "$WINEPREFIX-lane1/drive_c/windows/settings.ini" 2>/dev/null)"
+check "no half-made copy is left" "" "$(ls -d "$work"/*.partial 2>/dev/null)"
+
+[ "$failures" -eq 0 ]
