@@ -12,6 +12,7 @@ if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
 endif()
 
 add_library(renderer_shell_wayland_rules OBJECT evdev_keys.cpp output_roster.cpp overlay_input.cpp)
+kestro_include_root(renderer_shell_wayland_rules renderer/shell)
 
 option(KESTRO_WAYLAND "Build the module's Wayland shell where its libraries are found" ON)
 if(NOT KESTRO_WAYLAND)
