@@ -15,8 +15,12 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 # they measure. Their checks allow more, since on a loaded machine a single
 # picture can take longer than that: an end that does not come, or a window
 # that stays dark, still fails.
-readonly MODULE_END_SECONDS=5
+# A window that does not show is bounded the same way: the module's start
+# is a sanitizer build's, on a machine that may be making a Wine prefix or
+# drawing the Windows runs beside it.
+readonly MODULE_END_SECONDS=15
 readonly MODULE_LIGHT_SECONDS=30
+readonly MODULE_WINDOW_SECONDS=30
 
 # module_start <options...>: starts the module in the background, its
 # messages kept in $E2E_WORK/module.err; pid in MODULE_PID.
@@ -38,10 +42,10 @@ module_expect_end() {
   echo "ok: $1 ended the module with status 0 in $(( ended - since )) ms (designed: within 500 ms)"
 }
 
-# module_own_window [seconds]: prints the module's own top-level window once
-# it is shown, waiting up to the seconds given (default 10).
+# module_own_window: prints the module's own top-level window once it is
+# shown, waiting up to MODULE_WINDOW_SECONDS.
 module_own_window() {
-  e2e_wait_for "${1:-10}" module_find_own_window || return 1
+  e2e_wait_for "$MODULE_WINDOW_SECONDS" module_find_own_window || return 1
   echo "$MODULE_WINDOW"
 }
 module_find_own_window() {
@@ -64,7 +68,7 @@ module_test_window() {
   "$MODULE_TEST_WINDOW" make "$1" "$2" >"$E2E_WORK/test_window" 2>&1 &
   TEST_WINDOW_PID=$!
   e2e_started_pids+=("$TEST_WINDOW_PID")
-  e2e_wait_for 10 grep -q '^0x' "$E2E_WORK/test_window" || e2e_fail "no test window: $(cat "$E2E_WORK/test_window")"
+  e2e_wait_for "$MODULE_WINDOW_SECONDS" grep -q '^0x' "$E2E_WORK/test_window" || e2e_fail "no test window: $(cat "$E2E_WORK/test_window")"
   TEST_WINDOW="$(head -n1 "$E2E_WORK/test_window")"
 }
 

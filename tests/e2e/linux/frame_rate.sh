@@ -18,7 +18,7 @@ shows_text() {
 }
 
 module_start --window --fps
-window="$(module_own_window 10)" || e2e_fail "the module showed no window: $(head -c 300 "$E2E_WORK/module.err")"
+window="$(module_own_window)" || e2e_fail "the module showed no window: $(head -c 300 "$E2E_WORK/module.err")"
 module_wait_for_light "$window" "$E2E_WORK/fps.ppm" "$E2E_SHOW_MIDDLE" ||
   e2e_fail "no show in the window with --fps"
 e2e_wait_for 10 shows_text "$E2E_WORK/fps.ppm" ||
@@ -29,7 +29,7 @@ module_expect_end "Escape"
 e2e_key_up "$window" Escape
 
 module_start --window --no-fps
-window="$(module_own_window 10)" || e2e_fail "the module showed no window the second time"
+window="$(module_own_window)" || e2e_fail "the module showed no window the second time"
 module_wait_for_light "$window" "$E2E_WORK/plain.ppm" "$E2E_SHOW_MIDDLE" ||
   e2e_fail "no show in the window without --fps"
 e2e_equal "white pixels in the corner without --fps" 0 "$(corner_white "$E2E_WORK/plain.ppm")"

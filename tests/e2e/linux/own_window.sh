@@ -8,7 +8,7 @@ source "$(dirname "$0")/../lib/module.bash"
 
 started=$(e2e_now_ms)
 module_start --window
-window="$(module_own_window 10)" || e2e_fail "the module showed no window: $(head -c 300 "$E2E_WORK/module.err")"
+window="$(module_own_window)" || e2e_fail "the module showed no window: $(head -c 300 "$E2E_WORK/module.err")"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 e2e_equal "its own window's size" "1024x768" "${WIDTH}x${HEIGHT}"
 module_wait_for_light "$window" "$E2E_WORK/own.ppm" "$E2E_SHOW_MIDDLE" ||
@@ -20,13 +20,13 @@ module_expect_end "Escape"
 e2e_key_up "$window" Escape
 
 module_start --window
-window="$(module_own_window 10)" || e2e_fail "the module showed no window the second time"
+window="$(module_own_window)" || e2e_fail "the module showed no window the second time"
 "$MODULE_TEST_WINDOW" close "$window" || e2e_fail "could not ask the window to close"
 module_expect_end "the window manager's close"
 
 # -geometry, as every X program takes it: the size, and the place when given.
 module_start -geometry 320x200+40+30
-window="$(module_own_window 10)" || e2e_fail "the module showed no window at the asked geometry"
+window="$(module_own_window)" || e2e_fail "the module showed no window at the asked geometry"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 e2e_equal "the asked geometry" "320x200+40+30" "${WIDTH}x${HEIGHT}+${X}+${Y}"
 e2e_key_down "$window" Escape

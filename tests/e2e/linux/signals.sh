@@ -5,7 +5,7 @@
 source "$(dirname "$0")/../lib/module.bash"
 
 module_start --window
-window="$(module_own_window 10)" || e2e_fail "the module showed no window"
+window="$(module_own_window)" || e2e_fail "the module showed no window"
 module_wait_for_light "$window" "$E2E_WORK/own.ppm" "$E2E_SHOW_MIDDLE" || e2e_fail "no light in its window"
 kill -TERM "$MODULE_PID"
 module_expect_end "SIGTERM"
