@@ -13,28 +13,30 @@ function(kestro_add_test)
     # Tests are console programs; the deliverables are GUI programs.
     target_link_options(${T_NAME} PRIVATE -mconsole)
   endif()
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT 300)
   if(CMAKE_CROSSCOMPILING_EMULATOR)
-    # Under Wine, a test's windows share the first lane's prefix and display
-    # with the end-to-end runs: it runs alone.
-    set_tests_properties(${T_NAME} PROPERTIES RUN_SERIAL TRUE)
+    # Under Wine, in one of the lanes of the Windows tests (kestro_add_e2e).
+    add_test(NAME ${T_NAME}
+      COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-lane ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${T_NAME}>)
+    set_tests_properties(${T_NAME} PROPERTIES RESOURCE_GROUPS "wine_lanes:1")
+  else()
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   endif()
+  set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}" TIMEOUT 300)
 endfunction()
 
 # kestro_add_e2e(NAME name SCRIPT file [ARGS more...] [LABELS labels...] [I686] [ALONE])
 # A whole-program run under Wine and an X server; the script gets the two
-# deliverables' paths, then ARGS. Runs look for windows by title and leave
-# files in their prefix, so each takes one of the Wine lanes
+# deliverables' paths, then ARGS. Windows tests look for windows by title
+# and leave files in their prefix, so each takes one of the Wine lanes
 # (tests/e2e/wine_lanes.json, given to ctest by the win64 test preset): a
-# prefix and a display of its own, runs of one lane one after the other
-# (tests/e2e/lib/wine_lane.sh). ALONE: a run that measures time, with
-# nothing beside it. I686: the programs are i686 ones, which Wine runs in
-# the emulation bed where the kernel cannot.
+# prefix and a display of its own, tests of one lane one after the other
+# (scripts/wine-lane). ALONE: a run that measures time, with nothing beside
+# it. I686: the programs are i686 ones, which Wine runs in the emulation
+# bed where the kernel cannot.
 function(kestro_add_e2e)
   cmake_parse_arguments(T "I686;ALONE" "NAME;SCRIPT" "ARGS;LABELS" ${ARGN})
   add_test(NAME ${T_NAME}
-    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/lib/wine_lane.sh ${T_SCRIPT}
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-lane bash ${T_SCRIPT}
             $<TARGET_FILE:KestrovalindeHost> $<TARGET_FILE:KestrovalindeRenderer> ${T_ARGS})
   set(wine_options "")
   if(T_I686)

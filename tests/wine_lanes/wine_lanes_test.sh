@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Wine lanes of the end-to-end runs share nothing a run looks at:
+# The Wine lanes of the Windows tests share nothing a test looks at:
 # - a run in lane 1 gets the prefix's lane copy and an X server of its own,
 #   a run in lane 0 (or outside CTest's lanes) the prefix and display it was
 #   given, whatever prefix the caller's environment names;
@@ -9,7 +9,7 @@
 #   wine_lanes_test.sh <source root>
 set -u
 root="${1:?usage: wine_lanes_test.sh <source root>}"
-runner="$root/tests/e2e/lib/wine_lane.sh"
+runner="$root/scripts/wine-lane"
 work="$(mktemp -d "${TMPDIR:-/tmp}/kestro_lanes.XXXXXX")"
 xvfb_pid=""
 trap '[ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
@@ -36,18 +36,18 @@ display=":$(tr -dc 0-9 <"$number_file")"
 source "$root/scripts/wine-env"
 base="$WINEPREFIX"
 export DISPLAY="$display"
-read -r prefix0 display0 < <(bash "$runner" "$work/show_run.sh")
+read -r prefix0 display0 < <("$runner" bash "$work/show_run.sh")
 check "outside the lanes: the caller's prefix" "$base" "$prefix0"
 check "outside the lanes: the caller's display" "$display" "$display0"
-read -r prefix0 display0 < <(CTEST_RESOURCE_GROUP_0_WINE_LANES=id:0,slots:1 bash "$runner" "$work/show_run.sh")
+read -r prefix0 display0 < <(CTEST_RESOURCE_GROUP_0_WINE_LANES=id:0,slots:1 "$runner" bash "$work/show_run.sh")
 check "lane 0: the caller's prefix" "$base" "$prefix0"
 check "lane 0: the caller's display" "$display" "$display0"
-read -r prefix1 display1 < <(CTEST_RESOURCE_GROUP_0_WINE_LANES=id:1,slots:1 bash "$runner" "$work/show_run.sh")
+read -r prefix1 display1 < <(CTEST_RESOURCE_GROUP_0_WINE_LANES=id:1,slots:1 "$runner" bash "$work/show_run.sh")
 check "lane 1: the prefix's lane copy" "$base-lane1" "$prefix1"
 [ -n "$display1" ] && [ "$display1" != "$display" ]
 check "lane 1: a display of its own" 0 $?
 
-message="$(CTEST_RESOURCE_GROUP_0_WINE_LANES=gpu bash "$runner" "$work/show_run.sh" 2>&1)"
+message="$(CTEST_RESOURCE_GROUP_0_WINE_LANES=gpu "$runner" bash "$work/show_run.sh" 2>&1)"
 check "a lane CTest did not give in its form: status" 1 $?
 [[ "$message" == *"no lane number"* ]]
 check "a lane CTest did not give in its form: the message says so" 0 $?
