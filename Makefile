@@ -56,11 +56,10 @@ test-fuzz:
 test-native: linux-module-release
 	@ctest --preset native
 
-# The end-to-end runs go in two lanes side by side (tests/e2e/wine_lanes.json,
-# the win64 test preset), each with its own prefix and display.
-KESTRO_WINE_LANES := 2
+# The Windows tests go in lanes side by side (tests/e2e/wine_lanes.json, the
+# win64 test preset), each with its own prefix and display.
 test-win:
-	@source scripts/wine-env && kestro_wine_prefix_ready && kestro_wine_lanes_ready $(KESTRO_WINE_LANES) && \
+	@source scripts/wine-env && kestro_wine_prefix_ready && kestro_wine_lanes_ready && \
 	  scripts/with-display ctest --preset win64
 
 # The i686 programs under Wine: plain wine32 where the kernel runs 32-bit
